@@ -1,0 +1,68 @@
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <string>
+
+#include "device_profile.h"
+
+// Which track or track pair a job works on.
+enum TrackSelection : int32_t {
+    Track1 = 0,
+    Track2 = 1,
+    Track3 = 2,
+    Track12 = 3,
+    Track23 = 4,
+    NoTrack = 9,
+};
+
+// The two private window messages the worker sends, synchronously, to its console.
+inline constexpr uint32_t WM_USER_BASE = 0x0400;
+inline constexpr uint32_t WM_JOB_DONE = WM_USER_BASE + 1001;     // 2025
+inline constexpr uint32_t WM_LOG_REFRESH = WM_USER_BASE + 1002;  // 2026
+inline constexpr intptr_t kJobMessageWParam = 1;
+inline constexpr intptr_t kJobMessageLParam = 2;
+
+// Track box texts as the device receives them: GBK bytes, line breaks as CR LF.
+struct TrackTexts {
+    std::string track1;
+    std::string track2;
+    std::string track3;
+};
+
+// The window that owns a job, as the worker sees it. Every call blocks the worker until
+// the window has answered, so the log on screen never lags behind the device.
+class Console {
+public:
+    virtual ~Console() = default;
+    // Delivers WM_LOG_REFRESH or WM_JOB_DONE and returns once the window has handled it.
+    virtual void SendMessage(uint32_t message, intptr_t wParam, intptr_t lParam) = 0;
+    virtual TrackTexts CurrentTrackTexts() = 0;
+    // A message box owned by the window (application title, OK, no icon); returns when
+    // the operator has closed it. The text is GBK.
+    virtual void ShowMessageBox(const std::string& gbkText) = 0;
+};
+
+// The record the console fills and the worker borrows for one job.
+struct CardJob {
+    int32_t Continuous = 0;
+    std::atomic<int32_t> StopFlag{0};
+    TrackSelection Tracks = NoTrack;
+    int32_t Mode = 1;
+    std::string CommSettings;
+    std::string PortName;
+    int32_t LowDensity = 0;
+    int32_t IsoFormat = 0;
+    int32_t LowCoercivity = 0;
+    DeviceProfile Profile;
+    int32_t Count = 1;
+    int32_t Track1Start = 0;
+    int32_t Track1Increment = 1;
+    int32_t Track2Increment = 1;
+    int32_t Track2Start = 0;
+    int32_t Track3Increment = 1;
+    int32_t Track3Start = 0;
+    std::string JobLog;
+
+    ::Console* Console = nullptr;
+};

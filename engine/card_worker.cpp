@@ -1,0 +1,62 @@
+#include "card_worker.h"
+
+#include <chrono>
+#include <thread>
+
+#include "continuous_write.h"
+#include "job_log.h"
+#include "job_texts.h"
+#include "read_loop.h"
+#include "write_job.h"
+
+namespace {
+
+JobEnding RunBranch(CardJob& job, SerialLink& link) {
+    if (job.Mode != 0) return RunReadLoop(job, link);
+    if (job.Continuous != 0) return RunContinuousWrite(job, link);
+    return RunSingleWrite(job, link);
+}
+
+// The pause after a write that ran to its end. Stop cuts it short, so that closing the
+// window never waits on a long profile delay.
+void PauseUnlessStopped(const CardJob& job) {
+    using namespace std::chrono;
+    const auto end = steady_clock::now() + milliseconds(job.Profile.SysDelay);
+    while (job.StopFlag.load() == 0 && steady_clock::now() < end) {
+        std::this_thread::sleep_for(std::min<steady_clock::duration>(milliseconds(20), end - steady_clock::now()));
+    }
+}
+
+}  // namespace
+
+bool ReportIfBroken(CardJob& job, const SerialLink& link) {
+    if (!link.IsBroken()) return false;
+    AppendLog(job, JobTexts::PortBroken(link.PortName(), link.FailureReason()) + JobTexts::HyphenLine());
+    return true;
+}
+
+int CardWorker(CardJob* job) { return CardWorker(job, SerialTimeouts{}); }
+
+int CardWorker(CardJob* job, const SerialTimeouts& timeouts) {
+    if (job == nullptr) return -1;
+
+    SerialLink link(timeouts);
+    link.SetPortName(job->PortName);
+    link.SetSettings(job->CommSettings);
+    link.Open();
+
+    JobEnding ending = JobEnding::WithoutPause;
+    if (link.IsOpen()) {
+        ending = RunBranch(*job, link);
+    } else {
+        // Running on against a port that is not there would only loop until Stop.
+        AppendLog(*job, JobTexts::PortOpenFailed(job->PortName, link.FailureReason()) + JobTexts::HyphenLine());
+    }
+
+    if (ending == JobEnding::Normal) PauseUnlessStopped(*job);
+    SendSlot(link, job->Profile.SoftReset);
+    link.Close();
+    job->StopFlag.store(0);
+    job->Console->SendMessage(WM_JOB_DONE, kJobMessageWParam, kJobMessageLParam);
+    return 0;
+}

@@ -1,0 +1,69 @@
+#include "job_texts.h"
+
+#include <cstdio>
+#include <vector>
+
+#include "gbk.h"
+
+namespace JobTexts {
+namespace {
+
+// printf over a GBK format. GBK trail bytes never take the value of '%', so a converted
+// format keeps its directives intact.
+template <typename... Args>
+std::string Format(const std::string& utf8Format, Args... args) {
+    const std::string format = Utf8ToGbk(utf8Format);
+    const int size = std::snprintf(nullptr, 0, format.c_str(), args...);
+    std::vector<char> buffer(static_cast<std::size_t>(size > 0 ? size : 0) + 1);
+    std::snprintf(buffer.data(), buffer.size(), format.c_str(), args...);
+    return std::string(buffer.data(), buffer.size() - 1);
+}
+
+std::string CString(std::string_view text) { return std::string(text.substr(0, text.find('\0'))); }
+
+std::string Tracks(int track) { return std::to_string(track); }
+
+}  // namespace
+
+const std::string& HyphenLine() {
+    static const std::string line = std::string(54, '-') + "\r\n";
+    return line;
+}
+
+std::string ReadSuccess(int track, int number, int count, std::string_view data) {
+    return Format("第%d次成功读取，共读取%d个" + Tracks(track) + "轨数据\r\n%s\r\n", number, count,
+                  CString(data).c_str());
+}
+
+std::string ReadFailure(int track) { return Utf8ToGbk("读取" + Tracks(track) + "轨失败\r\n"); }
+
+std::string ReadSecondTrack(int track, int count, std::string_view data) {
+    return HyphenLine() + Format("共读取%d个" + Tracks(track) + "轨数据\r\n%s\r\n", count, CString(data).c_str()) +
+           HyphenLine();
+}
+
+std::string WriteSuccess(int track, int count, std::string_view data) {
+    return Format("写" + Tracks(track) + "轨成功，共写入%d个数据\r\n%s\r\n", count, CString(data).c_str());
+}
+
+std::string WriteFailure(std::string_view tracks) { return Utf8ToGbk("写" + std::string(tracks) + "轨失败！\r\n"); }
+
+std::string EnterTrackText(std::string_view tracks) { return Utf8ToGbk("请输入" + std::string(tracks) + "轨信息！"); }
+
+std::string ResetRunParameters(int track) { return Utf8ToGbk("请重新设定" + Tracks(track) + "轨连写参数！"); }
+
+std::string TrackDataTooLong(int track) { return Utf8ToGbk(Tracks(track) + "轨数据超过119个字节！"); }
+
+std::string PortOpenFailed(std::string_view portName, std::string_view reason) {
+    return Format("端口%s打开失败：%s\r\n", Utf8ToGbk(portName).c_str(), Utf8ToGbk(reason).c_str());
+}
+
+std::string PortBroken(std::string_view portName, std::string_view reason) {
+    return Format("端口%s通信中断：%s\r\n", Utf8ToGbk(portName).c_str(), Utf8ToGbk(reason).c_str());
+}
+
+std::string MissingProfileKey(std::string_view key) {
+    return Format("配置文件QXProduct.ini缺少%s，无法读卡\r\n", std::string(key).c_str());
+}
+
+}  // namespace JobTexts

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Every fixed text the engine logs or shows, ready as GBK bytes. A %s argument is GBK
+// text and is printed up to its first NUL byte, as the device protocol's C strings are;
+// counts are passed separately and count bytes.
+namespace JobTexts {
+
+// 54 hyphens and CR LF, framing most log entries.
+const std::string& HyphenLine();
+
+// "第%d次成功读取，共读取%d个N轨数据\r\n%s\r\n"
+std::string ReadSuccess(int track, int number, int count, std::string_view data);
+// "读取N轨失败\r\n"
+std::string ReadFailure(int track);
+// The second track of a pair: hyphen line, "共读取%d个N轨数据\r\n%s\r\n", hyphen line.
+std::string ReadSecondTrack(int track, int count, std::string_view data);
+
+// "写N轨成功，共写入%d个数据\r\n%s\r\n"
+std::string WriteSuccess(int track, int count, std::string_view data);
+// "写N轨失败！\r\n", tracks given as "2" or "2，3".
+std::string WriteFailure(std::string_view tracks);
+// "请输入N轨信息！"
+std::string EnterTrackText(std::string_view tracks);
+// "请重新设定N轨连写参数！"
+std::string ResetRunParameters(int track);
+// "N轨数据超过119个字节！"
+std::string TrackDataTooLong(int track);
+
+// Entries for a port that would not open or that broke during a job; the reason is the
+// system's, in UTF-8.
+std::string PortOpenFailed(std::string_view portName, std::string_view reason);
+std::string PortBroken(std::string_view portName, std::string_view reason);
+// A profile that lacks a key the job cannot do without.
+std::string MissingProfileKey(std::string_view key);
+
+}  // namespace JobTexts

@@ -1,0 +1,7 @@
+#pragma once
+
+#include "card_worker.h"
+
+// The read job: asks the device for the chosen tracks and logs every swiped card until
+// StopFlag is seen.
+JobEnding RunReadLoop(CardJob& job, SerialLink& link);

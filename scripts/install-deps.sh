@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages the build, the tests and the demo need; skips what is
+# there. Runs apt-get as root, through sudo otherwise.
+set -euo pipefail
+
+packages=(g++ cmake ninja-build qt6-base-dev qt6-serialport-dev libgtest-dev libgmock-dev
+          libgl-dev fonts-wqy-microhei xvfb xauth)
+
+missing=()
+for package in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$package")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+if ! command -v apt-get >/dev/null 2>&1; then
+  echo "Missing packages (${missing[*]}) and no apt-get to install them." >&2
+  exit 1
+fi
+as_root=()
+[ "$(id -u)" -eq 0 ] || as_root=(sudo)
+echo "Installing: ${missing[*]}"
+"${as_root[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

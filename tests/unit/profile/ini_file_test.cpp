@@ -1,0 +1,71 @@
+#include "ini_file.h"
+
+#include <gtest/gtest.h>
+
+#include "temp_dir.h"
+
+namespace {
+
+TEST(IniFile, FindsValuesTheWayThePlatformReaderDoes) {
+    const IniFile file = IniFile::Parse(
+        "; comment\n"
+        "# another\n"
+        "[Other]\n"
+        "ReadHead=0x99\n"
+        "[command]\r\n"
+        "  sysdelay = 250  \r\n"
+        "ReadHead=0x1b\n"
+        "READHEAD=0x2b\n"
+        "Quoted=\"0x1b0x61\"\n"
+        "WithSemicolon=0x1b;tail\n"
+        "NoEquals\n"
+        "Empty=\n"
+        "[Command]\n"
+        "ReadTail=0x0d\n");
+    struct Case {
+        const char* section;
+        const char* key;
+        std::optional<std::string> expected;
+    } cases[] = {
+        {"Command", "SysDelay", "250"},        // names without regard to case, blanks trimmed
+        {"COMMAND", "readhead", "0x1b"},       // the first key wins
+        {"Command", "Quoted", "0x1b0x61"},     // one pair of quotes removed
+        {"Command", "WithSemicolon", "0x1b;tail"},
+        {"Command", "Empty", ""},
+        {"Command", "NoEquals", std::nullopt},
+        {"Command", "ReadTail", std::nullopt},  // only the first section of a name counts
+        {"Other", "ReadHead", "0x99"},
+        {"Missing", "ReadHead", std::nullopt},
+    };
+    for (const auto& c : cases) EXPECT_EQ(file.Value(c.section, c.key), c.expected) << c.section << "/" << c.key;
+}
+
+TEST(IniFile, IntegersAreTheLeadingDecimalNumber) {
+    const IniFile file = IniFile::Parse("[Command]\nA=12abc\nB=abc\nC=-40\nD= 7 \nE=99999999999\nF=\n");
+    struct Case {
+        const char* key;
+        int32_t expected;
+    } cases[] = {{"A", 12}, {"B", 0}, {"C", -40}, {"D", 7}, {"E", 2147483647}, {"F", 0}, {"Missing", 55}};
+    for (const auto& c : cases) EXPECT_EQ(file.Integer("Command", c.key, 55), c.expected) << c.key;
+}
+
+TEST(IniFile, IndentedLinesAreStillKeys) {
+    const IniFile file = IniFile::Parse("[Command]\n    ReadHead=0x1b\n\tReadTail=0x0d\n");
+    EXPECT_EQ(file.Value("Command", "ReadHead"), "0x1b");
+    EXPECT_EQ(file.Value("Command", "ReadTail"), "0x0d");
+}
+
+TEST(IniFile, StringsAreCutAtTheReaderBuffer) {
+    const IniFile file = IniFile::Parse("[Command]\nLong=" + std::string(500, 'x') + "\n");
+    EXPECT_EQ(file.String("Command", "Long", "", 299).size(), 299u);
+    EXPECT_EQ(file.String("Command", "Missing", "dflt", 299), "dflt");
+}
+
+TEST(IniFile, MissingFileGivesDefaults) {
+    TempDir dir;
+    const IniFile file = IniFile::Load(dir / "nothing.ini");
+    EXPECT_EQ(file.Integer("Command", "SysDelay", 3000), 3000);
+    EXPECT_FALSE(file.Value("Command", "ReadHead"));
+}
+
+}  // namespace
