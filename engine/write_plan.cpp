@@ -1,0 +1,31 @@
+#include "write_plan.h"
+
+std::optional<WritePlan> PlanFor(TrackSelection tracks) {
+    switch (tracks) {
+        case Track1:
+            return WritePlan{{1}, &DeviceProfile::WriteTack1, &DeviceProfile::WriteTack1Right, "1"};
+        case Track2:
+            return WritePlan{{2}, &DeviceProfile::WriteTack2, &DeviceProfile::WriteTack2Right, "2"};
+        case Track3:
+            return WritePlan{{3}, &DeviceProfile::WriteTack3, &DeviceProfile::WriteTack3Right, "3"};
+        // A pair starts with the command of its first track; the profile's pair commands
+        // (WriteTack12, WriteTack23) are never sent.
+        case Track12:
+            return WritePlan{
+                {1, 2}, &DeviceProfile::WriteTack1, &DeviceProfile::WriteTack12Right, "1，2"};
+        case Track23:
+            return WritePlan{
+                {2, 3}, &DeviceProfile::WriteTack2, &DeviceProfile::WriteTack23Right, "2，3"};
+        case NoTrack:
+            break;
+    }
+    return std::nullopt;
+}
+
+const std::string& TrackText(const TrackTexts& texts, int track) {
+    return track == 1 ? texts.track1 : track == 2 ? texts.track2 : texts.track3;
+}
+
+std::string& TrackText(TrackTexts& texts, int track) {
+    return track == 1 ? texts.track1 : track == 2 ? texts.track2 : texts.track3;
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "card_job.h"
+
+// What a track selection writes: its tracks in the order their data is sent, the track
+// command that starts the sequence and the reply that confirms it.
+struct WritePlan {
+    std::vector<int> tracks;
+    CommandSlot DeviceProfile::*command = nullptr;
+    CommandSlot DeviceProfile::*expectedReply = nullptr;
+    // The tracks as the operator's texts name them together: "2，3" (UTF-8).
+    std::string label;
+};
+
+// Nothing for a selection that names no track.
+std::optional<WritePlan> PlanFor(TrackSelection tracks);
+
+// The data buffers of the device take this many text bytes at most.
+inline constexpr std::size_t kMaxTrackData = 119;
+
+// One track's text or value out of the three.
+const std::string& TrackText(const TrackTexts& texts, int track);
+std::string& TrackText(TrackTexts& texts, int track);

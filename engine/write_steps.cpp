@@ -1,0 +1,91 @@
+#include "write_steps.h"
+
+#include <array>
+#include <cstring>
+#include <string>
+
+#include "card_worker.h"
+#include "job_log.h"
+#include "job_texts.h"
+
+namespace {
+
+std::string ResultText(const WritePlan& plan, const TrackTexts& data, bool matched) {
+    if (!matched) return JobTexts::WriteFailure(plan.label);
+    std::string text;
+    for (const int track : plan.tracks) {
+        const std::string& value = TrackText(data, track);
+        text += JobTexts::WriteSuccess(track, static_cast<int>(value.size()), value);
+    }
+    return text;
+}
+
+}  // namespace
+
+TrackTexts ReadTrackTexts(CardJob& job) {
+    return job.Console->CurrentTrackTexts();
+}
+
+void SendWriteSequence(CardJob& job, SerialLink& link, const WritePlan& plan,
+                       const TrackTexts& data) {
+    const DeviceProfile& profile = job.Profile;
+    if (job.LowCoercivity == 0) SendSlot(link, profile.CmdSetHighWrite);
+    SendSlot(link, job.IsoFormat == 1 ? profile.CmdSetISO : profile.CmdSetIBM);
+    SendSlot(link, job.LowDensity == 1 ? profile.CmdSetTack2Lower : profile.CmdSetTack2High);
+    SendSlot(link, profile.*plan.command);
+    for (std::size_t i = 0; i < plan.tracks.size(); ++i) {
+        const int track = plan.tracks[i];
+        // Track-3 data always follows its separator, even alone; track 2 needs one only
+        // after track 1.
+        if (track == 3) {
+            SendSlot(link, profile.SpaceCharacter23);
+        } else if (i > 0) {
+            SendSlot(link, profile.SPaceCharacter12);
+        }
+        SendBytes(link, TrackText(data, track));
+    }
+    SendSlot(link, profile.WriteTail);
+    SendSlot(link, profile.CmdCheckStatus);
+}
+
+WriteReply AwaitWriteReply(CardJob& job, SerialLink& link, const CommandSlot& expected) {
+    const auto length = static_cast<int32_t>(expected.Length());
+    if (length == 0) return WriteReply::Matched;
+    // One byte more than any reply, so the reply is always zero-terminated. A short
+    // attempt leaves its bytes behind, but the next whole attempt overwrites them all.
+    std::array<unsigned char, CommandSlot::kCapacity> reply{};
+    while (link.Read(reply.data(), length) != length) {
+        if (ReportIfBroken(job, link)) return WriteReply::Broken;
+        if (job.StopFlag.load() != 0) return WriteReply::Stopped;
+    }
+    const std::size_t compared = strnlen(reinterpret_cast<const char*>(reply.data()), reply.size());
+    return std::memcmp(reply.data(), expected.bytes.data(), compared) == 0 ? WriteReply::Matched
+                                                                           : WriteReply::NotMatched;
+}
+
+void AppendWriteResult(CardJob& job, std::string_view resultText) {
+    std::string entry = JobTexts::HyphenLine();
+    entry += resultText;
+    entry += JobTexts::HyphenLine();
+    AppendLog(job, entry);
+}
+
+WriteReply WriteCard(CardJob& job, SerialLink& link, const WritePlan& plan,
+                     const TrackTexts& data) {
+    SendWriteSequence(job, link, plan, data);
+    const WriteReply reply = AwaitWriteReply(job, link, job.Profile.*plan.expectedReply);
+    if (reply == WriteReply::Matched || reply == WriteReply::NotMatched) {
+        AppendWriteResult(job, ResultText(plan, data, reply == WriteReply::Matched));
+    }
+    return reply;
+}
+
+bool RefuseOverlongData(CardJob& job, const WritePlan& plan, const TrackTexts& data) {
+    for (const int track : plan.tracks) {
+        if (TrackText(data, track).size() > kMaxTrackData) {
+            job.Console->ShowMessageBox(JobTexts::TrackDataTooLong(track));
+            return true;
+        }
+    }
+    return false;
+}

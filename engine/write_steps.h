@@ -1,0 +1,40 @@
+#pragma once
+
+#include <string_view>
+
+#include "card_job.h"
+#include "command_slot.h"
+#include "serial_link.h"
+#include "write_plan.h"
+
+// The steps every write job is made of, single or continuous.
+
+// The track boxes' texts as GBK bytes, read once when a write job starts.
+TrackTexts ReadTrackTexts(CardJob& job);
+
+// One card's set-up commands, track command, data, separators, WriteTail and
+// CmdCheckStatus, back to back. `data` holds the bytes to write for each planned track.
+void SendWriteSequence(CardJob& job, SerialLink& link, const WritePlan& plan,
+                       const TrackTexts& data);
+
+enum class WriteReply {
+    Matched,
+    NotMatched,
+    Stopped,  // StopFlag was seen while no whole reply had come
+    Broken,   // the port broke; already logged
+};
+
+// Waits for a reply as long as `expected` and compares it up to the reply's first zero
+// byte. A piece shorter than that is thrown away and the wait starts again; the wait ends
+// only on a whole reply, on Stop or when the port breaks.
+WriteReply AwaitWriteReply(CardJob& job, SerialLink& link, const CommandSlot& expected);
+
+// Logs a result text framed by hyphen lines, in one entry.
+void AppendWriteResult(CardJob& job, std::string_view resultText);
+
+// Sends one card, waits for its reply and logs the outcome (nothing on Stop).
+WriteReply WriteCard(CardJob& job, SerialLink& link, const WritePlan& plan, const TrackTexts& data);
+
+// Shows "N轨数据超过119个字节！" for the first planned track whose data the device
+// cannot take; true when one was refused.
+bool RefuseOverlongData(CardJob& job, const WritePlan& plan, const TrackTexts& data);
