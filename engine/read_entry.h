@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "card_job.h"
+#include "device_profile.h"
+
+// What one completed read reply puts into the job log.
+struct ReadEntry {
+    std::string text;   // GBK; empty for a selection that has no entry of its own
+    int successes = 0;  // how far the job's success number moves
+};
+
+// The log entry for a reply's data: the bytes between the head and the tail's first byte.
+// Success lines are numbered from `successNumber`. A track part that starts with 0x7F is
+// the device's report of a failed read; printed data ends at its first NUL byte.
+ReadEntry MakeReadEntry(TrackSelection tracks, std::string_view data, const DeviceProfile& profile,
+                        int successNumber);
