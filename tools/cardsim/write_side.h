@@ -1,21 +1,42 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "command_line.h"
 #include "device_profile.h"
 #include "device_side.h"
+#include "write_parser.h"
+#include "write_scenario.h"
 
 // Takes write sequences, keeps the written card and confirms (or not) as told.
 class WriteSide : public DeviceSide {
-public:
+  public:
+    // Exits the program with a message when the scenario options make no sense.
     WriteSide(const DeviceProfile& profile, const CommandLine& options);
     Offer Take(std::string_view pending, Scheduler& output) override;
+    void Reset() override;
 
     static std::vector<std::string> OptionNames();
     static const char* Usage();
 
-private:
+  private:
+    // The set-up commands of the sequence in progress; unset until they come.
+    struct Setup {
+        bool highCoercivity = false;
+        const char* format = "format unset";
+        const char* density = "density unset";
+    };
+
+    void Apply(const WriteElement& element, Scheduler& output);
+    void Answer(Scheduler& output);
+    std::string ReplyBytes(WriteScenario::Reply reply) const;
+
     const DeviceProfile& profile_;
+    WriteParser parser_;
+    WriteScenario scenario_;
+    std::size_t nextReply_ = 0;
+    Setup setup_;
+    std::optional<CardTracks> card_;  // written, not yet asked about
 };

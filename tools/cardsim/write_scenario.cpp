@@ -1,0 +1,69 @@
+#include "write_scenario.h"
+
+#include <array>
+#include <charconv>
+#include <sstream>
+#include <utility>
+
+namespace {
+
+constexpr std::array<std::pair<const char*, WriteScenario::Reply>, 4> kReplyNames = {{
+    {"ok", WriteScenario::Reply::Ok},
+    {"fail", WriteScenario::Reply::Fail},
+    {"split", WriteScenario::Reply::Split},
+    {"none", WriteScenario::Reply::None},
+}};
+
+std::optional<std::string> ParseMilliseconds(const CommandLine& options, const std::string& name,
+                                             int& value) {
+    if (!options.Has(name)) return std::nullopt;
+    const std::string text = options.Get(name, "");
+    int parsed = -1;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), parsed);
+    if (error != std::errc() || end != text.data() + text.size() || parsed < 0) {
+        return name + " wants a number of milliseconds, not '" + text + "'";
+    }
+    value = parsed;
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::vector<std::string> WriteScenario::OptionNames() {
+    return {"--write-replies", "--write-reply-ms", "--write-split-ms"};
+}
+
+const char* WriteScenario::Usage() {
+    return "  --write-replies LIST  the answer to each written card, in turn: ok, fail, split,\n"
+           "                     none, comma-separated, repeated from the start (default ok)\n"
+           "  --write-reply-ms N  delay before a write's answer (default 300)\n"
+           "  --write-split-ms N  pause between the pieces of a split answer (default 300)\n";
+}
+
+std::optional<std::string> WriteScenario::Parse(const CommandLine& options,
+                                                WriteScenario& scenario) {
+    if (options.Has("--write-replies")) {
+        scenario.replies.clear();
+        std::istringstream list(options.Get("--write-replies", ""));
+        std::string word;
+        while (std::getline(list, word, ',')) {
+            bool known = false;
+            for (const auto& [name, reply] : kReplyNames) {
+                if (word != name) continue;
+                scenario.replies.push_back(reply);
+                known = true;
+            }
+            if (!known) return "--write-replies: '" + word + "' is none of ok, fail, split, none";
+        }
+        if (scenario.replies.empty()) return "--write-replies needs at least one answer";
+    }
+    if (auto error = ParseMilliseconds(options, "--write-reply-ms", scenario.replyMs)) return error;
+    return ParseMilliseconds(options, "--write-split-ms", scenario.splitMs);
+}
+
+const char* ReplyName(WriteScenario::Reply reply) {
+    for (const auto& [name, known] : kReplyNames) {
+        if (known == reply) return name;
+    }
+    return "?";
+}
