@@ -1,21 +1,42 @@
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "card_list.h"
 #include "command_line.h"
 #include "device_profile.h"
 #include "device_side.h"
+#include "read_swipe.h"
+#include "scheduler.h"
 
-// Answers read commands by swiping cards.
+// Answers read commands by swiping cards: some time after a read command the next card of
+// the list goes through the reader and the reply leaves as the scenario says.
 class ReadSide : public DeviceSide {
-public:
+  public:
+    // Bad options end the simulator with a message (exit status 2).
     ReadSide(const DeviceProfile& profile, const CommandLine& options);
     Offer Take(std::string_view pending, Scheduler& output) override;
 
     static std::vector<std::string> OptionNames();
     static const char* Usage();
 
-private:
+  private:
+    struct Match {
+        std::optional<ReadKind> kind;
+        std::size_t length = 0;
+        bool prefix = false;  // the bytes could still become a command
+    };
+    Match MatchCommand(std::string_view pending) const;
+    void Swipe(ReadKind kind, Scheduler& output);
+
     const DeviceProfile& profile_;
+    std::vector<Card> cards_;
+    std::vector<SwipeScenario> scenarios_;
+    int swipeMs_ = 1500;
+    int pauseMs_ = 150;
+    int swipes_ = 0;  // swipes begun, including one still waiting
+    Scheduler::Clock::time_point swipeDue_{};
 };
