@@ -28,8 +28,8 @@ bool CTextScroller::Create(QWidget* window, int width, int height, int x, int y,
     const qreal ratio = window ? window->devicePixelRatioF() : 1.0;
     frame_ = QImage(QSize(width, height) * ratio, QImage::Format_RGB32);
     frame_.setDevicePixelRatio(ratio);
-    font_ = QFont(faceName);  // no size given: the face's default size, as the original asked
-    font_.setBold(true);
+    // The face's default size: a font asked for without a height comes out at 12 points.
+    font_ = QFont(faceName, 12, QFont::Bold);
     area_ = QRect(0, 0, width, height);
     return true;
 }
