@@ -1,0 +1,172 @@
+#include "write_harness.h"
+
+#include <gtest/gtest.h>
+
+#include <QDeadlineTimer>
+#include <QThread>
+#include <fstream>
+#include <set>
+#include <sstream>
+#include <thread>
+
+#include "card_worker.h"
+#include "gbk.h"
+
+namespace writetest {
+
+std::string Hex(std::string_view hex) {
+    std::string bytes;
+    std::string digits;
+    for (const char c : hex) {
+        if (c == ' ') continue;
+        digits.push_back(c);
+        if (digits.size() == 2) {
+            bytes.push_back(static_cast<char>(std::stoi(digits, nullptr, 16)));
+            digits.clear();
+        }
+    }
+    return bytes;
+}
+
+std::string Gbk(std::string_view utf8) {
+    return Utf8ToGbk(utf8);
+}
+
+std::string ProfileText(const ProfileChanges& changes) {
+    ProfileChanges all = {{"SysDelay", "0"}};
+    for (const auto& [key, value] : changes) all[key] = value;
+    std::ifstream in(SAMPLE_PROFILE_PATH);
+    std::string line;
+    std::ostringstream out;
+    std::set<std::string> done;
+    while (std::getline(in, line)) {
+        const auto it = all.find(line.substr(0, line.find('=')));
+        if (line.find('=') != std::string::npos && it != all.end()) {
+            line = it->first + "=" + it->second;
+            done.insert(it->first);
+        }
+        out << line << "\n";
+    }
+    for (const auto& [key, value] : all) {
+        if (done.count(key) == 0) out << key << "=" << value << "\n";
+    }
+    return out.str();
+}
+
+std::string SetupBytes(const CardSetup& setup) {
+    return (setup.lowCoercivity ? "" : Hex("1b 78")) + Hex(setup.iso ? "1b 69" : "1b 6d") +
+           Hex(setup.lowDensity ? "1b 6c" : "1b 68");
+}
+
+std::string TrackBytes(TrackSelection tracks, const TrackTexts& data) {
+    const std::string tail = Hex("1c 0d");
+    switch (tracks) {
+        case Track1:
+            return Hex("1b 77 31") + data.track1 + tail;
+        case Track2:
+            return Hex("1b 77 32") + data.track2 + tail;
+        case Track3:
+            return Hex("1b 77 33 1f") + data.track3 + tail;
+        case Track12:
+            return Hex("1b 77 31") + data.track1 + Hex("1e") + data.track2 + tail;
+        case Track23:
+            return Hex("1b 77 32") + data.track2 + Hex("1f") + data.track3 + tail;
+        case NoTrack:
+            break;
+    }
+    return {};
+}
+
+std::string CardBytes(const CardSetup& setup, TrackSelection tracks, const TrackTexts& data) {
+    return SetupBytes(setup) + TrackBytes(tracks, data) + Hex("1b 3f");
+}
+
+std::string ReceiveFrom(PtyPeer& device, std::size_t count, milliseconds wait) {
+    std::string received;
+    const auto end = Clock::now() + wait;
+    while (received.size() < count && Clock::now() < end) {
+        const std::string piece = device.Receive(50ms, count - received.size());
+        // Nothing yet: the job may not have opened its end, and the peer then sees a hang-up.
+        if (piece.empty()) std::this_thread::sleep_for(5ms);
+        received += piece;
+    }
+    return received;
+}
+
+std::string Entry(std::string_view gbkText) {
+    const std::string dashes = std::string(54, '-') + "\r\n";
+    return dashes + std::string(gbkText) + dashes;
+}
+
+WriteJobHarness::WriteJobHarness() {
+    job.Mode = 0;
+    job.CommSettings = "baud=9600 parity=N data=8 stop=1";
+}
+
+void WriteJobHarness::StartSim(std::vector<std::string> arguments, const ProfileChanges& changes) {
+    sim_ = std::make_unique<CardsimProcess>(std::move(arguments), ProfileText(changes));
+    LoadDeviceProfile(job.Profile, sim_->ProfilePath());
+    job.PortName = sim_->PortPath();
+}
+
+void WriteJobHarness::UsePort(const std::string& portPath, const ProfileChanges& changes) {
+    WriteFile(dir_ / "QXProduct.ini", ProfileText(changes));
+    LoadDeviceProfile(job.Profile, dir_ / "QXProduct.ini");
+    job.PortName = portPath;
+}
+
+void WriteJobHarness::SetTexts(std::string track1, std::string track2, std::string track3) {
+    console.SetTrackTexts({std::move(track1), std::move(track2), std::move(track3)});
+}
+
+void WriteJobHarness::SetSetup(const CardSetup& setup) {
+    job.LowCoercivity = setup.lowCoercivity ? 1 : 0;
+    job.IsoFormat = setup.iso ? 1 : 0;
+    job.LowDensity = setup.lowDensity ? 1 : 0;
+}
+
+int WriteJobHarness::Run() {
+    job.Console = &console;
+    int result = -2;
+    QThread* worker =
+        QThread::create([this, &result] { result = CardWorker(&job, kShortTimeouts); });
+    worker->start();
+    if (!worker->wait(QDeadlineTimer(10000))) {
+        ADD_FAILURE() << "the job did not end by itself; stopping it";
+        job.StopFlag.store(1);
+        worker->wait();
+    }
+    delete worker;
+    return result;
+}
+
+std::string WriteJobHarness::Received() const {
+    const auto deadline = Clock::now() + 2s;
+    std::string bytes = sim_->Received();
+    while (!bytes.ends_with(kSoftReset) && Clock::now() < deadline) {
+        std::this_thread::sleep_for(5ms);
+        bytes = sim_->Received();
+    }
+    return bytes;
+}
+
+Clock::time_point WriteJobHarness::DoneAt() const {
+    for (const auto& event : console.Events()) {
+        if (event.kind == RecordingConsole::Event::Kind::Message && event.message == WM_JOB_DONE)
+            return event.when;
+    }
+    ADD_FAILURE() << "no WM_JOB_DONE";
+    return Clock::now();
+}
+
+milliseconds WriteJobHarness::PauseBeforeDone() const {
+    const auto events = console.Events();
+    if (events.size() < 2) {
+        ADD_FAILURE() << "nothing happened before the ending";
+        return {};
+    }
+    return std::chrono::duration_cast<milliseconds>(events.back().when -
+                                                    events[events.size() - 2].when);
+}
+
+}  // namespace writetest
