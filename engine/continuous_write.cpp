@@ -1,7 +1,7 @@
 #include "continuous_write.h"
 
-#include <algorithm>
 #include <cstdint>
+#include <string>
 
 #include "job_texts.h"
 #include "write_steps.h"

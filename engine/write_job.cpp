@@ -1,5 +1,8 @@
 #include "write_job.h"
 
+#include <string>
+#include <vector>
+
 #include "job_texts.h"
 #include "write_steps.h"
 

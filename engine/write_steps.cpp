@@ -1,5 +1,6 @@
 #include "write_steps.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <string>
@@ -58,7 +59,8 @@ WriteReply AwaitWriteReply(CardJob& job, SerialLink& link, const CommandSlot& ex
         if (ReportIfBroken(job, link)) return WriteReply::Broken;
         if (job.StopFlag.load() != 0) return WriteReply::Stopped;
     }
-    const std::size_t compared = strnlen(reinterpret_cast<const char*>(reply.data()), reply.size());
+    const auto compared =
+        static_cast<std::size_t>(std::find(reply.begin(), reply.end(), 0) - reply.begin());
     return std::memcmp(reply.data(), expected.bytes.data(), compared) == 0 ? WriteReply::Matched
                                                                            : WriteReply::NotMatched;
 }
