@@ -101,12 +101,18 @@ DeviceSide::Offer ReadSide::Take(std::string_view pending, Scheduler& output) {
     return {Claim::Taken, match.length};
 }
 
+// A card whose swipe was still waiting never went through: it stays the next one.
+void ReadSide::Reset() {
+    if (swipes_ > 0 && Scheduler::Clock::now() < swipeDue_) --swipes_;
+    swipeDue_ = {};
+}
+
 void ReadSide::Swipe(ReadKind kind, Scheduler& output) {
     // The console asks again while it waits; a card that has not gone through yet is still
     // the one to swipe. The device does one thing at a time: a read command also ends
     // whatever else it was sending.
     const auto now = Scheduler::Clock::now();
-    if (swipes_ == 0 || now >= swipeDue_) ++swipes_;
+    if (now >= swipeDue_) ++swipes_;
     output.Cancel();
     swipeDue_ = now + std::chrono::milliseconds(swipeMs_);
 

@@ -19,6 +19,7 @@ class ReadSide : public DeviceSide {
     // Bad options end the simulator with a message (exit status 2).
     ReadSide(const DeviceProfile& profile, const CommandLine& options);
     Offer Take(std::string_view pending, Scheduler& output) override;
+    void Reset() override;
 
     static std::vector<std::string> OptionNames();
     static const char* Usage();

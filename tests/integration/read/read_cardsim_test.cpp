@@ -1,0 +1,152 @@
+// Read jobs against the simulator: every track selection over a list of cards, the
+// numbering within and across jobs, and the line scenarios the loop must survive.
+
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "cardsim_process.h"
+#include "read_bench.h"
+
+namespace readtest {
+namespace {
+
+const std::string H = kHyphens;
+
+// Good tracks, failed tracks, a track left out, raw bytes (';' and a GBK character).
+const char* const kCardList =
+    "# cards for the read tests\n"
+    "1=B4000^ONE^25;2=4000001234567899=2512;3=994000=156\n"
+    "\n"
+    "1=!;2=!;3=!\n"
+    "2=5100=27;3=!\n"
+    "1=B37^TWO^29;2=!;3=0137=00\n"
+    "2=hex:3b31;3=hex:b2e2\n";
+
+struct SelectionCase {
+    const char* name;
+    TrackSelection tracks;
+    std::string command;
+    std::string expectedUtf8;  // the five cards, in turn
+};
+
+// Test names say which case failed; the bytes of the record would not.
+void PrintTo(const SelectionCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class ReadFromSimulator : public ::testing::TestWithParam<SelectionCase> {};
+
+TEST_P(ReadFromSimulator, LogsEveryCardOfTheList) {
+    const SelectionCase& c = GetParam();
+    TempDir dir;
+    WriteFile(dir / "cards.txt", kCardList);
+    CardsimProcess sim({"--cards", (dir / "cards.txt").string(), "--swipe-ms", "20"});
+    ReadBench bench(c.tracks, sim.PortPath());
+    EXPECT_EQ(bench.Run(5), 0);
+    EXPECT_EQ(bench.job.JobLog, Gbk(c.expectedUtf8)) << sim.Log();
+    EXPECT_TRUE(sim.Received().starts_with(c.command + c.command)) << sim.Log();
+    EXPECT_NE(sim.Log().find("swipe 5 "), std::string::npos) << sim.Log();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Selections, ReadFromSimulator,
+    ::testing::Values(
+        SelectionCase{"Track1", Track1, "\x1b\x72\x31",
+                      "第1次成功读取，共读取12个1轨数据\r\nB4000^ONE^25\r\n" + H +    //
+                          "读取1轨失败\r\n" + H +                                     //
+                          "读取1轨失败\r\n" + H +                                     //
+                          "第2次成功读取，共读取10个1轨数据\r\nB37^TWO^29\r\n" + H +  //
+                          "读取1轨失败\r\n" + H},
+        SelectionCase{"Track2", Track2, "\x1b\x72\x32",
+                      "第1次成功读取，共读取21个2轨数据\r\n4000001234567899=2512\r\n" + H +  //
+                          "读取2轨失败\r\n" + H +                                            //
+                          "第2次成功读取，共读取7个2轨数据\r\n5100=27\r\n" + H +             //
+                          "读取2轨失败\r\n" + H +                                            //
+                          "第3次成功读取，共读取2个2轨数据\r\n;1\r\n" + H},
+        SelectionCase{"Track3", Track3, "\x1b\x72\x33",
+                      "第1次成功读取，共读取10个3轨数据\r\n994000=156\r\n" + H +  //
+                          "读取3轨失败\r\n" + H +                                 //
+                          "读取3轨失败\r\n" + H +                                 //
+                          "第2次成功读取，共读取7个3轨数据\r\n0137=00\r\n" + H +  //
+                          "第3次成功读取，共读取2个3轨数据\r\n测\r\n" + H},
+        SelectionCase{"Track12", Track12, "\x1b\x72\x34",
+                      "第1次成功读取，共读取12个1轨数据\r\nB4000^ONE^25\r\n" + H +
+                          "共读取21个2轨数据\r\n4000001234567899=2512\r\n" + H +               //
+                          "读取1轨失败\r\n" + H + "读取2轨失败\r\n" + H +                      //
+                          "读取1轨失败\r\n" + H + H + "共读取7个2轨数据\r\n5100=27\r\n" + H +  //
+                          "第2次成功读取，共读取10个1轨数据\r\nB37^TWO^29\r\n读取2轨失败\r\n" +
+                          H +  //
+                          "读取1轨失败\r\n" + H + H + "共读取2个2轨数据\r\n;1\r\n" + H},
+        SelectionCase{"Track23", Track23, "\x1b\x72\x35",
+                      "第1次成功读取，共读取21个2轨数据\r\n4000001234567899=2512\r\n" + H +
+                          "共读取10个3轨数据\r\n994000=156\r\n" + H +                            //
+                          "读取2轨失败\r\n" + H + "读取3轨失败\r\n" + H +                        //
+                          "第2次成功读取，共读取7个2轨数据\r\n5100=27\r\n读取3轨失败\r\n" + H +  //
+                          "读取2轨失败\r\n" + H + H + "共读取7个3轨数据\r\n0137=00\r\n" + H +    //
+                          "第3次成功读取，共读取2个2轨数据\r\n;1\r\n" + H +
+                          "共读取2个3轨数据\r\n测\r\n" + H}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ReadFromSimulator, NextJobNumbersFromOneAndLogsAfterTheLast) {
+    TempDir dir;
+    WriteFile(dir / "cards.txt", kCardList);
+    // Slow swipes, so that each job's SoftReset comes before the next card goes through.
+    CardsimProcess sim({"--cards", (dir / "cards.txt").string(), "--swipe-ms", "150"});
+    ReadBench bench(Track2, sim.PortPath());
+    EXPECT_EQ(bench.Run(2), 0);
+    EXPECT_EQ(bench.Run(1), 0);
+    EXPECT_EQ(bench.job.JobLog,
+              Gbk("第1次成功读取，共读取21个2轨数据\r\n4000001234567899=2512\r\n" + H +
+                  "读取2轨失败\r\n" + H + "第1次成功读取，共读取7个2轨数据\r\n5100=27\r\n" + H))
+        << sim.Log();
+    EXPECT_EQ(bench.console.Count(WM_JOB_DONE), 2);
+}
+
+struct ScenarioCase {
+    const char* name;
+    std::string scenarios;
+    std::string expectedUtf8;  // two refreshes' worth
+};
+
+void PrintTo(const ScenarioCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+const std::string kBothCards =
+    "第1次成功读取，共读取4个2轨数据\r\n1111\r\n" + H + "共读取4个3轨数据\r\n2222\r\n" + H +
+    "第2次成功读取，共读取4个2轨数据\r\n3333\r\n" + H + "共读取4个3轨数据\r\n4444\r\n" + H;
+const std::string kSecondCardTwice =
+    "第1次成功读取，共读取4个2轨数据\r\n3333\r\n" + H + "共读取4个3轨数据\r\n4444\r\n" + H +
+    "第2次成功读取，共读取4个2轨数据\r\n3333\r\n" + H + "共读取4个3轨数据\r\n4444\r\n" + H;
+
+class ReadSimulatorScenario : public ::testing::TestWithParam<ScenarioCase> {};
+
+// Spoiled replies are dropped without a line and the next card is read as usual.
+TEST_P(ReadSimulatorScenario, LogsOnlyWholeReplies) {
+    const ScenarioCase& c = GetParam();
+    TempDir dir;
+    WriteFile(dir / "cards.txt", "2=1111;3=2222\n2=3333;3=4444\n");
+    CardsimProcess sim({"--cards", (dir / "cards.txt").string(), "--swipe-ms", "20",
+                        "--read-pause-ms", "60", "--read-scenario", c.scenarios});
+    ReadBench bench(Track23, sim.PortPath());
+    EXPECT_EQ(bench.Run(2), 0);
+    EXPECT_EQ(bench.job.JobLog, Gbk(c.expectedUtf8)) << sim.Log();
+    const std::string first = c.scenarios.substr(0, c.scenarios.find(','));
+    EXPECT_NE(sim.Log().find("swipe 1 in 20 ms, tracks 2+3, " + first + ": 1=!;2=1111;3=2222\n"),
+              std::string::npos)
+        << sim.Log();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Scenarios, ReadSimulatorScenario,
+    ::testing::Values(ScenarioCase{"Garbage", "garbage", kBothCards},
+                      ScenarioCase{"Split", "split", kBothCards},
+                      ScenarioCase{"Overlong", "overlong,good", kSecondCardTwice},
+                      ScenarioCase{"ShortTail", "short-tail,good", kSecondCardTwice},
+                      ScenarioCase{"WrongTail", "wrong-tail,good", kSecondCardTwice},
+                      ScenarioCase{"Silent", "silent,good", kSecondCardTwice}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace readtest
