@@ -23,7 +23,8 @@ void PauseUnlessStopped(const CardJob& job) {
     using namespace std::chrono;
     const auto end = steady_clock::now() + milliseconds(job.Profile.SysDelay);
     while (job.StopFlag.load() == 0 && steady_clock::now() < end) {
-        std::this_thread::sleep_for(std::min<steady_clock::duration>(milliseconds(20), end - steady_clock::now()));
+        std::this_thread::sleep_for(
+            std::min<steady_clock::duration>(milliseconds(20), end - steady_clock::now()));
     }
 }
 
@@ -31,11 +32,14 @@ void PauseUnlessStopped(const CardJob& job) {
 
 bool ReportIfBroken(CardJob& job, const SerialLink& link) {
     if (!link.IsBroken()) return false;
-    AppendLog(job, JobTexts::PortBroken(link.PortName(), link.FailureReason()) + JobTexts::HyphenLine());
+    AppendLog(job,
+              JobTexts::PortBroken(link.PortName(), link.FailureReason()) + JobTexts::HyphenLine());
     return true;
 }
 
-int CardWorker(CardJob* job) { return CardWorker(job, SerialTimeouts{}); }
+int CardWorker(CardJob* job) {
+    return CardWorker(job, SerialTimeouts{});
+}
 
 int CardWorker(CardJob* job, const SerialTimeouts& timeouts) {
     if (job == nullptr) return -1;
@@ -50,7 +54,8 @@ int CardWorker(CardJob* job, const SerialTimeouts& timeouts) {
         ending = RunBranch(*job, link);
     } else {
         // Running on against a port that is not there would only loop until Stop.
-        AppendLog(*job, JobTexts::PortOpenFailed(job->PortName, link.FailureReason()) + JobTexts::HyphenLine());
+        AppendLog(*job, JobTexts::PortOpenFailed(job->PortName, link.FailureReason()) +
+                            JobTexts::HyphenLine());
     }
 
     if (ending == JobEnding::Normal) PauseUnlessStopped(*job);

@@ -13,16 +13,18 @@ PtyPeer::PtyPeer() {
     if (master_ < 0 || grantpt(master_) != 0 || unlockpt(master_) != 0) throw std::runtime_error("no pty");
     terminalPath_ = ptsname(master_);
     // Raw before anyone opens the terminal end, so nothing is echoed back.
-    const int slave = open(terminalPath_.c_str(), O_RDWR | O_NOCTTY);
+    terminal_ = open(terminalPath_.c_str(), O_RDWR | O_NOCTTY);
     termios attributes{};
-    if (slave >= 0 && tcgetattr(slave, &attributes) == 0) {
+    if (terminal_ >= 0 && tcgetattr(terminal_, &attributes) == 0) {
         cfmakeraw(&attributes);
-        tcsetattr(slave, TCSANOW, &attributes);
+        tcsetattr(terminal_, TCSANOW, &attributes);
     }
-    if (slave >= 0) close(slave);
 }
 
-PtyPeer::~PtyPeer() { HangUp(); }
+PtyPeer::~PtyPeer() {
+    HangUp();
+    if (terminal_ >= 0) close(terminal_);
+}
 
 void PtyPeer::HangUp() {
     if (master_ >= 0) close(master_);

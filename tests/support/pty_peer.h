@@ -21,5 +21,8 @@ public:
 
 private:
     int master_ = -1;
+    // Held open so the device side never sees a hang-up while the code under test has the
+    // port closed, and bytes sent just before it closes are not lost.
+    int terminal_ = -1;
     std::string terminalPath_;
 };

@@ -13,8 +13,7 @@ public:
 
     std::string Get(const std::string& name, const std::string& fallback) const;
     bool Has(const std::string& name) const { return values_.count(name) != 0; }
-    // The option as a non-negative integer, or the fallback; an unparsable value is an
-    // error reported by ParseIntegers.
+    // The option as a non-negative integer; the fallback when it is missing or unreadable.
     int GetInt(const std::string& name, int fallback) const;
 
 private:
