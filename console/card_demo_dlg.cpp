@@ -1,0 +1,243 @@
+#include "card_demo_dlg.h"
+
+#include <QComboBox>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSerialPortInfo>
+
+#include "about_dlg.h"
+#include "console_dialog.h"
+#include "ini_file.h"
+#include "model_rule.h"
+#include "string_table.h"
+#include "system_menu.h"
+#include "track_text_box.h"
+
+namespace {
+
+// Caption, system menu, minimise and close; no maximise; above other windows.
+constexpr Qt::WindowFlags kWindowFlags =
+    Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint;
+
+// The big font's character cell height, in pixels at 96 dpi.
+constexpr int kBigFontCellHeight = 24;
+
+struct StartItem {
+    int id;
+    const char* text;
+};
+
+// In the order they are selected at start.
+constexpr std::array<StartItem, 9> kStartItems{{
+    {IDC_MODEL, "KX500"},
+    {IDC_DENSITY, "2轨低密"},
+    {IDC_FORMAT, "ISO"},
+    {IDC_COERCIVITY, "低抗"},
+    {IDC_PORT, "COM1"},
+    {IDC_BAUD, "9600"},
+    {IDC_PARITY, "N"},
+    {IDC_DATA_BITS, "8"},
+    {IDC_STOP_BITS, "1"},
+}};
+
+// What a model allows is settled by ApplyModelRule; these are the start model's
+// exceptions to the template, where every control is enabled.
+constexpr std::array<int, 6> kDisabledAtStart{IDC_STOP,          IDC_TOGGLE_TRACK1,
+                                              IDC_TOGGLE_TRACK12, IDC_TRACK1_TEXT,
+                                              IDC_TRACK1_START,  IDC_TRACK1_INCREMENT};
+constexpr std::array<int, 4> kEnabledAtStart{IDC_TRACK2_START, IDC_TRACK2_INCREMENT,
+                                             IDC_TRACK3_START, IDC_TRACK3_INCREMENT};
+
+QIcon ConsoleIcon() {
+    QIcon icon;
+    for (const char* image : kConsoleIconImages) icon.addFile(QString::fromUtf8(image));
+    return icon;
+}
+
+// The pixel size at which the font's lines are as tall as the cell, as a font asked for
+// by its cell height is made.
+int PixelSizeForCell(QFont font, int cellPixels) {
+    int size = cellPixels;
+    font.setPixelSize(size);
+    while (size > 1 && QFontMetrics(font).height() > cellPixels) font.setPixelSize(--size);
+    return size;
+}
+
+}  // namespace
+
+CCardDemoDlg::CCardDemoDlg(QWidget* parent, const std::filesystem::path& profilePath)
+    : QDialog(parent, kWindowFlags) {
+    OnInitDialog(profilePath);
+}
+
+CCardDemoDlg::~CCardDemoDlg() = default;
+
+void CCardDemoDlg::OnInitDialog(const std::filesystem::path& profilePath) {
+    BuildDialog(*this, kConsoleDialog);
+    FillComboLists();
+    logView_ = std::make_unique<LogView>(*Control<QPlainTextEdit>(IDC_LOG));
+    ConnectHandlers();
+    UpdateData(false);
+
+    systemMenu_ = new SystemMenu(*this, LoadStringResource(IDS_ABOUTBOX),
+                                 [this](int id) { OnSysCommand(id); });
+    setWindowIcon(ConsoleIcon());
+
+    ClearCommandSlots(job_.Profile);
+    job_.Mode = 1;
+    job_.Tracks = NoTrack;
+    job_.StopFlag = 0;
+
+    SelectStartItems();
+    SetBigFont();
+
+    const IniFile profile = IniFile::Load(profilePath);
+    LoadProfileLimits(job_.Profile, profile);
+    TrackBox(1)->SetByteLimit(job_.Profile.Tack2Lower);
+    TrackBox(2)->SetByteLimit(job_.Profile.Tack2High);
+    TrackBox(0)->SetByteLimit(job_.Profile.Tack1Num);
+
+    Control<QPushButton>(IDC_READ_MODE)->setChecked(true);
+    for (int id : kDisabledAtStart) Control<QWidget>(id)->setEnabled(false);
+    for (int id : kEnabledAtStart) Control<QWidget>(id)->setEnabled(true);
+
+    LoadCommandStrings(job_.Profile, profile);
+    Control<QComboBox>(IDC_MODEL)->setFocus();
+}
+
+void CCardDemoDlg::FillComboLists() {
+    for (const ComboList& list : kConsoleComboLists) {
+        auto* combo = Control<QComboBox>(list.id);
+        for (const char* item : list.items) AddSortedItem(*combo, QString::fromUtf8(item));
+    }
+    // Besides COM1 to COM4, the ports this machine has, each once.
+    auto* ports = Control<QComboBox>(IDC_PORT);
+    for (const QSerialPortInfo& port : QSerialPortInfo::availablePorts()) {
+        if (ports->findText(port.portName(), Qt::MatchFixedString) < 0) {
+            AddSortedItem(*ports, port.portName());
+        }
+    }
+}
+
+void CCardDemoDlg::SelectStartItems() {
+    // Programmatic selections: the selection handlers answer the operator only.
+    for (const StartItem& item : kStartItems) {
+        auto* combo = Control<QComboBox>(item.id);
+        combo->setCurrentIndex(combo->findText(QString::fromUtf8(item.text), Qt::MatchExactly));
+    }
+}
+
+void CCardDemoDlg::SetBigFont() {
+    bigFont_ = TrackBox(1)->font();
+    bigFont_.setBold(true);
+    bigFont_.setPixelSize(
+        PixelSizeForCell(bigFont_, PixelsAtDpi(kBigFontCellHeight, logicalDpiY())));
+    for (int id : {IDC_TRACK2_TEXT, IDC_TRACK3_TEXT, IDC_TRACK1_TEXT, IDC_LOG}) {
+        Control<QWidget>(id)->setFont(bigFont_);
+    }
+    Control<QWidget>(IDC_LOG)->hide();
+    for (int id : {IDC_TRACK2_COUNT, IDC_TRACK3_COUNT, IDC_TRACK1_COUNT}) {
+        auto* label = Control<QLabel>(id);
+        label->setFont(bigFont_);
+        FitHeightToFont(*label);
+    }
+}
+
+void CCardDemoDlg::ConnectHandlers() {
+    connect(Control<QPushButton>(IDC_READ_MODE), &QPushButton::clicked, this,
+            &CCardDemoDlg::OnReadMode);
+    connect(Control<QPushButton>(IDC_WRITE_MODE), &QPushButton::clicked, this,
+            &CCardDemoDlg::OnWriteMode);
+    for (std::size_t track = 0; track < kTracks.size(); ++track) {
+        connect(TrackBox(track), &QPlainTextEdit::textChanged, this,
+                [this, track] { OnTrackTextChanged(track); });
+    }
+    // Only the operator's choices count as selection changes, not the program's.
+    connect(Control<QComboBox>(IDC_DENSITY), &QComboBox::activated, this,
+            &CCardDemoDlg::OnDensityChanged);
+    connect(Control<QComboBox>(IDC_MODEL), &QComboBox::activated, this,
+            &CCardDemoDlg::OnModelChanged);
+    for (int id : kTrackToggles) {
+        auto* toggle = Control<QPushButton>(id);
+        connect(toggle, &QPushButton::clicked, this, [this, toggle] { OnTrackToggle(toggle); });
+    }
+    connect(Control<QPushButton>(IDC_RUN), &QPushButton::clicked, this, &CCardDemoDlg::RunJob);
+    connect(Control<QPushButton>(IDC_STOP), &QPushButton::clicked, this, &CCardDemoDlg::StopJob);
+}
+
+TrackTextBox* CCardDemoDlg::TrackBox(std::size_t track) const {
+    return Control<TrackTextBox>(kTracks[track].textBox);
+}
+
+void CCardDemoDlg::keyPressEvent(QKeyEvent* event) {
+    // A focused push button has taken its Enter before it gets here.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+        OnOK();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void CCardDemoDlg::OnOK() {
+    if (UpdateData(true)) accept();
+}
+
+void CCardDemoDlg::OnSysCommand(int id) {
+    if (!IsAboutCommand(id)) return;
+    CAboutDlg about(this);
+    about.exec();
+}
+
+void CCardDemoDlg::OnReadMode() {
+    Control<QPushButton>(IDC_READ_MODE)->setChecked(true);
+    Control<QPushButton>(IDC_WRITE_MODE)->setChecked(false);
+    job_.Mode = 1;
+}
+
+void CCardDemoDlg::OnWriteMode() {
+    Control<QPushButton>(IDC_READ_MODE)->setChecked(false);
+    Control<QPushButton>(IDC_WRITE_MODE)->setChecked(true);
+    job_.Mode = 0;
+}
+
+void CCardDemoDlg::OnTrackTextChanged(std::size_t track) {
+    Control<QLabel>(kTracks[track].countLabel)
+        ->setText(QStringLiteral("%1轨%2个数据：")
+                      .arg(kTracks[track].number)
+                      .arg(TrackBox(track)->ByteLength()));
+}
+
+void CCardDemoDlg::OnDensityChanged() {
+    const bool low = Control<QComboBox>(IDC_DENSITY)->currentIndex() == 0;
+    TrackBox(1)->SetByteLimit(low ? job_.Profile.Tack2Lower : job_.Profile.Tack2High);
+}
+
+void CCardDemoDlg::OnTrackToggle(QPushButton* clicked) {
+    for (int id : kTrackToggles) {
+        auto* toggle = Control<QPushButton>(id);
+        toggle->setChecked(toggle == clicked);
+    }
+}
+
+void CCardDemoDlg::OnModelChanged() {
+    for (int id : kTrackToggles) Control<QPushButton>(id)->setChecked(false);
+    ApplyModelRule();
+}
+
+void CCardDemoDlg::ApplyModelRule() {
+    const ModelRule* rule = ModelRuleAt(Control<QComboBox>(IDC_MODEL)->currentIndex());
+    if (rule == nullptr) return;
+    for (std::size_t i = 0; i < kTrackToggles.size(); ++i) {
+        Control<QWidget>(kTrackToggles[i])->setEnabled(rule->toggles[i]);
+    }
+    for (std::size_t i = 0; i < kTracks.size(); ++i) {
+        for (int id : {kTracks[i].textBox, kTracks[i].start, kTracks[i].increment}) {
+            Control<QWidget>(id)->setEnabled(rule->tracks[i]);
+        }
+    }
+}

@@ -1,0 +1,89 @@
+#pragma once
+
+#include <QDialog>
+#include <QFont>
+#include <array>
+#include <filesystem>
+#include <memory>
+
+#include "card_job.h"
+#include "device_profile.h"
+#include "dialog_builder.h"
+#include "log_view.h"
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+class SystemMenu;
+class TrackTextBox;
+
+// The operator console: the main window, built from dialog template 102. It owns the job
+// record (with the device profile and the job log) for its whole life.
+class CCardDemoDlg : public QDialog {
+    Q_OBJECT
+public:
+    // The profile is read from profilePath during initialisation.
+    explicit CCardDemoDlg(QWidget* parent = nullptr,
+                          const std::filesystem::path& profilePath = DefaultProfilePath());
+    ~CCardDemoDlg() override;
+
+    CardJob& Job() { return job_; }
+    const CardJob& Job() const { return job_; }
+
+    // Moves the values between the number boxes and log box and the job record. Towards
+    // the record the number boxes are validated in exchange order: the first failure
+    // shows the standard message, puts the focus on that box, leaves that field and
+    // every later one as they were, and makes the exchange report false.
+    bool UpdateData(bool saveAndValidate = true);
+
+    // Enables the track toggles, track boxes and their number boxes that the selected
+    // model allows and disables the others; changes nothing when no model is selected
+    // and never checks or unchecks a toggle.
+    void ApplyModelRule();
+
+    // A system command: ids 16 to 31 open the About box; the window manager keeps the
+    // others.
+    void OnSysCommand(int id);
+
+    // The menu that offers the About entry where the platform has no system menu.
+    SystemMenu& SystemCommands() const { return *systemMenu_; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void OnInitDialog(const std::filesystem::path& profilePath);
+    void FillComboLists();
+    void SelectStartItems();
+    void SetBigFont();
+    void ConnectHandlers();
+    // Enter: close after the values pass validation.
+    void OnOK();
+
+    void OnReadMode();
+    void OnWriteMode();
+    void OnTrackTextChanged(std::size_t track);
+    void OnDensityChanged();
+    void OnTrackToggle(QPushButton* clicked);
+    void OnModelChanged();
+
+    // Running and stopping jobs (job_control.cpp).
+    void RunJob();
+    void StopJob();
+    void OnJobDone();
+    void OnLogRefresh();
+
+    template <class T>
+    T* Control(int id) const;
+    TrackTextBox* TrackBox(std::size_t track) const;
+
+    CardJob job_;
+    QFont bigFont_;
+    SystemMenu* systemMenu_ = nullptr;
+    std::unique_ptr<LogView> logView_;
+};
+
+template <class T>
+T* CCardDemoDlg::Control(int id) const {
+    return FindControl<T>(*this, id);
+}

@@ -1,0 +1,84 @@
+// The dialog data exchange of the console: the number boxes and the log box against the
+// fields of the job record.
+#include <QLineEdit>
+#include <algorithm>
+#include <array>
+#include <optional>
+
+#include "card_demo_dlg.h"
+#include "console_dialog.h"
+#include "message_box.h"
+
+namespace {
+
+struct NumberField {
+    int id;
+    int32_t CardJob::*field;
+    int32_t min;
+    int32_t max;
+};
+
+// In exchange order.
+constexpr std::array<NumberField, 7> kNumberFields{{
+    {IDC_COUNT, &CardJob::Count, 1, 9999},
+    {IDC_TRACK1_START, &CardJob::Track1Start, 0, 99},
+    {IDC_TRACK1_INCREMENT, &CardJob::Track1Increment, 0, 99},
+    {IDC_TRACK2_INCREMENT, &CardJob::Track2Increment, 0, 99},
+    {IDC_TRACK2_START, &CardJob::Track2Start, 0, 99},
+    {IDC_TRACK3_INCREMENT, &CardJob::Track3Increment, 0, 99},
+    {IDC_TRACK3_START, &CardJob::Track3Start, 0, 99},
+}};
+
+bool IsBlank(QChar c) { return c == u' ' || c == u'\t'; }
+
+// A number box's integer as the platform's exchange reads it: blanks around an optional
+// sign and decimal digits, nothing else. Values past 32 bits are clamped, so that they
+// fail the range check rather than wrap into it.
+std::optional<int32_t> ParseInteger(const QString& text) {
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    while (i < n && IsBlank(text[i])) ++i;
+    const bool negative = i < n && text[i] == u'-';
+    if (i < n && (text[i] == u'-' || text[i] == u'+')) ++i;
+    const qsizetype firstDigit = i;
+    int64_t value = 0;
+    for (; i < n && text[i] >= u'0' && text[i] <= u'9'; ++i) {
+        value = std::min<int64_t>(value * 10 + (text[i].unicode() - u'0'), INT64_C(1) << 40);
+    }
+    if (i == firstDigit) return std::nullopt;
+    while (i < n && IsBlank(text[i])) ++i;
+    if (i != n) return std::nullopt;
+    if (negative) value = -value;
+    return static_cast<int32_t>(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX));
+}
+
+}  // namespace
+
+bool CCardDemoDlg::UpdateData(bool saveAndValidate) {
+    for (const NumberField& number : kNumberFields) {
+        auto* box = Control<QLineEdit>(number.id);
+        if (!saveAndValidate) {
+            box->setText(QString::number(job_.*number.field));
+            continue;
+        }
+        const std::optional<int32_t> value = ParseInteger(box->text());
+        const bool inRange = value && *value >= number.min && *value <= number.max;
+        if (!inRange) {
+            // The failing field keeps its value too: a job never gets a number out of range.
+            ShowMessageBox(this,
+                           value ? QStringLiteral("请输入一个介于 %1 和 %2 之间的整数。")
+                                       .arg(number.min)
+                                       .arg(number.max)
+                                 : QStringLiteral("请输入一个整数。"),
+                           QMessageBox::Warning);
+            box->setFocus();
+            box->selectAll();
+            return false;
+        }
+        job_.*number.field = *value;
+    }
+    // The log box is a read-only view of the job log, so only the log moves, towards the
+    // box; reading it back could only lose bytes that have no character.
+    if (!saveAndValidate) logView_->Show(job_.JobLog);
+    return true;
+}

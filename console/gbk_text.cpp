@@ -1,0 +1,50 @@
+#include "gbk_text.h"
+
+#include <QByteArray>
+#include <QStringEncoder>
+
+namespace {
+
+constexpr const char* kCodePage = "GBK";
+
+// Every kind of line break as one LF.
+QString WithLfBreaks(const QString& text) {
+    QString result = text;
+    result.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    result.replace(QChar(u'\r'), QChar(u'\n'));
+    result.replace(QChar::ParagraphSeparator, QChar(u'\n'));
+    result.replace(QChar::LineSeparator, QChar(u'\n'));
+    return result;
+}
+
+}  // namespace
+
+std::string ScreenTextToGbk(const QString& text) {
+    QString crlf = WithLfBreaks(text);
+    crlf.replace(QChar(u'\n'), QStringLiteral("\r\n"));
+    QStringEncoder encoder(kCodePage);
+    const QByteArray bytes = encoder(crlf);
+    return bytes.toStdString();
+}
+
+int GbkByteLength(const QString& text) {
+    return static_cast<int>(ScreenTextToGbk(text).size());
+}
+
+bool GbkCanEncode(const QString& text) {
+    QStringEncoder encoder(kCodePage);
+    // The encoder reports unencodable characters only once it has run.
+    [[maybe_unused]] const QByteArray bytes = encoder(WithLfBreaks(text));
+    return !encoder.hasError();
+}
+
+GbkScreenDecoder::GbkScreenDecoder() : decoder_(kCodePage) {}
+
+QString GbkScreenDecoder::Decode(std::string_view gbk) {
+    QString text = decoder_(QByteArrayView(gbk.data(), static_cast<qsizetype>(gbk.size())));
+    if (pendingCr_) text.prepend(QChar(u'\r'));
+    pendingCr_ = text.endsWith(QChar(u'\r'));
+    if (pendingCr_) text.chop(1);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return text;
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <QStringDecoder>
+#include <string>
+#include <string_view>
+
+// The one place where text on screen meets the GBK bytes of the device and the job log.
+// Screen text may hold its line breaks as LF, CR LF, CR or the paragraph and line
+// separators of Qt's text documents; in GBK every line break is CR LF, two bytes.
+
+// The screen text as GBK bytes with CR LF line breaks. Characters GBK has no code for
+// become '?', as the code page's own conversion makes them.
+std::string ScreenTextToGbk(const QString& text);
+
+// The length of ScreenTextToGbk(text), in bytes.
+int GbkByteLength(const QString& text);
+
+// Whether every character of the text has a GBK code (line breaks always do).
+bool GbkCanEncode(const QString& text);
+
+// Decodes GBK text piece by piece for showing: a character or a CR LF split between two
+// pieces comes out whole, and every CR LF becomes one LF.
+class GbkScreenDecoder {
+public:
+    GbkScreenDecoder();
+    QString Decode(std::string_view gbk);
+
+private:
+    QStringDecoder decoder_;
+    bool pendingCr_ = false;
+};

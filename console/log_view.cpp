@@ -1,0 +1,19 @@
+#include "log_view.h"
+
+#include <QTextCursor>
+#include <string_view>
+
+void LogView::Show(const std::string& jobLog) {
+    if (jobLog.size() < shownBytes_) {
+        // A log that shrank is not the one on screen any more: show it afresh.
+        box_.clear();
+        decoder_ = GbkScreenDecoder();
+        shownBytes_ = 0;
+    }
+    const QString added = decoder_.Decode(std::string_view(jobLog).substr(shownBytes_));
+    shownBytes_ = jobLog.size();
+    if (added.isEmpty()) return;
+    QTextCursor cursor(box_.document());
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertText(added);
+}

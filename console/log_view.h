@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QPlainTextEdit>
+#include <string>
+
+#include "gbk_text.h"
+
+// Shows the job log (GBK bytes) in the read-only log box. The log only ever grows, so
+// each call adds just the bytes that arrived since the last one: a long log costs no more
+// to bring up to date than a short one.
+class LogView {
+public:
+    explicit LogView(QPlainTextEdit& box) : box_(box) {}
+
+    void Show(const std::string& jobLog);
+
+private:
+    QPlainTextEdit& box_;
+    GbkScreenDecoder decoder_;
+    std::size_t shownBytes_ = 0;
+};

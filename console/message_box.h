@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+#include <functional>
+
+// Every message the console shows goes through here: a box owned by the given window,
+// titled with the application's title, with one OK button and, unless a caller asks for
+// one, no icon. Returns once the box is closed.
+void ShowMessageBox(QWidget* owner, const QString& text,
+                    QMessageBox::Icon icon = QMessageBox::NoIcon);
+
+// Replaces the modal run of the box, so that tests can look at it and close it without
+// an operator. An empty runner restores the modal run.
+using MessageBoxRunner = std::function<void(QMessageBox& box)>;
+void SetMessageBoxRunner(MessageBoxRunner runner);
