@@ -3,44 +3,15 @@
 
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <random>
 
 #include "read_bench.h"
 #include "read_entry.h"
 #include "read_reply.h"
+#include "scripted_line.h"
 
 namespace readtest {
 namespace {
-
-// What a line delivers: chunks of bytes that arrive together, each followed by a pause
-// (an empty chunk is a read's whole time-out of silence). A read takes what its chunk
-// still holds, up to the count asked for, as a serial read with time-outs does.
-class ScriptedLine {
-  public:
-    void Add(std::string chunk) {
-        chunks_.push_back(std::move(chunk));
-        all_ += chunks_.back();
-    }
-    int32_t Read(unsigned char* buffer, int32_t count) {
-        ++reads_;
-        if (count == 0 || chunks_.empty()) return 0;
-        std::string& chunk = chunks_.front();
-        const auto n = std::min<std::size_t>(static_cast<std::size_t>(count), chunk.size());
-        std::copy_n(chunk.begin(), n, buffer);
-        chunk.erase(0, n);
-        if (chunk.empty() || n < static_cast<std::size_t>(count)) chunks_.pop_front();
-        return static_cast<int32_t>(n);
-    }
-    bool Exhausted() const { return chunks_.empty(); }
-    const std::string& All() const { return all_; }
-    long Reads() const { return reads_; }
-
-  private:
-    std::deque<std::string> chunks_;
-    std::string all_;
-    long reads_ = 0;
-};
 
 // A few byte values, frame bytes among them, so that heads, tails and separators turn up
 // in the noise often.
@@ -100,10 +71,7 @@ TEST(ReadFuzz, RandomStreamsNeverCrashOrOverrun) {
             }
         }
 
-        ReplyReader reader(
-            profile,
-            [&line](unsigned char* buffer, int32_t count) { return line.Read(buffer, count); },
-            [&line] { return line.Exhausted(); });
+        ReplyReader reader = ReaderOn(profile, line);
         int successNumber = 1;
         for (int attempts = 0;; ++attempts) {
             ASSERT_LT(attempts, 100000) << "seed " << seed << ": the reader makes no progress";
@@ -147,10 +115,7 @@ TEST(ReadFuzz, WellFormedRepliesComeOutWhole) {
             sent.push_back(std::move(data));
         }
 
-        ReplyReader reader(
-            profile,
-            [&line](unsigned char* buffer, int32_t count) { return line.Read(buffer, count); },
-            [&line] { return line.Exhausted(); });
+        ReplyReader reader = ReaderOn(profile, line);
         std::vector<std::string> received;
         for (auto outcome = reader.AwaitReply(); outcome != ReplyReader::Outcome::End;
              outcome = reader.AwaitReply()) {
