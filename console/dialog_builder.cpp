@@ -72,12 +72,7 @@ QPushButton* CreateButton(QWidget& parent, const QString& caption, ControlKind k
 QWidget* CreateControl(QDialog& dialog, const ControlTemplate& control, int heightPixels) {
     const QString caption = QString::fromUtf8(control.caption);
     switch (control.kind) {
-        case ControlKind::GroupBox: {
-            auto* box = new QGroupBox(caption, &dialog);
-            // A group box only frames: clicks reach the dialog and the controls it holds.
-            box->setAttribute(Qt::WA_TransparentForMouseEvents);
-            return box;
-        }
+        case ControlKind::GroupBox: return new QGroupBox(caption, &dialog);
         case ControlKind::ComboBox:
             return CreateComboBox(dialog, heightPixels - Pixels(dialog, kComboEditHeight));
         case ControlKind::Label: {
@@ -158,10 +153,15 @@ void BuildDialog(QDialog& dialog, const DialogTemplate& dialogTemplate) {
         } else {
             widget->setGeometry(rect);
         }
-        if (control.kind == ControlKind::Label) FitHeightToFont(*widget);
-        if (control.kind == ControlKind::GroupBox || control.kind == ControlKind::BlackFrame) {
-            frames.push_back(widget);
+        const bool frame =
+            control.kind == ControlKind::GroupBox || control.kind == ControlKind::BlackFrame;
+        if (frame) frames.push_back(widget);
+        if (frame || control.kind == ControlKind::Label) {
+            // Static controls only show: clicks go through them to what lies beneath, even
+            // where a label has grown over a neighbour to fit its font.
+            widget->setAttribute(Qt::WA_TransparentForMouseEvents);
         }
+        if (control.kind == ControlKind::Label) FitHeightToFont(*widget);
     }
     // Frames lie beneath every other control, the first of them lowest, whatever their
     // place in the tab order.

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -216,6 +217,25 @@ TEST_F(StartState, BigBoldFontIsOnTheTrackBoxesLogAndCountLabels) {
         // The count stays readable: the label is as tall as the font's lines.
         if (auto* label = qobject_cast<QLabel*>(Ctl<QWidget>(id))) {
             EXPECT_GE(label->height(), QFontMetrics(font).height());
+        }
+    }
+}
+
+TEST_F(StartState, EveryControlTakesClicksOverItsWholeArea) {
+    for (const ControlState& state : kStartStates) {
+        QWidget* control = Ctl<QWidget>(state.id);
+        if (qobject_cast<QLabel*>(control) || qobject_cast<QGroupBox*>(control) ||
+            state.id == IDC_EMPTY_FRAME || !state.visible) {
+            continue;
+        }
+        SCOPED_TRACE(state.id);
+        const QRect inner = control->geometry().adjusted(2, 2, -3, -3);
+        for (const QPoint& point : {inner.topLeft(), inner.topRight(), inner.bottomLeft(),
+                                    inner.bottomRight(), inner.center()}) {
+            QWidget* hit = Dlg().childAt(point);
+            ASSERT_NE(hit, nullptr);
+            EXPECT_TRUE(hit == control || control->isAncestorOf(hit))
+                << hit->metaObject()->className() << " " << hit->objectName().toStdString();
         }
     }
 }
