@@ -6,7 +6,7 @@ class Skin;
 // skin once the console has gone. It runs no event loop of its own; the console's modal
 // run pumps every event.
 class CCardDemoApp {
-public:
+  public:
     explicit CCardDemoApp(Skin& skin) : skin_(skin) {}
 
     // The whole life of the user interface, then ExitInstance; the result is the
@@ -20,6 +20,6 @@ public:
     // Removes the skin; returns the exit code.
     int ExitInstance();
 
-private:
+  private:
     Skin& skin_;
 };

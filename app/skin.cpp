@@ -22,4 +22,6 @@ void StyleSheetSkin::Load(const QString& fileName) {
     application_.setStyleSheet(styleSheet);
 }
 
-void StyleSheetSkin::Remove() { application_.setStyleSheet(QString()); }
+void StyleSheetSkin::Remove() {
+    application_.setStyleSheet(QString());
+}

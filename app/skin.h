@@ -8,7 +8,7 @@ class QApplication;
 // The process-wide look: loaded once before the console opens, removed once after it has
 // gone. Nothing depends on either call succeeding.
 class Skin {
-public:
+  public:
     virtual ~Skin() = default;
     virtual void Load(const QString& fileName) = 0;
     virtual void Remove() = 0;
@@ -18,14 +18,14 @@ public:
 // executable's), applied to the whole application. A missing, unreadable or empty file,
 // or one that is not UTF-8 text, leaves the look as it is.
 class StyleSheetSkin final : public Skin {
-public:
+  public:
     explicit StyleSheetSkin(QApplication& application, std::filesystem::path folder);
     explicit StyleSheetSkin(QApplication& application);
 
     void Load(const QString& fileName) override;
     void Remove() override;
 
-private:
+  private:
     QApplication& application_;
     std::filesystem::path folder_;
 };

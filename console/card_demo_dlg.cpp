@@ -46,9 +46,9 @@ constexpr std::array<StartItem, 9> kStartItems{{
 
 // What a model allows is settled by ApplyModelRule; these are the start model's
 // exceptions to the template, where every control is enabled.
-constexpr std::array<int, 6> kDisabledAtStart{IDC_STOP,          IDC_TOGGLE_TRACK1,
+constexpr std::array<int, 6> kDisabledAtStart{IDC_STOP,           IDC_TOGGLE_TRACK1,
                                               IDC_TOGGLE_TRACK12, IDC_TRACK1_TEXT,
-                                              IDC_TRACK1_START,  IDC_TRACK1_INCREMENT};
+                                              IDC_TRACK1_START,   IDC_TRACK1_INCREMENT};
 constexpr std::array<int, 4> kEnabledAtStart{IDC_TRACK2_START, IDC_TRACK2_INCREMENT,
                                              IDC_TRACK3_START, IDC_TRACK3_INCREMENT};
 
@@ -176,7 +176,8 @@ TrackTextBox* CCardDemoDlg::TrackBox(std::size_t track) const {
 void CCardDemoDlg::keyPressEvent(QKeyEvent* event) {
     // A focused push button has taken its Enter before it gets here.
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+    if (enter &&
+        !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
         OnOK();
         return;
     }

@@ -21,7 +21,7 @@ class TrackTextBox;
 // record (with the device profile and the job log) for its whole life.
 class CCardDemoDlg : public QDialog {
     Q_OBJECT
-public:
+  public:
     // The profile is read from profilePath during initialisation.
     explicit CCardDemoDlg(QWidget* parent = nullptr,
                           const std::filesystem::path& profilePath = DefaultProfilePath());
@@ -48,10 +48,10 @@ public:
     // The menu that offers the About entry where the platform has no system menu.
     SystemMenu& SystemCommands() const { return *systemMenu_; }
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     void OnInitDialog(const std::filesystem::path& profilePath);
     void FillComboLists();
     void SelectStartItems();

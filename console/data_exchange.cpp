@@ -29,7 +29,9 @@ constexpr std::array<NumberField, 7> kNumberFields{{
     {IDC_TRACK3_START, &CardJob::Track3Start, 0, 99},
 }};
 
-bool IsBlank(QChar c) { return c == u' ' || c == u'\t'; }
+bool IsBlank(QChar c) {
+    return c == u' ' || c == u'\t';
+}
 
 // A number box's integer as the platform's exchange reads it: blanks around an optional
 // sign and decimal digits, nothing else. Values past 32 bits are clamped, so that they

@@ -72,7 +72,8 @@ QPushButton* CreateButton(QWidget& parent, const QString& caption, ControlKind k
 QWidget* CreateControl(QDialog& dialog, const ControlTemplate& control, int heightPixels) {
     const QString caption = QString::fromUtf8(control.caption);
     switch (control.kind) {
-        case ControlKind::GroupBox: return new QGroupBox(caption, &dialog);
+        case ControlKind::GroupBox:
+            return new QGroupBox(caption, &dialog);
         case ControlKind::ComboBox:
             return CreateComboBox(dialog, heightPixels - Pixels(dialog, kComboEditHeight));
         case ControlKind::Label: {
@@ -80,14 +81,20 @@ QWidget* CreateControl(QDialog& dialog, const ControlTemplate& control, int heig
             label->setTextFormat(Qt::PlainText);
             return label;
         }
-        case ControlKind::BlackFrame: return CreateBlackFrame(dialog);
-        case ControlKind::TrackBox: return new TrackTextBox(&dialog);
-        case ControlKind::LogBox: return CreateLogBox(dialog);
-        case ControlKind::NumberBox: return new QLineEdit(&dialog);
-        case ControlKind::CheckBox: return new QCheckBox(caption, &dialog);
+        case ControlKind::BlackFrame:
+            return CreateBlackFrame(dialog);
+        case ControlKind::TrackBox:
+            return new TrackTextBox(&dialog);
+        case ControlKind::LogBox:
+            return CreateLogBox(dialog);
+        case ControlKind::NumberBox:
+            return new QLineEdit(&dialog);
+        case ControlKind::CheckBox:
+            return new QCheckBox(caption, &dialog);
         case ControlKind::Toggle:
         case ControlKind::PushButton:
-        case ControlKind::DefaultPushButton: return CreateButton(dialog, caption, control.kind);
+        case ControlKind::DefaultPushButton:
+            return CreateButton(dialog, caption, control.kind);
     }
     return nullptr;
 }
@@ -140,7 +147,8 @@ void FitHeightToFont(QWidget& control) {
 void BuildDialog(QDialog& dialog, const DialogTemplate& dialogTemplate) {
     dialog.setWindowTitle(QString::fromUtf8(dialogTemplate.caption));
     dialog.setFont(DialogFont(dialogTemplate));
-    dialog.setFixedSize(Pixels(dialog, dialogTemplate.width), Pixels(dialog, dialogTemplate.height));
+    dialog.setFixedSize(Pixels(dialog, dialogTemplate.width),
+                        Pixels(dialog, dialogTemplate.height));
 
     std::vector<QWidget*> frames;
     for (const ControlTemplate& control : dialogTemplate.controls) {

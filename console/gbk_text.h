@@ -22,11 +22,11 @@ bool GbkCanEncode(const QString& text);
 // Decodes GBK text piece by piece for showing: a character or a CR LF split between two
 // pieces comes out whole, and every CR LF becomes one LF.
 class GbkScreenDecoder {
-public:
+  public:
     GbkScreenDecoder();
     QString Decode(std::string_view gbk);
 
-private:
+  private:
     QStringDecoder decoder_;
     bool pendingCr_ = false;
 };

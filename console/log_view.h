@@ -9,12 +9,12 @@
 // each call adds just the bytes that arrived since the last one: a long log costs no more
 // to bring up to date than a short one.
 class LogView {
-public:
+  public:
     explicit LogView(QPlainTextEdit& box) : box_(box) {}
 
     void Show(const std::string& jobLog);
 
-private:
+  private:
     QPlainTextEdit& box_;
     GbkScreenDecoder decoder_;
     std::size_t shownBytes_ = 0;

@@ -21,4 +21,6 @@ void ShowMessageBox(QWidget* owner, const QString& text, QMessageBox::Icon icon)
     }
 }
 
-void SetMessageBoxRunner(MessageBoxRunner runner) { Runner() = std::move(runner); }
+void SetMessageBoxRunner(MessageBoxRunner runner) {
+    Runner() = std::move(runner);
+}

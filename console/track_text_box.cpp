@@ -19,13 +19,13 @@ bool IsEnter(const QKeyEvent& event) {
 // characters that keys such as Backspace or Escape carry (a tab is text).
 bool InsertsText(const QKeyEvent& event) {
     const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
-    if (modifiers == Qt::ControlModifier || modifiers == (Qt::ControlModifier | Qt::ShiftModifier)) {
+    if (modifiers == Qt::ControlModifier ||
+        modifiers == (Qt::ControlModifier | Qt::ShiftModifier)) {
         return false;
     }
     const QString text = event.text();
-    return std::any_of(text.begin(), text.end(), [](QChar c) {
-        return c.category() != QChar::Other_Control || c == u'\t';
-    });
+    return std::any_of(text.begin(), text.end(),
+                       [](QChar c) { return c.category() != QChar::Other_Control || c == u'\t'; });
 }
 
 }  // namespace
@@ -36,7 +36,9 @@ TrackTextBox::TrackTextBox(QWidget* parent) : QPlainTextEdit(parent) {
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 }
 
-int TrackTextBox::ByteLength() const { return GbkByteLength(toPlainText()); }
+int TrackTextBox::ByteLength() const {
+    return GbkByteLength(toPlainText());
+}
 
 bool TrackTextBox::Accepts(const QString& insertion) const {
     if (!GbkCanEncode(insertion)) return false;

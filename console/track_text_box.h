@@ -8,7 +8,7 @@
 // Enter belongs to the dialog; Ctrl+Enter breaks the line.
 class TrackTextBox : public QPlainTextEdit {
     Q_OBJECT
-public:
+  public:
     explicit TrackTextBox(QWidget* parent = nullptr);
 
     // 0 or less lifts the limit. A new limit governs later input only: text that is
@@ -19,12 +19,12 @@ public:
     // The text's length in GBK bytes, line breaks counting two.
     int ByteLength() const;
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
     void insertFromMimeData(const QMimeData* source) override;
 
-private:
+  private:
     // Whether the text may replace the current selection.
     bool Accepts(const QString& insertion) const;
 

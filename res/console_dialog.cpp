@@ -80,8 +80,8 @@ constexpr std::array<ComboList, 9> kComboLists{{
     {IDC_COERCIVITY, kCoercivities},
 }};
 
-constexpr std::array<const char*, 3> kIconImages{
-    ":/console/card_16.png", ":/console/card_32.png", ":/console/card_48.png"};
+constexpr std::array<const char*, 3> kIconImages{":/console/card_16.png", ":/console/card_32.png",
+                                                 ":/console/card_48.png"};
 
 }  // namespace
 

@@ -6,7 +6,6 @@
 
 // The operator console's resources: dialog template 102, its combo lists and icon 128.
 inline constexpr int IDD_CARDDEMO_DIALOG = 102;
-inline constexpr int IDR_MAINFRAME = 128;
 
 // Control identifiers of template 102.
 enum ConsoleControlId : int {

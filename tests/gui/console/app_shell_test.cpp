@@ -16,7 +16,7 @@ namespace {
 
 // Records the shell's calls and what was on screen at each of them.
 class CountingSkin : public Skin {
-public:
+  public:
     void Load(const QString& fileName) override {
         loadedFiles.push_back(fileName);
         consolesAtLoad = ConsolesAlive();
@@ -41,7 +41,7 @@ public:
 
 // Once the console runs modally, notes what it sees and closes it with `close`.
 class ConsoleCloser {
-public:
+  public:
     explicit ConsoleCloser(std::function<void(CCardDemoDlg&)> close) : close_(std::move(close)) {
         timer_.setInterval(5);
         QObject::connect(&timer_, &QTimer::timeout, [this] {
@@ -57,13 +57,13 @@ public:
     bool sawConsole = false;
     QString styleSheetWhileOpen;
 
-private:
+  private:
     std::function<void(CCardDemoDlg&)> close_;
     QTimer timer_;
 };
 
 class AppShell : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         SetMessageBoxRunner([](QMessageBox&) {});
     }
@@ -132,10 +132,11 @@ TEST(StyleSheetSkin, OnlyAReadableUtf8StyleSheetChangesTheLook) {
         {"a folder", [](const std::filesystem::path& p) { std::filesystem::create_directory(p); },
          false},
         {"empty", [](const std::filesystem::path& p) { WriteFile(p, ""); }, false},
-        {"not UTF-8", [](const std::filesystem::path& p) { WriteFile(p, "QLabel { color: \xff\xfe; }"); },
+        {"not UTF-8",
+         [](const std::filesystem::path& p) { WriteFile(p, "QLabel { color: \xff\xfe; }"); },
          false},
-        {"style sheet", [](const std::filesystem::path& p) { WriteFile(p, "QLabel { color: red; }"); },
-         true},
+        {"style sheet",
+         [](const std::filesystem::path& p) { WriteFile(p, "QLabel { color: red; }"); }, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -153,8 +154,8 @@ TEST(StyleSheetSkin, OnlyAReadableUtf8StyleSheetChangesTheLook) {
 // The console program itself, started with and without arguments: each one comes up and
 // stays up until it is closed, and none says anything.
 TEST(ConsoleProgram, StartsTheSameWhateverTheArguments) {
-    const QStringList argumentSets[] = {{}, {"card.txt"}, {"/help", "-x", "--version"},
-                                        {"--", "a file with spaces.ini"}};
+    const QStringList argumentSets[] = {
+        {}, {"card.txt"}, {"/help", "-x", "--version"}, {"--", "a file with spaces.ini"}};
     std::vector<std::unique_ptr<QProcess>> programs;
     for (const QStringList& arguments : argumentSets) {
         auto program = std::make_unique<QProcess>();

@@ -10,8 +10,8 @@
 
 void ConsoleTest::SetUp() {
     SetMessageBoxRunner([this](QMessageBox& box) {
-        messages_.push_back({box.windowTitle(), box.text(), box.icon(), box.standardButtons(),
-                             box.parentWidget()});
+        messages_.push_back(
+            {box.windowTitle(), box.text(), box.icon(), box.standardButtons(), box.parentWidget()});
     });
     OpenConsole(kTestProfile);
 }
@@ -30,7 +30,9 @@ void ConsoleTest::OpenConsole(const std::string& profileText) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog_.get()));
 }
 
-QString ConsoleTest::LabelText(int id) { return Ctl<QLabel>(id)->text(); }
+QString ConsoleTest::LabelText(int id) {
+    return Ctl<QLabel>(id)->text();
+}
 
 void ConsoleTest::Choose(int comboId, int index) {
     QComboBox* combo = Combo(comboId);
@@ -40,7 +42,9 @@ void ConsoleTest::Choose(int comboId, int index) {
     ASSERT_EQ(combo->currentIndex(), index);
 }
 
-void ConsoleTest::Click(int buttonId) { QTest::mouseClick(Button(buttonId), Qt::LeftButton); }
+void ConsoleTest::Click(int buttonId) {
+    QTest::mouseClick(Button(buttonId), Qt::LeftButton);
+}
 
 void ConsoleTest::Type(QWidget* widget, const QString& text) {
     for (qsizetype i = 0; i < text.size(); ++i) {

@@ -36,7 +36,7 @@ inline const char* const kTestProfile =
 // A console on a profile of the test's own, shown offscreen. Every message box it opens is
 // recorded and closed at once.
 class ConsoleTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override;
     void TearDown() override;
 

@@ -40,7 +40,7 @@ const char* const kTrackRange = "请输入一个介于 0 和 99 之间的整数�
 }  // namespace
 
 class DataExchange : public ConsoleTest {
-protected:
+  protected:
     void FillValid() {
         for (std::size_t i = 0; i < kFieldCount; ++i) {
             Ctl<QLineEdit>(kFields[i].id)->setText(kValidTexts[i]);
@@ -64,10 +64,17 @@ TEST_F(DataExchange, BadValueKeepsTheWindowOpenWithTheMessageAndFocusOnItsBox) {
         const char* message;
     };
     const Case cases[] = {
-        {0, "abc", kNotAnInteger},   {0, "", kNotAnInteger},     {0, "0", kCountRange},
-        {0, "10000", kCountRange},   {0, "99999999999999", kCountRange},
-        {1, "100", kTrackRange},     {2, "12x", kNotAnInteger},  {3, "-1", kTrackRange},
-        {4, "1 2", kNotAnInteger},   {5, "一", kNotAnInteger},   {6, "  ", kNotAnInteger},
+        {0, "abc", kNotAnInteger},
+        {0, "", kNotAnInteger},
+        {0, "0", kCountRange},
+        {0, "10000", kCountRange},
+        {0, "99999999999999", kCountRange},
+        {1, "100", kTrackRange},
+        {2, "12x", kNotAnInteger},
+        {3, "-1", kTrackRange},
+        {4, "1 2", kNotAnInteger},
+        {5, "一", kNotAnInteger},
+        {6, "  ", kNotAnInteger},
         {6, "100", kTrackRange},
     };
     for (const Case& c : cases) {
@@ -107,7 +114,7 @@ TEST_F(DataExchange, MessageIsOwnedByTheWindowTitledWithTheApplicationWithOkOnly
 }
 
 TEST_F(DataExchange, EnterWithValidValuesStoresThemAndCloses) {
-    const int origins[] = {IDC_TRACK2_TEXT, IDC_COUNT,          IDC_MODEL,
+    const int origins[] = {IDC_TRACK2_TEXT, IDC_COUNT,         IDC_MODEL,
                            IDC_PORT,        IDC_TOGGLE_TRACK2, IDC_CONTINUOUS};
     for (int origin : origins) {
         SCOPED_TRACE(origin);
@@ -144,7 +151,9 @@ TEST_F(DataExchange, ValuesGoToTheBoxesAndTheLogToTheLogBox) {
     job.Count = 250;
     job.Track1Start = 3;
     job.Track3Increment = 0;
-    job.JobLog = "\xb5\xda" "1\xb4\xce\r\nabc\r\n";  // "第1次", "abc"
+    job.JobLog =
+        "\xb5\xda"
+        "1\xb4\xce\r\nabc\r\n";  // "第1次", "abc"
     Dlg().UpdateData(false);
     EXPECT_EQ(Ctl<QLineEdit>(IDC_COUNT)->text(), "250");
     EXPECT_EQ(Ctl<QLineEdit>(IDC_TRACK1_START)->text(), "3");
@@ -155,7 +164,10 @@ TEST_F(DataExchange, ValuesGoToTheBoxesAndTheLogToTheLogBox) {
 TEST_F(DataExchange, GrowingLogShowsAsIfSetWholeEvenWhenPiecesSplitACharacterOrLineBreak) {
     CardJob& job = Dlg().Job();
     // "第1次\r\n" arrives cut inside the double-byte character and between CR and LF.
-    const std::string pieces[] = {"\xb5", "\xda" "1\xb4\xce\r", "\nok\r\n", "", "end"};
+    const std::string pieces[] = {"\xb5",
+                                  "\xda"
+                                  "1\xb4\xce\r",
+                                  "\nok\r\n", "", "end"};
     for (const std::string& piece : pieces) {
         job.JobLog += piece;
         Dlg().UpdateData(false);

@@ -1,4 +1,6 @@
 // Building a window from its template.
+#include "dialog_builder.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
@@ -11,7 +13,6 @@
 #include <array>
 
 #include "console_fixture.h"
-#include "dialog_builder.h"
 
 namespace {
 
@@ -105,8 +106,11 @@ TEST(DialogBuilder, TabOrderFollowsTheTemplate) {
 }
 
 TEST(DialogBuilder, StaticCaptionsShowAmpersandsAsTheTemplateMeansThem) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"1&&2轨", "1&2轨"}, {"&About", "About"}, {"a&&&b", "a&b"}, {"end&", "end"}, {"高|低:", "高|低:"}};
+    const std::pair<const char*, const char*> cases[] = {{"1&&2轨", "1&2轨"},
+                                                         {"&About", "About"},
+                                                         {"a&&&b", "a&b"},
+                                                         {"end&", "end"},
+                                                         {"高|低:", "高|低:"}};
     for (const auto& [caption, shown] : cases) EXPECT_EQ(StaticCaption(caption), shown) << caption;
 }
 

@@ -10,10 +10,10 @@ namespace {
 
 // The fourteen controls a model decides on, in the columns of the rule below.
 constexpr std::array<int, 14> kRuleControls{
-    IDC_TOGGLE_TRACK1, IDC_TOGGLE_TRACK2, IDC_TOGGLE_TRACK3, IDC_TOGGLE_TRACK12,
-    IDC_TOGGLE_TRACK23, IDC_TRACK1_TEXT, IDC_TRACK2_TEXT, IDC_TRACK3_TEXT,
-    IDC_TRACK1_START, IDC_TRACK1_INCREMENT, IDC_TRACK2_START, IDC_TRACK2_INCREMENT,
-    IDC_TRACK3_START, IDC_TRACK3_INCREMENT};
+    IDC_TOGGLE_TRACK1,  IDC_TOGGLE_TRACK2,    IDC_TOGGLE_TRACK3, IDC_TOGGLE_TRACK12,
+    IDC_TOGGLE_TRACK23, IDC_TRACK1_TEXT,      IDC_TRACK2_TEXT,   IDC_TRACK3_TEXT,
+    IDC_TRACK1_START,   IDC_TRACK1_INCREMENT, IDC_TRACK2_START,  IDC_TRACK2_INCREMENT,
+    IDC_TRACK3_START,   IDC_TRACK3_INCREMENT};
 
 struct ModelCase {
     int index;
@@ -33,7 +33,7 @@ const ModelCase kModels[] = {
 }  // namespace
 
 class ModelRule : public ConsoleTest {
-protected:
+  protected:
     std::array<bool, 14> EnabledStates() {
         std::array<bool, 14> states{};
         for (std::size_t i = 0; i < kRuleControls.size(); ++i) {
@@ -75,7 +75,9 @@ TEST_F(ModelRule, RuleNeverChecksOrUnchecksAToggle) {
         SCOPED_TRACE(model.name);
         Combo(IDC_MODEL)->setCurrentIndex(model.index);
         for (int id : kRuleControls) {
-            if (auto* toggle = qobject_cast<QPushButton*>(Ctl<QWidget>(id))) toggle->setChecked(false);
+            if (auto* toggle = qobject_cast<QPushButton*>(Ctl<QWidget>(id))) {
+                toggle->setChecked(false);
+            }
         }
         Dlg().ApplyModelRule();
         EXPECT_EQ(CheckedToggles(), 0);

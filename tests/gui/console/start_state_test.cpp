@@ -132,8 +132,8 @@ TEST_F(StartState, PortBoxListsComPortsAndTheMachinesPortsSortedStartingOnCom1) 
 
 TEST_F(StartState, NumberBoxesLabelsAndLogShowTheDefaults) {
     const std::pair<int, const char*> texts[] = {
-        {IDC_COUNT, "1"},        {IDC_TRACK1_START, "0"}, {IDC_TRACK1_INCREMENT, "1"},
-        {IDC_TRACK2_START, "0"}, {IDC_TRACK2_INCREMENT, "1"}, {IDC_TRACK3_START, "0"},
+        {IDC_COUNT, "1"},           {IDC_TRACK1_START, "0"},     {IDC_TRACK1_INCREMENT, "1"},
+        {IDC_TRACK2_START, "0"},    {IDC_TRACK2_INCREMENT, "1"}, {IDC_TRACK3_START, "0"},
         {IDC_TRACK3_INCREMENT, "1"}};
     for (const auto& [id, text] : texts) EXPECT_EQ(Ctl<QLineEdit>(id)->text(), text) << id;
     EXPECT_EQ(LabelText(IDC_TRACK1_COUNT), "1轨0个数据：");
@@ -256,7 +256,7 @@ namespace {
 
 // Closes the About box once it is up and says whether it came.
 class AboutWatcher {
-public:
+  public:
     AboutWatcher() {
         timer_.setInterval(5);
         QObject::connect(&timer_, &QTimer::timeout, [this] {
@@ -271,7 +271,7 @@ public:
     bool Opened() const { return opened_; }
     QWidget* Owner() const { return owner_; }
 
-private:
+  private:
     QTimer timer_;
     bool opened_ = false;
     QWidget* owner_ = nullptr;
@@ -282,8 +282,8 @@ private:
 using SystemCommand = ConsoleTest;
 
 TEST_F(SystemCommand, IdsOfTheAboutEntryOpenTheAboutBoxOthersDoNot) {
-    const std::pair<int, bool> cases[] = {{16, true},     {17, true},  {31, true},
-                                          {0, false},     {15, false}, {32, false},
+    const std::pair<int, bool> cases[] = {{16, true},      {17, true},     {31, true},
+                                          {0, false},      {15, false},    {32, false},
                                           {0xF060, false}, {0xF020, false}};
     for (const auto& [id, opens] : cases) {
         SCOPED_TRACE(id);

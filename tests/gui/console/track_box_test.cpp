@@ -10,9 +10,12 @@ enum class Input { Keys, InputMethod, Clipboard };
 
 const char* Name(Input input) {
     switch (input) {
-        case Input::Keys: return "keys";
-        case Input::InputMethod: return "input method";
-        case Input::Clipboard: return "clipboard";
+        case Input::Keys:
+            return "keys";
+        case Input::InputMethod:
+            return "input method";
+        case Input::Clipboard:
+            return "clipboard";
     }
     return "";
 }
@@ -22,7 +25,7 @@ constexpr Input kInputs[] = {Input::Keys, Input::InputMethod, Input::Clipboard};
 }  // namespace
 
 class TrackBoxTest : public ConsoleTest {
-protected:
+  protected:
     // KX400 has tracks 1 and 2, KX500 tracks 2 and 3.
     void SetUp() override {
         ConsoleTest::SetUp();
@@ -32,9 +35,15 @@ protected:
         QWidget* box = TrackBox(boxId);
         box->setFocus();
         switch (input) {
-            case Input::Keys: Type(box, text); break;
-            case Input::InputMethod: Commit(box, text); break;
-            case Input::Clipboard: Paste(box, text); break;
+            case Input::Keys:
+                Type(box, text);
+                break;
+            case Input::InputMethod:
+                Commit(box, text);
+                break;
+            case Input::Clipboard:
+                Paste(box, text);
+                break;
         }
     }
     void BreakLine(int boxId) {
@@ -63,7 +72,8 @@ TEST_F(TrackCounter, LabelsCountGbkBytesWithLineBreaksAsTwo) {
         for (Input input : kInputs) {
             SCOPED_TRACE(c.shown + std::string(" by ") + Name(input));
             TrackBox(c.box)->clear();
-            EXPECT_EQ(LabelText(c.label), QString("%1轨0个数据：").arg(c.label == IDC_TRACK1_COUNT ? 1 : 2));
+            EXPECT_EQ(LabelText(c.label),
+                      QString("%1轨0个数据：").arg(c.label == IDC_TRACK1_COUNT ? 1 : 2));
             Enter(input, c.box, c.text);
             for (int i = 0; i < c.breaks; ++i) BreakLine(c.box);
             EXPECT_EQ(LabelText(c.label), c.shown);
