@@ -2,7 +2,6 @@
 
 #include <QDialog>
 #include <QFont>
-#include <array>
 #include <filesystem>
 #include <memory>
 
@@ -11,8 +10,6 @@
 #include "dialog_builder.h"
 #include "log_view.h"
 
-class QComboBox;
-class QLabel;
 class QPushButton;
 class SystemMenu;
 class TrackTextBox;

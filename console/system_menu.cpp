@@ -1,5 +1,7 @@
 #include "system_menu.h"
 
+#include <QAbstractNativeEventFilter>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QWidget>
 #include <utility>
@@ -7,10 +9,10 @@
 #include "about_dlg.h"
 
 #ifdef Q_OS_WIN
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
 #include <windows.h>
-
-#include <QAbstractNativeEventFilter>
-#include <QCoreApplication>
 
 // Passes the window's system commands of the About entry on; the rest keep their
 // default handling.
@@ -22,7 +24,7 @@ struct SystemMenu::NativeFilter : QAbstractNativeEventFilter {
         const MSG* msg = static_cast<const MSG*>(message);
         if (msg->hwnd != window || msg->message != WM_SYSCOMMAND) return false;
         const int id = static_cast<int>(msg->wParam);
-        if ((id & 0xFFF0) != AboutMenuCommand) return false;
+        if (!IsAboutCommand(id)) return false;
         onCommand(id);
         *result = 0;
         return true;
