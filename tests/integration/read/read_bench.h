@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "card_job.h"
+#include "profile_text.h"
 #include "pty_peer.h"
 #include "recording_console.h"
 #include "serial_link.h"
@@ -25,14 +26,7 @@ inline const SerialTimeouts kShortTimeouts{10, 0, 20, 0, 200};
 inline const std::string kHyphens = std::string(54, '-') + "\r\n";
 inline const std::string kSoftReset = "\x1b\x61";
 
-// Spaces between byte pairs are ignored: "1b 72 35".
-std::string Hex(std::string_view hex);
-std::string Gbk(std::string_view utf8);
 
-// The sample profile with some keys given other values ("" empties a slot). SysDelay is 0
-// unless changed, so only the tests that look for the pause could wait for it.
-using ProfileChanges = std::map<std::string, std::string>;
-std::string ProfileText(const ProfileChanges& changes = {});
 
 // A read job as the console runs it: the job record, a console that records every call,
 // and CardWorker on a QThread. The record is kept from job to job, log included.

@@ -14,45 +14,6 @@
 
 namespace writetest {
 
-std::string Hex(std::string_view hex) {
-    std::string bytes;
-    std::string digits;
-    for (const char c : hex) {
-        if (c == ' ') continue;
-        digits.push_back(c);
-        if (digits.size() == 2) {
-            bytes.push_back(static_cast<char>(std::stoi(digits, nullptr, 16)));
-            digits.clear();
-        }
-    }
-    return bytes;
-}
-
-std::string Gbk(std::string_view utf8) {
-    return Utf8ToGbk(utf8);
-}
-
-std::string ProfileText(const ProfileChanges& changes) {
-    ProfileChanges all = {{"SysDelay", "0"}};
-    for (const auto& [key, value] : changes) all[key] = value;
-    std::ifstream in(SAMPLE_PROFILE_PATH);
-    std::string line;
-    std::ostringstream out;
-    std::set<std::string> done;
-    while (std::getline(in, line)) {
-        const auto it = all.find(line.substr(0, line.find('=')));
-        if (line.find('=') != std::string::npos && it != all.end()) {
-            line = it->first + "=" + it->second;
-            done.insert(it->first);
-        }
-        out << line << "\n";
-    }
-    for (const auto& [key, value] : all) {
-        if (done.count(key) == 0) out << key << "=" << value << "\n";
-    }
-    return out.str();
-}
-
 std::string SetupBytes(const CardSetup& setup) {
     return (setup.lowCoercivity ? "" : Hex("1b 78")) + Hex(setup.iso ? "1b 69" : "1b 6d") +
            Hex(setup.lowDensity ? "1b 6c" : "1b 68");

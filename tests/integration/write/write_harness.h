@@ -9,6 +9,7 @@
 
 #include "card_job.h"
 #include "cardsim_process.h"
+#include "profile_text.h"
 #include "pty_peer.h"
 #include "recording_console.h"
 #include "serial_link.h"
@@ -25,14 +26,7 @@ inline const SerialTimeouts kShortTimeouts{10, 0, 30, 0, 200};
 // Long enough to be told from no pause at all, with a wide margin.
 inline constexpr int kMeasuredSysDelay = 400;
 
-// "1b 77 32" -> the three bytes.
-std::string Hex(std::string_view hex);
-std::string Gbk(std::string_view utf8);
 
-// The sample profile with some keys given other values ("" empties a slot). SysDelay is 0
-// unless changed, so that only the tests that look at the pause wait for it.
-using ProfileChanges = std::map<std::string, std::string>;
-std::string ProfileText(const ProfileChanges& changes = {});
 
 // The write sequence for one card in the sample profile's bytes, as the device must get it.
 struct CardSetup {
