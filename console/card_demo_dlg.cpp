@@ -7,14 +7,18 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSerialPortInfo>
+#include <QThread>
 
 #include "about_dlg.h"
 #include "console_dialog.h"
+#include "gbk_text.h"
 #include "ini_file.h"
+#include "message_box.h"
 #include "model_rule.h"
 #include "string_table.h"
 #include "system_menu.h"
 #include "track_text_box.h"
+#include "window_console.h"
 
 namespace {
 
@@ -74,13 +78,21 @@ CCardDemoDlg::CCardDemoDlg(QWidget* parent, const std::filesystem::path& profile
     OnInitDialog(profilePath);
 }
 
-CCardDemoDlg::~CCardDemoDlg() = default;
+CCardDemoDlg::~CCardDemoDlg() {
+    EndJobBeforeDestruction();
+}
 
 void CCardDemoDlg::OnInitDialog(const std::filesystem::path& profilePath) {
     BuildDialog(*this, kConsoleDialog);
     FillComboLists();
     logView_ = std::make_unique<LogView>(*Control<QPlainTextEdit>(IDC_LOG));
     ConnectHandlers();
+    windowConsole_ = std::make_unique<WindowConsole>(
+        *this, WindowConsole::Handlers{[this](uint32_t message) { OnJobMessage(message); },
+                                       [this] { return TrackTextsForJob(); },
+                                       [this](const std::string& gbkText) {
+                                           ShowMessageBox(this, GbkScreenDecoder().Decode(gbkText));
+                                       }});
     UpdateData(false);
 
     systemMenu_ = new SystemMenu(*this, LoadStringResource(IDS_ABOUTBOX),
@@ -185,7 +197,8 @@ void CCardDemoDlg::keyPressEvent(QKeyEvent* event) {
 }
 
 void CCardDemoDlg::OnOK() {
-    if (UpdateData(true)) accept();
+    // While a job runs its fields are the worker's; the boxes are locked anyway.
+    if (jobRunning_ || UpdateData(true)) accept();
 }
 
 void CCardDemoDlg::OnSysCommand(int id) {

@@ -4,15 +4,19 @@
 #include <QFont>
 #include <filesystem>
 #include <memory>
+#include <optional>
 
 #include "card_job.h"
 #include "device_profile.h"
 #include "dialog_builder.h"
 #include "log_view.h"
+#include "serial_link.h"
 
 class QPushButton;
+class QThread;
 class SystemMenu;
 class TrackTextBox;
+class WindowConsole;
 
 // The operator console: the main window, built from dialog template 102. It owns the job
 // record (with the device profile and the job log) for its whole life.
@@ -45,6 +49,15 @@ class CCardDemoDlg : public QDialog {
     // The menu that offers the About entry where the platform has no system menu.
     SystemMenu& SystemCommands() const { return *systemMenu_; }
 
+    // The serial time-outs the jobs' links use (tests shorten them).
+    void SetSerialTimeouts(const SerialTimeouts& timeouts) { timeouts_ = timeouts; }
+    // Between Run and the worker's WM_JOB_DONE.
+    bool JobRunning() const { return jobRunning_; }
+
+    // Closing waits for a running job: it is asked to stop, and the window goes once the
+    // job has ended.
+    void done(int result) override;
+
   protected:
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -66,9 +79,18 @@ class CCardDemoDlg : public QDialog {
 
     // Running and stopping jobs (job_control.cpp).
     void RunJob();
+    void LockForJob();
+    void FillJobFromControls();
+    void StartWorker();
     void StopJob();
+    void OnJobMessage(uint32_t message);
     void OnJobDone();
     void OnLogRefresh();
+    TrackTexts TrackTextsForJob() const;
+    void OnWorkerFinished();
+    // Joins the worker thread of a job that has ended.
+    void ReapWorker();
+    void EndJobBeforeDestruction();
 
     template <class T>
     T* Control(int id) const;
@@ -78,6 +100,13 @@ class CCardDemoDlg : public QDialog {
     QFont bigFont_;
     SystemMenu* systemMenu_ = nullptr;
     std::unique_ptr<LogView> logView_;
+
+    std::unique_ptr<WindowConsole> windowConsole_;
+    std::unique_ptr<QThread> worker_;
+    int jobNumber_ = 0;
+    bool jobRunning_ = false;
+    std::optional<int> pendingClose_;
+    SerialTimeouts timeouts_;
 };
 
 template <class T>

@@ -1,12 +1,185 @@
 // The console's side of a job: Run turns the settings into a job and starts the worker,
-// Stop asks the worker to end, and the worker's two messages come back here. Until the
-// worker adapter is in place, Run and Stop start and stop nothing.
+// Stop asks the worker to end, and the worker's two messages come back here.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QThread>
+#include <algorithm>
+#include <array>
+
 #include "card_demo_dlg.h"
+#include "card_worker.h"
+#include "console_dialog.h"
+#include "gbk_text.h"
+#include "message_box.h"
+#include "model_rule.h"
+#include "track_text_box.h"
+#include "window_console.h"
 
-void CCardDemoDlg::RunJob() {}
+namespace {
 
-void CCardDemoDlg::StopJob() {}
+// The settings boxes, in the order a job locks and unlocks them.
+constexpr std::array<int, 9> kSettingsCombos{IDC_DENSITY,   IDC_BAUD,       IDC_PORT,
+                                             IDC_DATA_BITS, IDC_COERCIVITY, IDC_FORMAT,
+                                             IDC_PARITY,    IDC_STOP_BITS,  IDC_MODEL};
+constexpr std::array<int, 5> kTogglesInLockOrder{IDC_TOGGLE_TRACK1, IDC_TOGGLE_TRACK12,
+                                                 IDC_TOGGLE_TRACK2, IDC_TOGGLE_TRACK23,
+                                                 IDC_TOGGLE_TRACK3};
+constexpr std::array<int, 6> kNumberingBoxes{IDC_TRACK1_START,     IDC_TRACK2_START,
+                                             IDC_TRACK3_START,     IDC_TRACK1_INCREMENT,
+                                             IDC_TRACK2_INCREMENT, IDC_TRACK3_INCREMENT};
+constexpr std::array<int, 3> kTrackBoxes{IDC_TRACK1_TEXT, IDC_TRACK2_TEXT, IDC_TRACK3_TEXT};
+constexpr std::array<TrackSelection, 5> kToggleTracks{Track1, Track2, Track3, Track12, Track23};
 
-void CCardDemoDlg::OnJobDone() {}
+// Where the log box goes while a job runs, in pixels of the client area at 96 dpi.
+constexpr int kLogLeft = 13;
+constexpr int kLogTop = 186;
+constexpr int kLogWidth = 727;
+constexpr int kLogHeight = 329;
 
-void CCardDemoDlg::OnLogRefresh() {}
+}  // namespace
+
+void CCardDemoDlg::RunJob() {
+    const bool trackChosen =
+        std::any_of(kTrackToggles.begin(), kTrackToggles.end(),
+                    [this](int id) { return Control<QPushButton>(id)->isChecked(); });
+    if (!trackChosen) {
+        ShowMessageBox(this, QStringLiteral("请选择一操作轨道！"));
+        return;
+    }
+    // A value out of range has been shown to the operator; a job on it is not started.
+    if (!UpdateData(true)) return;
+    LockForJob();
+    FillJobFromControls();
+    StartWorker();
+}
+
+void CCardDemoDlg::LockForJob() {
+    for (int id : {IDC_READ_MODE, IDC_WRITE_MODE}) Control<QWidget>(id)->setEnabled(false);
+    for (int id : kSettingsCombos) Control<QWidget>(id)->setEnabled(false);
+    Control<QWidget>(IDC_CONTINUOUS)->setEnabled(false);
+    for (int id : kTogglesInLockOrder) Control<QWidget>(id)->setEnabled(false);
+    for (int id : kNumberingBoxes) Control<QWidget>(id)->hide();
+    Control<QWidget>(IDC_COUNT)->setEnabled(false);
+    for (int id : kTrackBoxes) Control<QWidget>(id)->hide();
+
+    auto* log = Control<QPlainTextEdit>(IDC_LOG);
+    const double dpi = logicalDpiX();
+    log->setGeometry(PixelsAtDpi(kLogLeft, dpi), PixelsAtDpi(kLogTop, dpi),
+                     PixelsAtDpi(kLogWidth, dpi), PixelsAtDpi(kLogHeight, dpi));
+    log->show();
+    log->raise();
+    log->repaint();
+
+    Control<QWidget>(IDC_RUN)->setEnabled(false);
+    Control<QWidget>(IDC_STOP)->setEnabled(true);
+    jobRunning_ = true;
+}
+
+void CCardDemoDlg::FillJobFromControls() {
+    job_.PortName = Control<QComboBox>(IDC_PORT)->currentText().toStdString();
+    job_.CommSettings = QStringLiteral("baud=%1 parity=%2 data=%3 stop=%4")
+                            .arg(Control<QComboBox>(IDC_BAUD)->currentText(),
+                                 Control<QComboBox>(IDC_PARITY)->currentText(),
+                                 Control<QComboBox>(IDC_DATA_BITS)->currentText(),
+                                 Control<QComboBox>(IDC_STOP_BITS)->currentText())
+                            .toStdString();
+    for (std::size_t i = 0; i < kTrackToggles.size(); ++i) {
+        if (Control<QPushButton>(kTrackToggles[i])->isChecked()) job_.Tracks = kToggleTracks[i];
+    }
+    job_.LowCoercivity = Control<QComboBox>(IDC_COERCIVITY)->currentIndex() == 0 ? 1 : 0;
+    job_.IsoFormat = Control<QComboBox>(IDC_FORMAT)->currentIndex() == 1 ? 1 : 0;
+    job_.LowDensity = Control<QComboBox>(IDC_DENSITY)->currentIndex() == 0 ? 1 : 0;
+    job_.Continuous = Control<QCheckBox>(IDC_CONTINUOUS)->isChecked() ? 1 : 0;
+}
+
+void CCardDemoDlg::StartWorker() {
+    ReapWorker();
+    job_.Console = windowConsole_.get();
+    const int jobNumber = ++jobNumber_;
+    worker_.reset(QThread::create([this] { CardWorker(&job_, timeouts_); }));
+    connect(worker_.get(), &QThread::finished, this, [this, jobNumber] {
+        if (jobNumber == jobNumber_) OnWorkerFinished();
+    });
+    worker_->start();
+}
+
+void CCardDemoDlg::StopJob() {
+    job_.StopFlag = 1;
+}
+
+void CCardDemoDlg::OnJobMessage(uint32_t message) {
+    if (message == WM_LOG_REFRESH) OnLogRefresh();
+    if (message == WM_JOB_DONE) OnJobDone();
+}
+
+void CCardDemoDlg::OnJobDone() {
+    jobRunning_ = false;
+    for (int id : {IDC_READ_MODE, IDC_WRITE_MODE}) Control<QWidget>(id)->setEnabled(true);
+    for (int id : kSettingsCombos) Control<QWidget>(id)->setEnabled(true);
+    Control<QWidget>(IDC_CONTINUOUS)->setEnabled(true);
+    Control<QWidget>(IDC_COUNT)->setEnabled(true);
+    for (int id : kNumberingBoxes) Control<QWidget>(id)->show();
+    Control<QWidget>(IDC_COUNT)->setEnabled(true);
+    for (int id : kTrackBoxes) Control<QWidget>(id)->show();
+    Control<QWidget>(IDC_LOG)->hide();
+    ApplyModelRule();
+    Control<QWidget>(IDC_RUN)->setEnabled(true);
+    Control<QWidget>(IDC_STOP)->setEnabled(false);
+}
+
+void CCardDemoDlg::OnLogRefresh() {
+    UpdateData(false);
+    auto* log = Control<QPlainTextEdit>(IDC_LOG);
+    QTextCursor end = log->textCursor();
+    end.movePosition(QTextCursor::End);
+    log->setTextCursor(end);
+    log->ensureCursorVisible();
+}
+
+TrackTexts CCardDemoDlg::TrackTextsForJob() const {
+    return {ScreenTextToGbk(TrackBox(0)->toPlainText()),
+            ScreenTextToGbk(TrackBox(1)->toPlainText()),
+            ScreenTextToGbk(TrackBox(2)->toPlainText())};
+}
+
+void CCardDemoDlg::OnWorkerFinished() {
+    ReapWorker();
+    if (pendingClose_) {
+        const int result = *pendingClose_;
+        pendingClose_.reset();
+        QDialog::done(result);
+    }
+}
+
+void CCardDemoDlg::ReapWorker() {
+    if (!worker_) return;
+    worker_->wait();
+    worker_.reset();
+}
+
+void CCardDemoDlg::done(int result) {
+    // The worker borrows the job record and this window: the window goes only after the
+    // job has ended, and closing asks the job to end.
+    if (worker_) {
+        if (jobRunning_) job_.StopFlag = 1;
+        pendingClose_ = result;
+        return;
+    }
+    QDialog::done(result);
+}
+
+void CCardDemoDlg::EndJobBeforeDestruction() {
+    if (!worker_) return;
+    windowConsole_->Detach();
+    if (jobRunning_) job_.StopFlag = 1;
+    // A worker may be waiting on a call into this thread; answer those (they do nothing
+    // once detached) until it has ended.
+    while (!worker_->wait(QDeadlineTimer(20))) {
+        QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+    }
+    worker_.reset();
+}
