@@ -1,19 +1,28 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, starts the simulated card device as COM1 and, once
-# the console exists, opens it; the simulator stops when the console closes.
+# Installs what is missing, builds, starts the simulated card device as COM1 and opens
+# the console. The simulator stops when the console closes.
+#   ./demo.sh                  sample cards swiped every 2 s, every write confirmed
+#   ./demo.sh --cards FILE     your own cards (see build/bin/cardsim --help)
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/install-deps.sh
 scripts/build.sh
 
 bin=build/bin
-"$bin/cardsim" "$@" &
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  echo "No display to open the console on. On a machine without one, try:" >&2
+  echo "  xvfb-run -s '-screen 0 1280x900x24' ./demo.sh" >&2
+  exit 1
+fi
+
+rm -f "$bin/ports/COM1"
+"$bin/cardsim" --swipe-ms 2000 "$@" &
 sim=$!
 trap 'kill $sim 2>/dev/null || true; wait $sim 2>/dev/null || true' EXIT INT TERM
-sleep 0.5
-if [ -x "$bin/carddemo" ]; then
-  "$bin/carddemo"
-else
-  echo "The simulated device runs at $bin/ports/COM1; press Ctrl+C to stop it."
-  wait $sim
-fi
+for _ in $(seq 100); do
+  [ -e "$bin/ports/COM1" ] && break
+  kill -0 $sim 2>/dev/null || { echo "The simulator did not start." >&2; exit 1; }
+  sleep 0.05
+done
+echo "Choose \"2&3轨\" and press \"运行\": the simulated cards appear in the log."
+"$bin/carddemo"
