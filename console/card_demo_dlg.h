@@ -10,6 +10,7 @@
 #include "device_profile.h"
 #include "dialog_builder.h"
 #include "log_view.h"
+#include "picture_ctrl.h"
 #include "serial_link.h"
 
 class QPushButton;
@@ -100,6 +101,8 @@ class CCardDemoDlg : public QDialog {
     QFont bigFont_;
     SystemMenu* systemMenu_ = nullptr;
     std::unique_ptr<LogView> logView_;
+    // Held but never attached to a control: the frame 143 stays a plain black frame.
+    CPictureCtrl picture_{true};
 
     std::unique_ptr<WindowConsole> windowConsole_;
     std::unique_ptr<QThread> worker_;
