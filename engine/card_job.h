@@ -33,7 +33,7 @@ struct TrackTexts {
 // The window that owns a job, as the worker sees it. Every call blocks the worker until
 // the window has answered, so the log on screen never lags behind the device.
 class Console {
-public:
+  public:
     virtual ~Console() = default;
     // Delivers WM_LOG_REFRESH or WM_JOB_DONE and returns once the window has handled it.
     virtual void SendMessage(uint32_t message, intptr_t wParam, intptr_t lParam) = 0;

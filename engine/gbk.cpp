@@ -7,7 +7,8 @@
 
 std::string Utf8ToGbk(std::string_view utf8) {
     QStringEncoder encoder("GBK");
-    const QByteArray bytes = encoder(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+    const QByteArray bytes =
+        encoder(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
     return bytes.toStdString();
 }
 

@@ -19,9 +19,13 @@ std::string Format(const std::string& utf8Format, Args... args) {
     return std::string(buffer.data(), buffer.size() - 1);
 }
 
-std::string CString(std::string_view text) { return std::string(text.substr(0, text.find('\0'))); }
+std::string CString(std::string_view text) {
+    return std::string(text.substr(0, text.find('\0')));
+}
 
-std::string Tracks(int track) { return std::to_string(track); }
+std::string Tracks(int track) {
+    return std::to_string(track);
+}
 
 }  // namespace
 
@@ -35,24 +39,36 @@ std::string ReadSuccess(int track, int number, int count, std::string_view data)
                   CString(data).c_str());
 }
 
-std::string ReadFailure(int track) { return Utf8ToGbk("读取" + Tracks(track) + "轨失败\r\n"); }
+std::string ReadFailure(int track) {
+    return Utf8ToGbk("读取" + Tracks(track) + "轨失败\r\n");
+}
 
 std::string ReadSecondTrack(int track, int count, std::string_view data) {
-    return HyphenLine() + Format("共读取%d个" + Tracks(track) + "轨数据\r\n%s\r\n", count, CString(data).c_str()) +
+    return HyphenLine() +
+           Format("共读取%d个" + Tracks(track) + "轨数据\r\n%s\r\n", count, CString(data).c_str()) +
            HyphenLine();
 }
 
 std::string WriteSuccess(int track, int count, std::string_view data) {
-    return Format("写" + Tracks(track) + "轨成功，共写入%d个数据\r\n%s\r\n", count, CString(data).c_str());
+    return Format("写" + Tracks(track) + "轨成功，共写入%d个数据\r\n%s\r\n", count,
+                  CString(data).c_str());
 }
 
-std::string WriteFailure(std::string_view tracks) { return Utf8ToGbk("写" + std::string(tracks) + "轨失败！\r\n"); }
+std::string WriteFailure(std::string_view tracks) {
+    return Utf8ToGbk("写" + std::string(tracks) + "轨失败！\r\n");
+}
 
-std::string EnterTrackText(std::string_view tracks) { return Utf8ToGbk("请输入" + std::string(tracks) + "轨信息！"); }
+std::string EnterTrackText(std::string_view tracks) {
+    return Utf8ToGbk("请输入" + std::string(tracks) + "轨信息！");
+}
 
-std::string ResetRunParameters(int track) { return Utf8ToGbk("请重新设定" + Tracks(track) + "轨连写参数！"); }
+std::string ResetRunParameters(int track) {
+    return Utf8ToGbk("请重新设定" + Tracks(track) + "轨连写参数！");
+}
 
-std::string TrackDataTooLong(int track) { return Utf8ToGbk(Tracks(track) + "轨数据超过119个字节！"); }
+std::string TrackDataTooLong(int track) {
+    return Utf8ToGbk(Tracks(track) + "轨数据超过119个字节！");
+}
 
 std::string PortOpenFailed(std::string_view portName, std::string_view reason) {
     return Format("端口%s打开失败：%s\r\n", Utf8ToGbk(portName).c_str(), Utf8ToGbk(reason).c_str());

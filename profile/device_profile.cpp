@@ -52,7 +52,9 @@ const std::array<CommandKey, 40> kCommandKeys = {{
     {"CmdCheckStatus", &DeviceProfile::CmdCheckStatus},
 }};
 
-std::filesystem::path DefaultProfilePath() { return ExecutableDirectory() / kProfileFileName; }
+std::filesystem::path DefaultProfilePath() {
+    return ExecutableDirectory() / kProfileFileName;
+}
 
 void ClearCommandSlots(DeviceProfile& profile) {
     for (const auto& key : kCommandKeys) (profile.*key.slot).Clear();
@@ -60,14 +62,17 @@ void ClearCommandSlots(DeviceProfile& profile) {
 
 void LoadProfileLimits(DeviceProfile& profile, const IniFile& file) {
     profile.Tack1Num = file.Integer(kProfileSection, "Tack1Num", DeviceProfile::kDefaultTack1Num);
-    profile.Tack2High = file.Integer(kProfileSection, "Tack2High", DeviceProfile::kDefaultTack2High);
-    profile.Tack2Lower = file.Integer(kProfileSection, "Tack2Lower", DeviceProfile::kDefaultTack2Lower);
+    profile.Tack2High =
+        file.Integer(kProfileSection, "Tack2High", DeviceProfile::kDefaultTack2High);
+    profile.Tack2Lower =
+        file.Integer(kProfileSection, "Tack2Lower", DeviceProfile::kDefaultTack2Lower);
     profile.SysDelay = file.Integer(kProfileSection, "SysDelay", DeviceProfile::kDefaultSysDelay);
 }
 
 void LoadCommandStrings(DeviceProfile& profile, const IniFile& file) {
     for (const auto& key : kCommandKeys) {
-        DecodeHexCommand(file.String(kProfileSection, key.name, "", kMaxValueLength), profile.*key.slot);
+        DecodeHexCommand(file.String(kProfileSection, key.name, "", kMaxValueLength),
+                         profile.*key.slot);
     }
 }
 

@@ -7,7 +7,9 @@
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
+}
 
 std::string_view Trim(std::string_view text) {
     while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
@@ -15,15 +17,18 @@ std::string_view Trim(std::string_view text) {
     return text;
 }
 
-char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char Lower(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 bool SameIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Lower(x) == Lower(y); });
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [](char x, char y) { return Lower(x) == Lower(y); });
 }
 
 std::string_view Unquote(std::string_view value) {
-    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front()) {
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+        value.back() == value.front()) {
         return value.substr(1, value.size() - 2);
     }
     return value;
@@ -49,7 +54,8 @@ IniFile IniFile::Parse(std::string_view text) {
         if (line.empty() || line.front() == ';' || line.front() == '#') continue;
         if (line.front() == '[') {
             const std::size_t close = line.find(']');
-            section = std::string(Trim(line.substr(1, close == std::string_view::npos ? line.npos : close - 1)));
+            section = std::string(
+                Trim(line.substr(1, close == std::string_view::npos ? line.npos : close - 1)));
             inSection = true;
             continue;
         }
@@ -57,29 +63,33 @@ IniFile IniFile::Parse(std::string_view text) {
         if (!inSection || equals == std::string_view::npos) continue;
         const std::string_view key = Trim(line.substr(0, equals));
         if (key.empty()) continue;
-        file.entries_.push_back({section, std::string(key), std::string(Unquote(Trim(line.substr(equals + 1))))});
+        file.entries_.push_back(
+            {section, std::string(key), std::string(Unquote(Trim(line.substr(equals + 1))))});
     }
     return file;
 }
 
 std::optional<std::string> IniFile::Value(std::string_view section, std::string_view key) const {
     // Only the first section of a name counts, as with the platform reader.
-    const auto firstSection = std::find_if(entries_.begin(), entries_.end(),
-                                           [&](const Entry& e) { return SameIgnoringCase(e.section, section); });
+    const auto firstSection = std::find_if(entries_.begin(), entries_.end(), [&](const Entry& e) {
+        return SameIgnoringCase(e.section, section);
+    });
     if (firstSection == entries_.end()) return std::nullopt;
-    for (auto it = firstSection; it != entries_.end() && it->section == firstSection->section; ++it) {
+    for (auto it = firstSection; it != entries_.end() && it->section == firstSection->section;
+         ++it) {
         if (SameIgnoringCase(it->key, key)) return it->value;
     }
     return std::nullopt;
 }
 
-int32_t IniFile::Integer(std::string_view section, std::string_view key, int32_t defaultValue) const {
+int32_t IniFile::Integer(std::string_view section, std::string_view key,
+                         int32_t defaultValue) const {
     const auto value = Value(section, key);
     return value ? LeadingInteger(*value) : defaultValue;
 }
 
-std::string IniFile::String(std::string_view section, std::string_view key, std::string_view defaultValue,
-                            std::size_t maxLength) const {
+std::string IniFile::String(std::string_view section, std::string_view key,
+                            std::string_view defaultValue, std::size_t maxLength) const {
     const auto value = Value(section, key);
     std::string text = value ? *value : std::string(defaultValue);
     if (text.size() > maxLength) text.resize(maxLength);

@@ -11,7 +11,7 @@
 // without regard to case, the first matching section and key win, values trimmed of
 // blanks and of one pair of surrounding quotes. Indented lines are ordinary lines.
 class IniFile {
-public:
+  public:
     // A missing or unreadable file gives an empty IniFile, so every lookup defaults.
     static IniFile Load(const std::filesystem::path& path);
     static IniFile Parse(std::string_view text);
@@ -23,10 +23,10 @@ public:
     int32_t Integer(std::string_view section, std::string_view key, int32_t defaultValue) const;
 
     // The value cut to at most maxLength characters, as a fixed reader buffer would.
-    std::string String(std::string_view section, std::string_view key, std::string_view defaultValue,
-                       std::size_t maxLength) const;
+    std::string String(std::string_view section, std::string_view key,
+                       std::string_view defaultValue, std::size_t maxLength) const;
 
-private:
+  private:
     struct Entry {
         std::string section;
         std::string key;

@@ -23,12 +23,18 @@ std::optional<int> PositiveInteger(std::string_view text) {
 std::optional<LineSettings::Parity> ParseParity(std::string_view text) {
     if (text.size() != 1) return std::nullopt;
     switch (text[0]) {
-        case 'n': return LineSettings::Parity::None;
-        case 'e': return LineSettings::Parity::Even;
-        case 'o': return LineSettings::Parity::Odd;
-        case 'm': return LineSettings::Parity::Mark;
-        case 's': return LineSettings::Parity::Space;
-        default: return std::nullopt;
+        case 'n':
+            return LineSettings::Parity::None;
+        case 'e':
+            return LineSettings::Parity::Even;
+        case 'o':
+            return LineSettings::Parity::Odd;
+        case 'm':
+            return LineSettings::Parity::Mark;
+        case 's':
+            return LineSettings::Parity::Space;
+        default:
+            return std::nullopt;
     }
 }
 
@@ -78,7 +84,8 @@ std::optional<LineSettings> ParseLineSettings(std::string_view text) {
         rest.remove_prefix(end);
         const std::size_t equals = pair.find('=');
         if (equals == std::string_view::npos) return std::nullopt;
-        if (!ApplyPair(pair.substr(0, equals), pair.substr(equals + 1), settings)) return std::nullopt;
+        if (!ApplyPair(pair.substr(0, equals), pair.substr(equals + 1), settings))
+            return std::nullopt;
         anyPair = true;
     }
     if (!anyPair) return std::nullopt;

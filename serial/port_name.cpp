@@ -5,7 +5,9 @@
 
 #include "executable_dir.h"
 
-std::filesystem::path DefaultPortsDirectory() { return ExecutableDirectory() / "ports"; }
+std::filesystem::path DefaultPortsDirectory() {
+    return ExecutableDirectory() / "ports";
+}
 
 std::string ResolvePortName(const std::string& name, const std::filesystem::path& portsDir) {
 #ifdef _WIN32

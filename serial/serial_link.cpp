@@ -11,26 +11,35 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 int MillisecondsLeft(Clock::time_point deadline) {
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+    const auto left =
+        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
     return static_cast<int>(std::max<long long>(0, left));
 }
 
 QSerialPort::Parity ToQt(LineSettings::Parity parity) {
     switch (parity) {
-        case LineSettings::Parity::Even: return QSerialPort::EvenParity;
-        case LineSettings::Parity::Odd: return QSerialPort::OddParity;
-        case LineSettings::Parity::Mark: return QSerialPort::MarkParity;
-        case LineSettings::Parity::Space: return QSerialPort::SpaceParity;
-        case LineSettings::Parity::None: break;
+        case LineSettings::Parity::Even:
+            return QSerialPort::EvenParity;
+        case LineSettings::Parity::Odd:
+            return QSerialPort::OddParity;
+        case LineSettings::Parity::Mark:
+            return QSerialPort::MarkParity;
+        case LineSettings::Parity::Space:
+            return QSerialPort::SpaceParity;
+        case LineSettings::Parity::None:
+            break;
     }
     return QSerialPort::NoParity;
 }
 
 QSerialPort::StopBits ToQt(LineSettings::StopBits bits) {
     switch (bits) {
-        case LineSettings::StopBits::OneAndHalf: return QSerialPort::OneAndHalfStop;
-        case LineSettings::StopBits::Two: return QSerialPort::TwoStop;
-        case LineSettings::StopBits::One: break;
+        case LineSettings::StopBits::OneAndHalf:
+            return QSerialPort::OneAndHalfStop;
+        case LineSettings::StopBits::Two:
+            return QSerialPort::TwoStop;
+        case LineSettings::StopBits::One:
+            break;
     }
     return QSerialPort::OneStop;
 }
@@ -47,7 +56,9 @@ SerialLink::SerialLink(SerialTimeouts timeouts, std::filesystem::path portsDirec
 
 SerialLink::~SerialLink() = default;
 
-bool SerialLink::IsOpen() const { return port_ && port_->isOpen() && !broken_; }
+bool SerialLink::IsOpen() const {
+    return port_ && port_->isOpen() && !broken_;
+}
 
 void SerialLink::Open() {
     const std::string location = ResolvePortName(portName_, portsDirectory_);
@@ -72,7 +83,8 @@ void SerialLink::ApplySettings() {
     if (!settings) return;
     if (settings->baudRate) port_->setBaudRate(*settings->baudRate);
     if (settings->parity) port_->setParity(ToQt(*settings->parity));
-    if (settings->dataBits) port_->setDataBits(static_cast<QSerialPort::DataBits>(*settings->dataBits));
+    if (settings->dataBits)
+        port_->setDataBits(static_cast<QSerialPort::DataBits>(*settings->dataBits));
     if (settings->stopBits) port_->setStopBits(ToQt(*settings->stopBits));
     port_->clearError();
 }
@@ -85,8 +97,9 @@ void SerialLink::MarkBroken() {
 
 int32_t SerialLink::Read(unsigned char* buffer, int32_t count) {
     if (!IsOpen() || count <= 0) return 0;
-    const auto deadline = Clock::now() + std::chrono::milliseconds(int64_t{count} * timeouts_.readTotalMultiplierMs +
-                                                                   timeouts_.readTotalConstantMs);
+    const auto deadline =
+        Clock::now() + std::chrono::milliseconds(int64_t{count} * timeouts_.readTotalMultiplierMs +
+                                                 timeouts_.readTotalConstantMs);
     int32_t received = 0;
     while (true) {
         const qint64 n = port_->read(reinterpret_cast<char*>(buffer) + received, count - received);
@@ -111,8 +124,9 @@ int32_t SerialLink::Read(unsigned char* buffer, int32_t count) {
 
 int32_t SerialLink::Write(const unsigned char* buffer, int32_t count) {
     if (!IsOpen() || count <= 0) return 0;
-    const auto deadline = Clock::now() + std::chrono::milliseconds(int64_t{count} * timeouts_.writeTotalMultiplierMs +
-                                                                   timeouts_.writeTotalConstantMs);
+    const auto deadline =
+        Clock::now() + std::chrono::milliseconds(int64_t{count} * timeouts_.writeTotalMultiplierMs +
+                                                 timeouts_.writeTotalConstantMs);
     if (port_->write(reinterpret_cast<const char*>(buffer), count) < 0) {
         MarkBroken();
         return 0;

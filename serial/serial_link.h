@@ -26,7 +26,7 @@ struct SerialTimeouts {
 // a port that breaks while open (device unplugged) stops moving bytes the same way, and
 // both keep the system's reason in words so the job can say why.
 class SerialLink {
-public:
+  public:
     explicit SerialLink(SerialTimeouts timeouts = {},
                         std::filesystem::path portsDirectory = DefaultPortsDirectory());
     virtual ~SerialLink();
@@ -52,7 +52,7 @@ public:
     static constexpr const char* kDefaultSettings = "baud=9600 parity=N data=8 stop=1";
     static constexpr const char* kDefaultPortName = "COM1";
 
-private:
+  private:
     void MarkBroken();
     void ApplySettings();
 

@@ -14,15 +14,20 @@
 
 extern char** environ;
 
-CardsimProcess::CardsimProcess(std::vector<std::string> extraArguments, const std::string& profileText) {
+CardsimProcess::CardsimProcess(std::vector<std::string> extraArguments,
+                               const std::string& profileText) {
     profile_ = dir_ / "QXProduct.ini";
     if (profileText.empty()) {
         std::filesystem::copy_file(SAMPLE_PROFILE_PATH, profile_);
     } else {
         WriteFile(profile_, profileText);
     }
-    std::vector<std::string> arguments = {CARDSIM_PATH,   "--link",       PortPath(),
-                                          "--profile",    profile_.string(), "--transcript",
+    std::vector<std::string> arguments = {CARDSIM_PATH,
+                                          "--link",
+                                          PortPath(),
+                                          "--profile",
+                                          profile_.string(),
+                                          "--transcript",
                                           (dir_ / "transcript.txt").string()};
     arguments.insert(arguments.end(), extraArguments.begin(), extraArguments.end());
     std::vector<char*> argv;
@@ -32,7 +37,8 @@ CardsimProcess::CardsimProcess(std::vector<std::string> extraArguments, const st
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     const std::string logPath = (dir_ / "cardsim.log").string();
-    posix_spawn_file_actions_addopen(&actions, 1, logPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&actions, 1, logPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0644);
     posix_spawn_file_actions_adddup2(&actions, 1, 2);
     const int error = posix_spawn(&pid_, CARDSIM_PATH, &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
@@ -40,7 +46,8 @@ CardsimProcess::CardsimProcess(std::vector<std::string> extraArguments, const st
 
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
     while (!std::filesystem::is_symlink(PortPath())) {
-        if (std::chrono::steady_clock::now() > deadline || waitpid(pid_, nullptr, WNOHANG) == pid_) {
+        if (std::chrono::steady_clock::now() > deadline ||
+            waitpid(pid_, nullptr, WNOHANG) == pid_) {
             pid_ = -1;
             throw std::runtime_error("cardsim did not come up: " + Log());
         }
@@ -48,7 +55,9 @@ CardsimProcess::CardsimProcess(std::vector<std::string> extraArguments, const st
     }
 }
 
-CardsimProcess::~CardsimProcess() { Stop(); }
+CardsimProcess::~CardsimProcess() {
+    Stop();
+}
 
 void CardsimProcess::Stop() {
     if (pid_ <= 0) return;
@@ -80,5 +89,9 @@ std::string CardsimProcess::TranscriptBytes(const std::string& direction) const 
     return bytes;
 }
 
-std::string CardsimProcess::Received() const { return TranscriptBytes("<-"); }
-std::string CardsimProcess::Sent() const { return TranscriptBytes("->"); }
+std::string CardsimProcess::Received() const {
+    return TranscriptBytes("<-");
+}
+std::string CardsimProcess::Sent() const {
+    return TranscriptBytes("->");
+}

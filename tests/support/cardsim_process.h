@@ -11,9 +11,10 @@
 // The simulator run as its own process for a test: its port link, profile and transcript
 // live in a temporary folder; it is stopped (SIGTERM) when the object goes.
 class CardsimProcess {
-public:
+  public:
     // `profileText` is the profile file's text; empty means the sample profile.
-    explicit CardsimProcess(std::vector<std::string> extraArguments = {}, const std::string& profileText = "");
+    explicit CardsimProcess(std::vector<std::string> extraArguments = {},
+                            const std::string& profileText = "");
     ~CardsimProcess();
     CardsimProcess(const CardsimProcess&) = delete;
     CardsimProcess& operator=(const CardsimProcess&) = delete;
@@ -31,7 +32,7 @@ public:
     // The simulator's standard error, for failure messages.
     std::string Log() const;
 
-private:
+  private:
     std::string TranscriptBytes(const std::string& direction) const;
     TempDir dir_;
     std::filesystem::path profile_;

@@ -10,7 +10,8 @@
 
 PtyPeer::PtyPeer() {
     master_ = posix_openpt(O_RDWR | O_NOCTTY);
-    if (master_ < 0 || grantpt(master_) != 0 || unlockpt(master_) != 0) throw std::runtime_error("no pty");
+    if (master_ < 0 || grantpt(master_) != 0 || unlockpt(master_) != 0)
+        throw std::runtime_error("no pty");
     terminalPath_ = ptsname(master_);
     // Raw before anyone opens the terminal end, so nothing is echoed back.
     terminal_ = open(terminalPath_.c_str(), O_RDWR | O_NOCTTY);
@@ -44,7 +45,8 @@ std::string PtyPeer::Receive(std::chrono::milliseconds wait, std::size_t atLeast
     std::string received;
     const auto end = std::chrono::steady_clock::now() + wait;
     while (received.size() < atLeast) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(end - std::chrono::steady_clock::now());
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            end - std::chrono::steady_clock::now());
         if (left.count() <= 0) break;
         pollfd in{master_, POLLIN, 0};
         if (poll(&in, 1, static_cast<int>(left.count())) <= 0) break;

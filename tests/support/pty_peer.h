@@ -6,7 +6,7 @@
 // The far end of a pseudo-terminal, played by a test: the code under test opens
 // TerminalPath() as its serial port, the test reads and writes the other side.
 class PtyPeer {
-public:
+  public:
     PtyPeer();
     ~PtyPeer();
     PtyPeer(const PtyPeer&) = delete;
@@ -19,7 +19,7 @@ public:
     // Closes the device side: the terminal end sees a hang-up, as when a device is pulled.
     void HangUp();
 
-private:
+  private:
     int master_ = -1;
     // Held open so the device side never sees a hang-up while the code under test has the
     // port closed, and bytes sent just before it closes are not lost.

@@ -45,7 +45,8 @@ std::vector<RecordingConsole::Event> RecordingConsole::Events() const {
 int RecordingConsole::Count(uint32_t message) const {
     std::lock_guard lock(mutex_);
     int count = 0;
-    for (const auto& event : events_) count += event.kind == Event::Kind::Message && event.message == message;
+    for (const auto& event : events_)
+        count += event.kind == Event::Kind::Message && event.message == message;
     return count;
 }
 

@@ -10,7 +10,7 @@
 
 // A console for engine tests: answers the worker at once and records every call.
 class RecordingConsole : public Console {
-public:
+  public:
     struct Event {
         enum class Kind { Message, MessageBox, TrackTexts } kind;
         uint32_t message = 0;
@@ -36,7 +36,7 @@ public:
     int Count(uint32_t message) const;
     std::vector<std::string> MessageBoxes() const;
 
-private:
+  private:
     void Record(Event event);
     CardJob* job_;
     mutable std::mutex mutex_;

@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <charconv>
 
-std::optional<std::string> CommandLine::Parse(int argc, char** argv, const std::vector<std::string>& knownOptions) {
+std::optional<std::string> CommandLine::Parse(int argc, char** argv,
+                                              const std::vector<std::string>& knownOptions) {
     for (int i = 1; i < argc; ++i) {
         const std::string name = argv[i];
         if (std::find(knownOptions.begin(), knownOptions.end(), name) == knownOptions.end()) {
@@ -26,5 +27,6 @@ int CommandLine::GetInt(const std::string& name, int fallback) const {
     int value = 0;
     const auto& text = it->second;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return (error == std::errc() && end == text.data() + text.size() && value >= 0) ? value : fallback;
+    return (error == std::errc() && end == text.data() + text.size() && value >= 0) ? value
+                                                                                    : fallback;
 }

@@ -9,7 +9,7 @@ class Scheduler;
 // One kind of conversation the simulated device holds (reading, writing). The dispatcher
 // offers it the bytes that have arrived and not been taken yet.
 class DeviceSide {
-public:
+  public:
     enum class Claim {
         NotMine,   // these bytes do not start anything this side knows
         NeedMore,  // they may start something of this side; wait for more bytes

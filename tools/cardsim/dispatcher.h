@@ -12,11 +12,11 @@ class Scheduler;
 // Hands arriving bytes to the device sides. A reset command cancels whatever the device
 // was about to send; bytes no side can use are dropped one at a time, as line noise.
 class Dispatcher {
-public:
+  public:
     Dispatcher(std::vector<DeviceSide*> sides, std::vector<CommandSlot> resets);
     void Receive(std::string_view bytes, Scheduler& output);
 
-private:
+  private:
     bool TakeReset(Scheduler& output);
     std::vector<DeviceSide*> sides_;
     std::vector<CommandSlot> resets_;

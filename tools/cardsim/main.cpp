@@ -26,7 +26,9 @@ namespace {
 
 volatile sig_atomic_t stopRequested = 0;
 
-void RequestStop(int) { stopRequested = 1; }
+void RequestStop(int) {
+    stopRequested = 1;
+}
 
 void InstallStopHandlers() {
     struct sigaction action {};
@@ -116,7 +118,8 @@ int main(int argc, char** argv) {
 
     Transcript transcript;
     if (options.Has("--transcript") && !transcript.Open(options.Get("--transcript", ""))) {
-        std::fprintf(stderr, "cardsim: cannot write the transcript %s\n", options.Get("--transcript", "").c_str());
+        std::fprintf(stderr, "cardsim: cannot write the transcript %s\n",
+                     options.Get("--transcript", "").c_str());
         return 2;
     }
 
@@ -132,8 +135,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "cardsim: %s\n", error.c_str());
         return 1;
     }
-    std::printf("cardsim: device ready at %s (-> %s), profile %s\n", link.c_str(), port.TerminalPath().c_str(),
-                profilePath.c_str());
+    std::printf("cardsim: device ready at %s (-> %s), profile %s\n", link.c_str(),
+                port.TerminalPath().c_str(), profilePath.c_str());
     std::fflush(stdout);
     return Serve(port, dispatcher, output, transcript);
 }

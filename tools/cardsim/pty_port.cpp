@@ -46,6 +46,7 @@ void PtyPort::RemoveLink() {
     if (link_.empty()) return;
     std::error_code error;
     // Only our own link: another simulator may have taken the name since.
-    if (std::filesystem::read_symlink(link_, error) == terminalPath_) std::filesystem::remove(link_, error);
+    if (std::filesystem::read_symlink(link_, error) == terminalPath_)
+        std::filesystem::remove(link_, error);
     link_.clear();
 }

@@ -7,7 +7,7 @@
 // The simulator keeps the terminal end open too, so the console can come and go without
 // the device end seeing a hang-up.
 class PtyPort {
-public:
+  public:
     PtyPort() = default;
     ~PtyPort();
     PtyPort(const PtyPort&) = delete;
@@ -20,7 +20,7 @@ public:
     int Fd() const { return master_; }
     const std::string& TerminalPath() const { return terminalPath_; }
 
-private:
+  private:
     int master_ = -1;
     int slave_ = -1;
     std::string terminalPath_;

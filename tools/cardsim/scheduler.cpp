@@ -9,7 +9,8 @@ void Scheduler::After(int delayMs, std::string bytes) {
 
 int Scheduler::MillisecondsToNext() const {
     if (pending_.empty()) return -1;
-    const auto left = std::chrono::ceil<std::chrono::milliseconds>(pending_.front().due - Clock::now()).count();
+    const auto left =
+        std::chrono::ceil<std::chrono::milliseconds>(pending_.front().due - Clock::now()).count();
     return static_cast<int>(std::max<long long>(0, left));
 }
 

@@ -7,7 +7,7 @@
 // Bytes the device will send, each piece at its own time: a delayed card swipe, a reply
 // split in two with a pause, and so on. Pieces leave in the order they were queued.
 class Scheduler {
-public:
+  public:
     using Clock = std::chrono::steady_clock;
 
     // Queues `bytes` to leave `delayMs` after the previous piece (or after now, when the
@@ -22,7 +22,7 @@ public:
     // Takes the pieces that are due.
     std::string TakeDue();
 
-private:
+  private:
     struct Piece {
         Clock::time_point due;
         std::string bytes;

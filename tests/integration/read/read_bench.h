@@ -26,8 +26,6 @@ inline const SerialTimeouts kShortTimeouts{10, 0, 20, 0, 200};
 inline const std::string kHyphens = std::string(54, '-') + "\r\n";
 inline const std::string kSoftReset = "\x1b\x61";
 
-
-
 // A read job as the console runs it: the job record, a console that records every call,
 // and CardWorker on a QThread. The record is kept from job to job, log included.
 class ReadBench {

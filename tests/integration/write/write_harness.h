@@ -26,8 +26,6 @@ inline const SerialTimeouts kShortTimeouts{10, 0, 30, 0, 200};
 // Long enough to be told from no pause at all, with a wide margin.
 inline constexpr int kMeasuredSysDelay = 400;
 
-
-
 // The write sequence for one card in the sample profile's bytes, as the device must get it.
 struct CardSetup {
     bool lowCoercivity = false;

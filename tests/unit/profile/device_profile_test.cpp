@@ -43,7 +43,8 @@ TEST(DeviceProfile, KeysCoverEverySlotOnce) {
 }
 
 TEST(DeviceProfile, WithoutFileSectionOrKeysEverythingDefaults) {
-    const std::string texts[] = {"", "[Other]\nSysDelay=1\nReadHead=0x1b\n", "[Command]\n", "\x01\x02\xff\xfe"};
+    const std::string texts[] = {"", "[Other]\nSysDelay=1\nReadHead=0x1b\n", "[Command]\n",
+                                 "\x01\x02\xff\xfe"};
     for (const auto& text : texts) {
         SCOPED_TRACE(text);
         const DeviceProfile profile = LoadFromText(text);
@@ -69,7 +70,7 @@ TEST(DeviceProfile, LoadsLimitsAndSlotsWhateverTheCaseOfTheKeys) {
     EXPECT_EQ(profile.SPaceCharacter12.View(), "\x1e");
     EXPECT_EQ(profile.ReadTail.View(), "\x1d\x0d");
     EXPECT_EQ(profile.SoftReset.View(), "\x1b\x61");  // first occurrence wins
-    EXPECT_TRUE(profile.ReadHead.Empty());             // 7 characters
+    EXPECT_TRUE(profile.ReadHead.Empty());            // 7 characters
 }
 
 TEST(DeviceProfile, LoadingClearsWhatAnEarlierLoadLeft) {
@@ -84,9 +85,9 @@ TEST(DeviceProfile, LoadingClearsWhatAnEarlierLoadLeft) {
 }
 
 TEST(DeviceProfile, OverlongValuesAffectOnlyTheirOwnSlot) {
-    const DeviceProfile profile = LoadFromText("[Command]\nReadHead=0x010x020x030x040x050x060x070x08\nReadTail=" +
-                                               std::string(299, 'a') + "\nSoftReset=" + std::string(300, '1') +
-                                               "\nCmdCheckStatus=0x3f\nTack1Num=9\n");
+    const DeviceProfile profile = LoadFromText(
+        "[Command]\nReadHead=0x010x020x030x040x050x060x070x08\nReadTail=" + std::string(299, 'a') +
+        "\nSoftReset=" + std::string(300, '1') + "\nCmdCheckStatus=0x3f\nTack1Num=9\n");
     EXPECT_TRUE(profile.ReadHead.Empty());
     EXPECT_TRUE(profile.ReadTail.Empty());
     EXPECT_TRUE(profile.SoftReset.Empty());

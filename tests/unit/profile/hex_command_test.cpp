@@ -11,7 +11,9 @@ struct DecodeCase {
     std::string expected;  // the command bytes as sent (up to the first zero)
 };
 
-void PrintTo(const DecodeCase& c, std::ostream* os) { *os << '"' << c.text << '"'; }
+void PrintTo(const DecodeCase& c, std::ostream* os) {
+    *os << '"' << c.text << '"';
+}
 
 class DecodeHexCommandTest : public ::testing::TestWithParam<DecodeCase> {};
 
@@ -25,8 +27,8 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, DecodeHexCommandTest,
     ::testing::Values(DecodeCase{"0x1b0x61", "\x1b\x61"},
                       // Upper-case digits are not in the digit table and read as 15.
-                      DecodeCase{"0x1B", "\x1f"}, DecodeCase{"0xAB", "\xff"}, DecodeCase{"0xff", "\xff"},
-                      DecodeCase{"0xg0", "\xf0"},
+                      DecodeCase{"0x1B", "\x1f"}, DecodeCase{"0xAB", "\xff"},
+                      DecodeCase{"0xff", "\xff"}, DecodeCase{"0xg0", "\xf0"},
                       // The group prefix is never examined.
                       DecodeCase{"xx41", "\x41"}, DecodeCase{"0x41", "\x41"},
                       // A zero byte ends the command: only 1B is ever sent.

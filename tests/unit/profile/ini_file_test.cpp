@@ -27,9 +27,9 @@ TEST(IniFile, FindsValuesTheWayThePlatformReaderDoes) {
         const char* key;
         std::optional<std::string> expected;
     } cases[] = {
-        {"Command", "SysDelay", "250"},        // names without regard to case, blanks trimmed
-        {"COMMAND", "readhead", "0x1b"},       // the first key wins
-        {"Command", "Quoted", "0x1b0x61"},     // one pair of quotes removed
+        {"Command", "SysDelay", "250"},     // names without regard to case, blanks trimmed
+        {"COMMAND", "readhead", "0x1b"},    // the first key wins
+        {"Command", "Quoted", "0x1b0x61"},  // one pair of quotes removed
         {"Command", "WithSemicolon", "0x1b;tail"},
         {"Command", "Empty", ""},
         {"Command", "NoEquals", std::nullopt},
@@ -37,15 +37,18 @@ TEST(IniFile, FindsValuesTheWayThePlatformReaderDoes) {
         {"Other", "ReadHead", "0x99"},
         {"Missing", "ReadHead", std::nullopt},
     };
-    for (const auto& c : cases) EXPECT_EQ(file.Value(c.section, c.key), c.expected) << c.section << "/" << c.key;
+    for (const auto& c : cases)
+        EXPECT_EQ(file.Value(c.section, c.key), c.expected) << c.section << "/" << c.key;
 }
 
 TEST(IniFile, IntegersAreTheLeadingDecimalNumber) {
-    const IniFile file = IniFile::Parse("[Command]\nA=12abc\nB=abc\nC=-40\nD= 7 \nE=99999999999\nF=\n");
+    const IniFile file =
+        IniFile::Parse("[Command]\nA=12abc\nB=abc\nC=-40\nD= 7 \nE=99999999999\nF=\n");
     struct Case {
         const char* key;
         int32_t expected;
-    } cases[] = {{"A", 12}, {"B", 0}, {"C", -40}, {"D", 7}, {"E", 2147483647}, {"F", 0}, {"Missing", 55}};
+    } cases[] = {{"A", 12},         {"B", 0}, {"C", -40},     {"D", 7},
+                 {"E", 2147483647}, {"F", 0}, {"Missing", 55}};
     for (const auto& c : cases) EXPECT_EQ(file.Integer("Command", c.key, 55), c.expected) << c.key;
 }
 

@@ -32,10 +32,11 @@ TEST(ParseLineSettings, ReadsTheFourKeysInAnyOrderAndCase) {
 }
 
 TEST(ParseLineSettings, RefusesTextItCannotRead) {
-    const char* refused[] = {"",           "   ",          "baud=",          "baud=abc",   "baud=-9600",
-                             "parity=X",   "parity=NN",    "data=4",         "data=9",     "stop=3",
-                             "stop=1.0",   "speed=9600",   "baud 9600",      "9600,n,8,1", "baud=9600 data=8x",
-                             "baud=96 00", "=9600"};
+    const char* refused[] = {
+        "",           "   ",        "baud=",     "baud=abc",   "baud=-9600",
+        "parity=X",   "parity=NN",  "data=4",    "data=9",     "stop=3",
+        "stop=1.0",   "speed=9600", "baud 9600", "9600,n,8,1", "baud=9600 data=8x",
+        "baud=96 00", "=9600"};
     for (const char* text : refused) EXPECT_FALSE(ParseLineSettings(text)) << text;
 }
 

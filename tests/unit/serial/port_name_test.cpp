@@ -15,16 +15,17 @@ TEST(ResolvePortName, FollowsTheLinksBesideTheExecutableThenTheSystemNames) {
         const char* name;
         std::string expected;
     } cases[] = {
-        {"COM1", "/dev/null"},          // a link in ports/ wins over the COMn rule
-        {"reader", "/dev/zero"},        // any name may be a link
-        {"COM2", "/dev/ttyS1"},         //
-        {"COM10", "/dev/ttyS9"},        //
-        {"ttyUSB0", "/dev/ttyUSB0"},    //
-        {"/dev/pts/7", "/dev/pts/7"},   // a path is used as it is
-        {"COM0", "/dev/COM0"},          // no port 0 in the COMn numbering
-        {"COMx", "/dev/COMx"},          //
+        {"COM1", "/dev/null"},         // a link in ports/ wins over the COMn rule
+        {"reader", "/dev/zero"},       // any name may be a link
+        {"COM2", "/dev/ttyS1"},        //
+        {"COM10", "/dev/ttyS9"},       //
+        {"ttyUSB0", "/dev/ttyUSB0"},   //
+        {"/dev/pts/7", "/dev/pts/7"},  // a path is used as it is
+        {"COM0", "/dev/COM0"},         // no port 0 in the COMn numbering
+        {"COMx", "/dev/COMx"},         //
     };
-    for (const auto& c : cases) EXPECT_EQ(ResolvePortName(c.name, dir / "ports"), c.expected) << c.name;
+    for (const auto& c : cases)
+        EXPECT_EQ(ResolvePortName(c.name, dir / "ports"), c.expected) << c.name;
 }
 
 TEST(ResolvePortName, WithoutAPortsFolderUsesTheSystemNames) {

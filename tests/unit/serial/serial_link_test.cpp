@@ -79,7 +79,8 @@ TEST(SerialLink, HoldsThePortExclusively) {
     ASSERT_TRUE(first->IsOpen());
     auto second = OpenLink(peer.TerminalPath());
     EXPECT_FALSE(second->IsOpen());
-    EXPECT_NE(second->FailureReason().find(peer.TerminalPath()), std::string::npos) << second->FailureReason();
+    EXPECT_NE(second->FailureReason().find(peer.TerminalPath()), std::string::npos)
+        << second->FailureReason();
     first->Close();
     auto third = OpenLink(peer.TerminalPath());
     EXPECT_TRUE(third->IsOpen()) << third->FailureReason();
