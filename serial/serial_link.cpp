@@ -65,7 +65,7 @@ void SerialLink::Open() {
     port_ = std::make_unique<QSerialPort>();
     port_->setPortName(QString::fromStdString(location));
     if (!port_->open(QIODevice::ReadWrite)) {
-        failureReason_ = portName_ + " (" + location + "): " + port_->errorString().toStdString();
+        failureReason_ = location + ": " + port_->errorString().toStdString();
         if (port_->error() == QSerialPort::PermissionError) {
             failureReason_ += " - the user may need to join the 'dialout' group";
         }
@@ -92,7 +92,7 @@ void SerialLink::ApplySettings() {
 void SerialLink::MarkBroken() {
     if (broken_) return;
     broken_ = true;
-    failureReason_ = portName_ + ": " + port_->errorString().toStdString();
+    failureReason_ = port_->errorString().toStdString();
 }
 
 int32_t SerialLink::Read(unsigned char* buffer, int32_t count) {

@@ -46,7 +46,8 @@ class SerialLink {
 
     bool IsOpen() const;
     bool IsBroken() const { return broken_; }
-    // Why the open failed or the port broke; empty while all is well.
+    // Why the open failed (with the device path it tried) or the port broke; empty while
+    // all is well.
     const std::string& FailureReason() const { return failureReason_; }
 
     static constexpr const char* kDefaultSettings = "baud=9600 parity=N data=8 stop=1";
