@@ -130,4 +130,11 @@ milliseconds WriteJobHarness::PauseBeforeDone() const {
                                                     events[events.size() - 2].when);
 }
 
+void ExpectRefusedWithoutPause(const WriteJobHarness& harness, const char* utf8Message) {
+    EXPECT_EQ(harness.console.MessageBoxes(), std::vector<std::string>{Gbk(utf8Message)});
+    EXPECT_EQ(harness.Received(), kSoftReset);
+    EXPECT_EQ(harness.job.JobLog, "");
+    EXPECT_LT(harness.PauseBeforeDone(), milliseconds(kMeasuredSysDelay / 2));
+}
+
 }  // namespace writetest

@@ -78,4 +78,8 @@ class WriteJobHarness {
     TempDir dir_;
 };
 
+// A job refused with one message box: nothing but the ending's SoftReset reached the
+// device, nothing was logged, and the ending did not pause.
+void ExpectRefusedWithoutPause(const WriteJobHarness& harness, const char* utf8Message);
+
 }  // namespace writetest
