@@ -45,8 +45,6 @@ IniFile IniFile::Load(const std::filesystem::path& path) {
 
 IniFile IniFile::Parse(std::string_view text) {
     IniFile file;
-    std::string section;
-    bool inSection = false;
     while (!text.empty()) {
         const std::size_t end = text.find('\n');
         std::string_view line = Trim(text.substr(0, end));
@@ -54,32 +52,31 @@ IniFile IniFile::Parse(std::string_view text) {
         if (line.empty() || line.front() == ';' || line.front() == '#') continue;
         if (line.front() == '[') {
             const std::size_t close = line.find(']');
-            section = std::string(
-                Trim(line.substr(1, close == std::string_view::npos ? line.npos : close - 1)));
-            inSection = true;
+            const auto name =
+                Trim(line.substr(1, close == std::string_view::npos ? line.npos : close - 1));
+            file.sections_.push_back({std::string(name), {}});
             continue;
         }
         const std::size_t equals = line.find('=');
-        if (!inSection || equals == std::string_view::npos) continue;
+        if (file.sections_.empty() || equals == std::string_view::npos) continue;
         const std::string_view key = Trim(line.substr(0, equals));
         if (key.empty()) continue;
-        file.entries_.push_back(
-            {section, std::string(key), std::string(Unquote(Trim(line.substr(equals + 1))))});
+        file.sections_.back().entries.push_back(
+            {std::string(key), std::string(Unquote(Trim(line.substr(equals + 1))))});
     }
     return file;
 }
 
 std::optional<std::string> IniFile::Value(std::string_view section, std::string_view key) const {
     // Only the first section of a name counts, as with the platform reader.
-    const auto firstSection = std::find_if(entries_.begin(), entries_.end(), [&](const Entry& e) {
-        return SameIgnoringCase(e.section, section);
+    const auto first = std::find_if(sections_.begin(), sections_.end(), [&](const Section& s) {
+        return SameIgnoringCase(s.name, section);
     });
-    if (firstSection == entries_.end()) return std::nullopt;
-    for (auto it = firstSection; it != entries_.end() && it->section == firstSection->section;
-         ++it) {
-        if (SameIgnoringCase(it->key, key)) return it->value;
-    }
-    return std::nullopt;
+    if (first == sections_.end()) return std::nullopt;
+    const auto entry = std::find_if(first->entries.begin(), first->entries.end(),
+                                    [&](const Entry& e) { return SameIgnoringCase(e.key, key); });
+    if (entry == first->entries.end()) return std::nullopt;
+    return entry->value;
 }
 
 int32_t IniFile::Integer(std::string_view section, std::string_view key,

@@ -28,11 +28,16 @@ class IniFile {
 
   private:
     struct Entry {
-        std::string section;
         std::string key;
         std::string value;
     };
-    std::vector<Entry> entries_;
+    // One per section header, in file order: a repeated name is a section of its own,
+    // never merged with an earlier one.
+    struct Section {
+        std::string name;
+        std::vector<Entry> entries;
+    };
+    std::vector<Section> sections_;
 };
 
 // The leading decimal number of a text (optional blanks and sign), 0 when there is none;

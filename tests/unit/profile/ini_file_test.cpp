@@ -41,6 +41,24 @@ TEST(IniFile, FindsValuesTheWayThePlatformReaderDoes) {
         EXPECT_EQ(file.Value(c.section, c.key), c.expected) << c.section << "/" << c.key;
 }
 
+TEST(IniFile, OnlyTheFirstSectionOfANameIsRead) {
+    struct Case {
+        const char* layout;
+        const char* text;
+    } cases[] = {
+        {"next to each other", "[Command]\nA=1\n[Command]\nB=2\n"},
+        {"another between", "[Command]\nA=1\n[Other]\nC=3\n[Command]\nB=2\n"},
+        {"different case", "[Command]\nA=1\n[COMMAND]\nB=2\n"},
+    };
+    for (const auto& c : cases) {
+        const IniFile file = IniFile::Parse(c.text);
+        EXPECT_EQ(file.Value("Command", "A"), "1") << c.layout;
+        EXPECT_EQ(file.Value("Command", "B"), std::nullopt) << c.layout;
+    }
+    // An empty first section still hides a later one of its name.
+    EXPECT_EQ(IniFile::Parse("[Command]\n[Command]\nB=2\n").Value("Command", "B"), std::nullopt);
+}
+
 TEST(IniFile, IntegersAreTheLeadingDecimalNumber) {
     const IniFile file =
         IniFile::Parse("[Command]\nA=12abc\nB=abc\nC=-40\nD= 7 \nE=99999999999\nF=\n");
