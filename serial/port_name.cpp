@@ -14,8 +14,13 @@ std::string ResolvePortName(const std::string& name, const std::filesystem::path
     (void)portsDir;
     return name;
 #else
-    if (name.find('/') != std::string::npos) return name;
     std::error_code error;
+    if (name.find('/') != std::string::npos) {
+        // QSerialPort puts /dev/ before any name not starting with '/', "./" or "../", so a
+        // relative path must reach it absolute.
+        const auto path = std::filesystem::absolute(name, error);
+        return error ? name : path.string();
+    }
     const auto entry = portsDir / name;
     if (!name.empty() && std::filesystem::exists(std::filesystem::symlink_status(entry, error))) {
         // Resolve the link so that the lock taken on open names the real device, whichever

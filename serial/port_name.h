@@ -4,9 +4,9 @@
 #include <string>
 
 // Where a port name such as "COM1" leads on this platform. On Linux and macOS: a name
-// holding '/' is a path; else an entry of that name in `portsDir` (a link such as
-// ports/COM1 -> /dev/ttyUSB0); else COMn is /dev/ttyS(n-1); else /dev/<name>.
-// On Windows the name is used as it is.
+// holding '/' is a path (made absolute from the current folder); else an entry of that name in
+// `portsDir` (a link such as ports/COM1 -> /dev/ttyUSB0); else COMn is /dev/ttyS(n-1); else
+// /dev/<name>. On Windows the name is used as it is.
 std::string ResolvePortName(const std::string& name, const std::filesystem::path& portsDir);
 
 // The `ports` folder beside the running executable.

@@ -23,6 +23,8 @@ TEST(ResolvePortName, FollowsTheLinksBesideTheExecutableThenTheSystemNames) {
         {"/dev/pts/7", "/dev/pts/7"},  // a path is used as it is
         {"COM0", "/dev/COM0"},         // no port 0 in the COMn numbering
         {"COMx", "/dev/COMx"},         //
+        // a relative path is taken from the current folder
+        {"bin/ports/X", (std::filesystem::current_path() / "bin/ports/X").string()},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ResolvePortName(c.name, dir / "ports"), c.expected) << c.name;
