@@ -5,6 +5,7 @@
 #include <chrono>
 
 #include "line_settings.h"
+#include "port_failure.h"
 
 namespace {
 
@@ -65,10 +66,7 @@ void SerialLink::Open() {
     port_ = std::make_unique<QSerialPort>();
     port_->setPortName(QString::fromStdString(location));
     if (!port_->open(QIODevice::ReadWrite)) {
-        failureReason_ = location + ": " + port_->errorString().toStdString();
-        if (port_->error() == QSerialPort::PermissionError) {
-            failureReason_ += " - the user may need to join the 'dialout' group";
-        }
+        failureReason_ = location + ": " + OpenFailureReason(*port_, location);
         port_.reset();
         return;
     }
@@ -92,7 +90,7 @@ void SerialLink::ApplySettings() {
 void SerialLink::MarkBroken() {
     if (broken_) return;
     broken_ = true;
-    failureReason_ = port_->errorString().toStdString();
+    failureReason_ = BrokenLineReason(*port_);
 }
 
 int32_t SerialLink::Read(unsigned char* buffer, int32_t count) {

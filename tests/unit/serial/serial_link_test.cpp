@@ -1,6 +1,7 @@
 #include "serial_link.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <thread>
@@ -86,6 +87,49 @@ TEST(SerialLink, HoldsThePortExclusively) {
     EXPECT_TRUE(third->IsOpen()) << third->FailureReason();
 }
 
+TEST(SerialLink, ABusyPortIsToldApartFromAMissingPermission) {
+    PtyPeer peer;
+    auto holder = OpenLink(peer.TerminalPath());
+    ASSERT_TRUE(holder->IsOpen());
+    TempDir dir;
+    const std::string forbidden = (dir / "forbidden").string();
+    WriteFile(forbidden, "");
+    std::filesystem::permissions(forbidden, std::filesystem::perms::none);
+    const bool root = geteuid() == 0;  // root opens a file whatever its mode says
+    struct Case {
+        std::string path;
+        const char* reason;
+        bool dialoutHint;
+    } cases[] = {
+        {peer.TerminalPath(), "in use by another program", false},
+        {forbidden, "Permission denied", true},
+    };
+    for (const auto& c : cases) {
+        if (root && c.dialoutHint) continue;
+        auto link = OpenLink(c.path);
+        const std::string& reason = link->FailureReason();
+        EXPECT_TRUE(reason.starts_with(c.path + ": " + c.reason)) << reason;
+        EXPECT_EQ(reason.find("dialout") != std::string::npos, c.dialoutHint) << reason;
+    }
+    if (root) GTEST_SKIP() << "the missing permission is only seen by a user other than root";
+}
+
+TEST(SerialLink, ARelativePathIsTakenFromTheCurrentFolder) {
+    PtyPeer peer;
+    TempDir dir;
+    std::filesystem::create_directories(dir / "bin" / "ports");
+    std::filesystem::create_symlink(peer.TerminalPath(), dir / "bin" / "ports" / "X");
+    const auto saved = std::filesystem::current_path();
+    std::filesystem::current_path(dir.Path());
+    const std::string missingPath = (std::filesystem::current_path() / "bin/ports/Y").string();
+    auto link = OpenLink("bin/ports/X");
+    auto missing = OpenLink("bin/ports/Y");
+    std::filesystem::current_path(saved);
+    EXPECT_TRUE(link->IsOpen()) << link->FailureReason();
+    EXPECT_TRUE(missing->FailureReason().starts_with(missingPath + ": "))
+        << missing->FailureReason();
+}
+
 TEST(SerialLink, APortThatIsNotThereReadsNothingAtOnce) {
     auto link = OpenLink("COM_does_not_exist");
     EXPECT_FALSE(link->IsOpen());
@@ -104,14 +148,18 @@ TEST(SerialLink, APortThatIsNotThereReadsNothingAtOnce) {
 
 TEST(SerialLink, APortThatBreaksIsReportedNotRetried) {
     PtyPeer peer;
-    auto link = OpenLink(peer.TerminalPath(), {20, 1, 50, 2, 100});
+    auto link = OpenLink(peer.TerminalPath(), {20, 1, 500, 2, 100});
     ASSERT_TRUE(link->IsOpen());
     unsigned char buffer[4];
-    peer.HangUp();
+    std::thread device([&] {
+        std::this_thread::sleep_for(50ms);
+        peer.HangUp();
+    });
     auto start = steady_clock::now();
     for (int i = 0; i < 5 && !link->IsBroken(); ++i) link->Read(buffer, 1);
+    device.join();
     EXPECT_TRUE(link->IsBroken());
-    EXPECT_FALSE(link->FailureReason().empty());
+    EXPECT_EQ(link->FailureReason(), "the device closed the line or was unplugged");
     // Once broken, nothing waits any more.
     start = steady_clock::now();
     for (int i = 0; i < 100; ++i) EXPECT_EQ(link->Read(buffer, 4), 0);
