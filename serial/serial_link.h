@@ -24,7 +24,7 @@ struct SerialTimeouts {
 // One serial port held exclusively for one job, with blocking reads and writes that
 // return the count moved. A link whose open failed reads 0 at once and writes nothing;
 // a port that breaks while open (device unplugged) stops moving bytes the same way, and
-// both keep the system's reason in words so the job can say why.
+// both keep the reason in words (port_failure.h) so the job can say why.
 class SerialLink {
   public:
     explicit SerialLink(SerialTimeouts timeouts = {},
