@@ -42,21 +42,14 @@ TEST(IniFile, FindsValuesTheWayThePlatformReaderDoes) {
 }
 
 TEST(IniFile, OnlyTheFirstSectionOfANameIsRead) {
-    struct Case {
-        const char* layout;
-        const char* text;
-    } cases[] = {
-        {"next to each other", "[Command]\nA=1\n[Command]\nB=2\n"},
-        {"another between", "[Command]\nA=1\n[Other]\nC=3\n[Command]\nB=2\n"},
-        {"different case", "[Command]\nA=1\n[COMMAND]\nB=2\n"},
+    const char* layouts[] = {
+        "[Command]\nA=1\n[Command]\nB=2\n",                // next to each other
+        "[Command]\nA=1\n[Other]\nC=3\n[Command]\nB=2\n",  // another between them
+        "[Command]\nA=1\n[COMMAND]\nB=2\n",                // names differ in case only
+        "[Command]\n[Command]\nB=2\n",                     // the first one is empty
     };
-    for (const auto& c : cases) {
-        const IniFile file = IniFile::Parse(c.text);
-        EXPECT_EQ(file.Value("Command", "A"), "1") << c.layout;
-        EXPECT_EQ(file.Value("Command", "B"), std::nullopt) << c.layout;
-    }
-    // An empty first section still hides a later one of its name.
-    EXPECT_EQ(IniFile::Parse("[Command]\n[Command]\nB=2\n").Value("Command", "B"), std::nullopt);
+    for (const char* text : layouts)
+        EXPECT_EQ(IniFile::Parse(text).Value("Command", "B"), std::nullopt) << text;
 }
 
 TEST(IniFile, IntegersAreTheLeadingDecimalNumber) {
