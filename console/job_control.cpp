@@ -13,7 +13,7 @@
 #include "card_demo_dlg.h"
 #include "card_worker.h"
 #include "console_dialog.h"
-#include "gbk_text.h"
+#include "gbk.h"
 #include "message_box.h"
 #include "model_rule.h"
 #include "track_text_box.h"

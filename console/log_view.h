@@ -3,7 +3,7 @@
 #include <QPlainTextEdit>
 #include <string>
 
-#include "gbk_text.h"
+#include "gbk.h"
 
 // Shows the job log (GBK bytes) in the read-only log box. The log only ever grows, so
 // each call adds just the bytes that arrived since the last one: a long log costs no more
