@@ -4,6 +4,7 @@
 #include <thread>
 
 #include "continuous_write.h"
+#include "device_commands.h"
 #include "job_log.h"
 #include "job_texts.h"
 #include "read_loop.h"

@@ -1,5 +1,6 @@
 #include "read_loop.h"
 
+#include "device_commands.h"
 #include "job_log.h"
 #include "job_texts.h"
 #include "read_entry.h"

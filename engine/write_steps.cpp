@@ -6,6 +6,7 @@
 #include <string>
 
 #include "card_worker.h"
+#include "device_commands.h"
 #include "job_log.h"
 #include "job_texts.h"
 
