@@ -63,6 +63,6 @@ int CardWorker(CardJob* job, const SerialTimeouts& timeouts) {
     SendSlot(link, job->Profile.SoftReset);
     link.Close();
     job->StopFlag.store(0);
-    job->Console->SendMessage(WM_JOB_DONE, kJobMessageWParam, kJobMessageLParam);
+    job->Console->Deliver(WM_JOB_DONE, kJobMessageWParam, kJobMessageLParam);
     return 0;
 }

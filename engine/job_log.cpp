@@ -1,7 +1,7 @@
 #include "job_log.h"
 
 void RefreshLog(CardJob& job) {
-    job.Console->SendMessage(WM_LOG_REFRESH, kJobMessageWParam, kJobMessageLParam);
+    job.Console->Deliver(WM_LOG_REFRESH, kJobMessageWParam, kJobMessageLParam);
 }
 
 void AppendLog(CardJob& job, std::string_view gbkText) {
