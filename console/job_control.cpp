@@ -165,11 +165,6 @@ void CCardDemoDlg::OnJobDone() {
 
 void CCardDemoDlg::OnLogRefresh() {
     UpdateData(false);
-    auto* log = Control<QPlainTextEdit>(IDC_LOG);
-    QTextCursor end = log->textCursor();
-    end.movePosition(QTextCursor::End);
-    log->setTextCursor(end);
-    log->ensureCursorVisible();
 }
 
 TrackTexts CCardDemoDlg::TrackTextsForJob() const {
