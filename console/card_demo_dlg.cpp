@@ -11,7 +11,7 @@
 
 #include "about_dlg.h"
 #include "console_dialog.h"
-#include "gbk_text.h"
+#include "gbk.h"
 #include "ini_file.h"
 #include "message_box.h"
 #include "model_rule.h"

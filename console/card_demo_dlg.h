@@ -9,6 +9,7 @@
 #include "card_job.h"
 #include "device_profile.h"
 #include "dialog_builder.h"
+#include "executable_dir.h"
 #include "log_view.h"
 #include "picture_ctrl.h"
 #include "serial_link.h"

@@ -13,7 +13,7 @@
 #include "card_demo_dlg.h"
 #include "card_worker.h"
 #include "console_dialog.h"
-#include "gbk_text.h"
+#include "gbk.h"
 #include "message_box.h"
 #include "model_rule.h"
 #include "track_text_box.h"
@@ -21,17 +21,47 @@
 
 namespace {
 
-// The settings boxes, in the order a job locks and unlocks them.
-constexpr std::array<int, 9> kSettingsCombos{IDC_DENSITY,   IDC_BAUD,       IDC_PORT,
-                                             IDC_DATA_BITS, IDC_COERCIVITY, IDC_FORMAT,
-                                             IDC_PARITY,    IDC_STOP_BITS,  IDC_MODEL};
-constexpr std::array<int, 5> kTogglesInLockOrder{IDC_TOGGLE_TRACK1, IDC_TOGGLE_TRACK12,
-                                                 IDC_TOGGLE_TRACK2, IDC_TOGGLE_TRACK23,
-                                                 IDC_TOGGLE_TRACK3};
-constexpr std::array<int, 6> kNumberingBoxes{IDC_TRACK1_START,     IDC_TRACK2_START,
-                                             IDC_TRACK3_START,     IDC_TRACK1_INCREMENT,
-                                             IDC_TRACK2_INCREMENT, IDC_TRACK3_INCREMENT};
-constexpr std::array<int, 3> kTrackBoxes{IDC_TRACK1_TEXT, IDC_TRACK2_TEXT, IDC_TRACK3_TEXT};
+// How a job takes a control out of the operator's reach while it runs. Its end gives
+// each control back in the same order, except the track toggles: the model rule alone
+// decides which of those come back.
+enum class JobLock { Disable, Hide, DisableUntilModelRule };
+
+struct LockedControl {
+    int id;
+    JobLock lock;
+};
+
+// In the order a job locks them: mode toggles, the nine settings boxes, the continuous
+// check box, the track toggles, the numbering boxes, the count box and the track boxes.
+constexpr std::array<LockedControl, 27> kJobLocks{{
+    {IDC_READ_MODE, JobLock::Disable},
+    {IDC_WRITE_MODE, JobLock::Disable},
+    {IDC_DENSITY, JobLock::Disable},
+    {IDC_BAUD, JobLock::Disable},
+    {IDC_PORT, JobLock::Disable},
+    {IDC_DATA_BITS, JobLock::Disable},
+    {IDC_COERCIVITY, JobLock::Disable},
+    {IDC_FORMAT, JobLock::Disable},
+    {IDC_PARITY, JobLock::Disable},
+    {IDC_STOP_BITS, JobLock::Disable},
+    {IDC_MODEL, JobLock::Disable},
+    {IDC_CONTINUOUS, JobLock::Disable},
+    {IDC_TOGGLE_TRACK1, JobLock::DisableUntilModelRule},
+    {IDC_TOGGLE_TRACK12, JobLock::DisableUntilModelRule},
+    {IDC_TOGGLE_TRACK2, JobLock::DisableUntilModelRule},
+    {IDC_TOGGLE_TRACK23, JobLock::DisableUntilModelRule},
+    {IDC_TOGGLE_TRACK3, JobLock::DisableUntilModelRule},
+    {IDC_TRACK1_START, JobLock::Hide},
+    {IDC_TRACK2_START, JobLock::Hide},
+    {IDC_TRACK3_START, JobLock::Hide},
+    {IDC_TRACK1_INCREMENT, JobLock::Hide},
+    {IDC_TRACK2_INCREMENT, JobLock::Hide},
+    {IDC_TRACK3_INCREMENT, JobLock::Hide},
+    {IDC_COUNT, JobLock::Disable},
+    {IDC_TRACK1_TEXT, JobLock::Hide},
+    {IDC_TRACK2_TEXT, JobLock::Hide},
+    {IDC_TRACK3_TEXT, JobLock::Hide},
+}};
 constexpr std::array<TrackSelection, 5> kToggleTracks{Track1, Track2, Track3, Track12, Track23};
 
 // Where the log box goes while a job runs, in pixels of the client area at 96 dpi.
@@ -58,13 +88,14 @@ void CCardDemoDlg::RunJob() {
 }
 
 void CCardDemoDlg::LockForJob() {
-    for (int id : {IDC_READ_MODE, IDC_WRITE_MODE}) Control<QWidget>(id)->setEnabled(false);
-    for (int id : kSettingsCombos) Control<QWidget>(id)->setEnabled(false);
-    Control<QWidget>(IDC_CONTINUOUS)->setEnabled(false);
-    for (int id : kTogglesInLockOrder) Control<QWidget>(id)->setEnabled(false);
-    for (int id : kNumberingBoxes) Control<QWidget>(id)->hide();
-    Control<QWidget>(IDC_COUNT)->setEnabled(false);
-    for (int id : kTrackBoxes) Control<QWidget>(id)->hide();
+    for (const LockedControl& control : kJobLocks) {
+        QWidget* widget = Control<QWidget>(control.id);
+        if (control.lock == JobLock::Hide) {
+            widget->hide();
+        } else {
+            widget->setEnabled(false);
+        }
+    }
 
     auto* log = Control<QPlainTextEdit>(IDC_LOG);
     const double dpi = logicalDpiX();
@@ -118,13 +149,14 @@ void CCardDemoDlg::OnJobMessage(uint32_t message) {
 
 void CCardDemoDlg::OnJobDone() {
     jobRunning_ = false;
-    for (int id : {IDC_READ_MODE, IDC_WRITE_MODE}) Control<QWidget>(id)->setEnabled(true);
-    for (int id : kSettingsCombos) Control<QWidget>(id)->setEnabled(true);
-    Control<QWidget>(IDC_CONTINUOUS)->setEnabled(true);
-    Control<QWidget>(IDC_COUNT)->setEnabled(true);
-    for (int id : kNumberingBoxes) Control<QWidget>(id)->show();
-    Control<QWidget>(IDC_COUNT)->setEnabled(true);
-    for (int id : kTrackBoxes) Control<QWidget>(id)->show();
+    for (const LockedControl& control : kJobLocks) {
+        QWidget* widget = Control<QWidget>(control.id);
+        if (control.lock == JobLock::Hide) {
+            widget->show();
+        } else if (control.lock == JobLock::Disable) {
+            widget->setEnabled(true);
+        }
+    }
     Control<QWidget>(IDC_LOG)->hide();
     ApplyModelRule();
     Control<QWidget>(IDC_RUN)->setEnabled(true);
@@ -133,11 +165,6 @@ void CCardDemoDlg::OnJobDone() {
 
 void CCardDemoDlg::OnLogRefresh() {
     UpdateData(false);
-    auto* log = Control<QPlainTextEdit>(IDC_LOG);
-    QTextCursor end = log->textCursor();
-    end.movePosition(QTextCursor::End);
-    log->setTextCursor(end);
-    log->ensureCursorVisible();
 }
 
 TrackTexts CCardDemoDlg::TrackTextsForJob() const {

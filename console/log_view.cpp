@@ -12,8 +12,14 @@ void LogView::Show(const std::string& jobLog) {
     }
     const QString added = decoder_.Decode(std::string_view(jobLog).substr(shownBytes_));
     shownBytes_ = jobLog.size();
-    if (added.isEmpty()) return;
-    QTextCursor cursor(box_.document());
-    cursor.movePosition(QTextCursor::End);
-    cursor.insertText(added);
+    if (!added.isEmpty()) {
+        QTextCursor cursor(box_.document());
+        cursor.movePosition(QTextCursor::End);
+        cursor.insertText(added);
+    }
+    // The caret goes to the end, as when the whole text is set, and the last line shows.
+    QTextCursor end = box_.textCursor();
+    end.movePosition(QTextCursor::End);
+    box_.setTextCursor(end);
+    box_.ensureCursorVisible();
 }

@@ -3,11 +3,11 @@
 #include <QPlainTextEdit>
 #include <string>
 
-#include "gbk_text.h"
+#include "gbk.h"
 
-// Shows the job log (GBK bytes) in the read-only log box. The log only ever grows, so
-// each call adds just the bytes that arrived since the last one: a long log costs no more
-// to bring up to date than a short one.
+// Shows the job log (GBK bytes) in the read-only log box with its last line in view. The
+// log only ever grows, so each call adds just the bytes that arrived since the last one:
+// a long log costs no more to bring up to date than a short one.
 class LogView {
   public:
     explicit LogView(QPlainTextEdit& box) : box_(box) {}

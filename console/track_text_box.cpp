@@ -6,7 +6,7 @@
 #include <QMimeData>
 #include <algorithm>
 
-#include "gbk_text.h"
+#include "gbk.h"
 
 namespace {
 

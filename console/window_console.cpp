@@ -22,7 +22,7 @@ void WindowConsole::RunOnWindowThread(const std::function<void()>& call) {
         Qt::BlockingQueuedConnection);
 }
 
-void WindowConsole::SendMessage(uint32_t message, intptr_t, intptr_t) {
+void WindowConsole::Deliver(uint32_t message, intptr_t, intptr_t) {
     RunOnWindowThread([&] { handlers_.message(message); });
 }
 

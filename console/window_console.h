@@ -20,7 +20,7 @@ class WindowConsole : public Console {
 
     WindowConsole(QObject& window, Handlers handlers);
 
-    void SendMessage(uint32_t message, intptr_t wParam, intptr_t lParam) override;
+    void Deliver(uint32_t message, intptr_t wParam, intptr_t lParam) override;
     TrackTexts CurrentTrackTexts() override;
     void ShowMessageBox(const std::string& gbkText) override;
 

@@ -36,7 +36,7 @@ class Console {
   public:
     virtual ~Console() = default;
     // Delivers WM_LOG_REFRESH or WM_JOB_DONE and returns once the window has handled it.
-    virtual void SendMessage(uint32_t message, intptr_t wParam, intptr_t lParam) = 0;
+    virtual void Deliver(uint32_t message, intptr_t wParam, intptr_t lParam) = 0;
     virtual TrackTexts CurrentTrackTexts() = 0;
     // A message box owned by the window (application title, OK, no icon); returns when
     // the operator has closed it. The text is GBK.

@@ -4,6 +4,7 @@
 #include <thread>
 
 #include "continuous_write.h"
+#include "device_commands.h"
 #include "job_log.h"
 #include "job_texts.h"
 #include "read_loop.h"
@@ -62,6 +63,6 @@ int CardWorker(CardJob* job, const SerialTimeouts& timeouts) {
     SendSlot(link, job->Profile.SoftReset);
     link.Close();
     job->StopFlag.store(0);
-    job->Console->SendMessage(WM_JOB_DONE, kJobMessageWParam, kJobMessageLParam);
+    job->Console->Deliver(WM_JOB_DONE, kJobMessageWParam, kJobMessageLParam);
     return 0;
 }

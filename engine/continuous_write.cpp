@@ -74,6 +74,7 @@ JobEnding RunContinuousWrite(CardJob& job, SerialLink& link) {
     const TrackTexts texts = ReadTrackTexts(job);
     const auto plan = PlanFor(job.Tracks);
     if (!plan || job.Count <= 0) return JobEnding::Normal;
+    if (RefuseMissingCommands(job, *plan)) return JobEnding::WithoutPause;
 
     const TrackTexts check = NumberedValues(job, *plan, texts, job.Count);
     if (RefuseRunParameters(job, *plan, check)) return JobEnding::WithoutPause;

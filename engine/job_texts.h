@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Every fixed text the engine logs or shows, ready as GBK bytes. A %s argument is GBK
 // text and is printed up to its first NUL byte, as the device protocol's C strings are;
@@ -33,7 +34,10 @@ std::string TrackDataTooLong(int track);
 // system's, in UTF-8.
 std::string PortOpenFailed(std::string_view portName, std::string_view reason);
 std::string PortBroken(std::string_view portName, std::string_view reason);
-// A profile that lacks a key the job cannot do without.
-std::string MissingProfileKey(std::string_view key);
+// A profile that lacks a key the job cannot do without:
+// "配置文件QXProduct.ini缺少%s，无法读卡\r\n", and for a write job "…，无法写卡\r\n" with
+// the keys listed as "WriteTack2、WriteTail".
+std::string MissingReadKey(std::string_view key);
+std::string MissingWriteKeys(const std::vector<std::string_view>& keys);
 
 }  // namespace JobTexts

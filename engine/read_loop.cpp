@@ -1,5 +1,6 @@
 #include "read_loop.h"
 
+#include "device_commands.h"
 #include "job_log.h"
 #include "job_texts.h"
 #include "read_entry.h"
@@ -30,7 +31,7 @@ const CommandSlot* ReadCommand(const DeviceProfile& profile, TrackSelection trac
 JobEnding RunReadLoop(CardJob& job, SerialLink& link) {
     // Without a tail byte no reply could ever end; say so once instead of reading forever.
     if (job.Profile.ReadTail.Empty()) {
-        AppendLog(job, JobTexts::MissingProfileKey("ReadTail") + JobTexts::HyphenLine());
+        AppendLog(job, JobTexts::MissingReadKey("ReadTail") + JobTexts::HyphenLine());
         return JobEnding::WithoutPause;
     }
 

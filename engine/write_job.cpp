@@ -26,6 +26,7 @@ JobEnding RunSingleWrite(CardJob& job, SerialLink& link) {
     const TrackTexts texts = ReadTrackTexts(job);
     const auto plan = PlanFor(job.Tracks);
     if (!plan) return JobEnding::Normal;
+    if (RefuseMissingCommands(job, *plan)) return JobEnding::WithoutPause;
 
     if (const std::string message = MissingTextMessage(*plan, texts); !message.empty()) {
         job.Console->ShowMessageBox(message);

@@ -4,8 +4,11 @@
 #include <array>
 #include <cstring>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "card_worker.h"
+#include "device_commands.h"
 #include "job_log.h"
 #include "job_texts.h"
 
@@ -80,6 +83,17 @@ WriteReply WriteCard(CardJob& job, SerialLink& link, const WritePlan& plan,
         AppendWriteResult(job, ResultText(plan, data, reply == WriteReply::Matched));
     }
     return reply;
+}
+
+bool RefuseMissingCommands(CardJob& job, const WritePlan& plan) {
+    std::vector<std::string_view> missing;
+    for (const CommandKey& key : kCommandKeys) {
+        const bool needed = key.slot == plan.command || key.slot == &DeviceProfile::WriteTail;
+        if (needed && (job.Profile.*key.slot).Empty()) missing.push_back(key.name);
+    }
+    if (missing.empty()) return false;
+    AppendLog(job, JobTexts::MissingWriteKeys(missing) + JobTexts::HyphenLine());
+    return true;
 }
 
 bool RefuseOverlongData(CardJob& job, const WritePlan& plan, const TrackTexts& data) {

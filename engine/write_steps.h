@@ -35,6 +35,11 @@ void AppendWriteResult(CardJob& job, std::string_view resultText);
 // Sends one card, waits for its reply and logs the outcome (nothing on Stop).
 WriteReply WriteCard(CardJob& job, SerialLink& link, const WritePlan& plan, const TrackTexts& data);
 
+// Logs the keys the plan's sequence cannot do without (its track command, WriteTail) that
+// the profile leaves empty, in one entry; true when one was missing. An empty expected
+// reply is no gap: the card then counts as matched at once.
+bool RefuseMissingCommands(CardJob& job, const WritePlan& plan);
+
 // Shows "N轨数据超过119个字节！" for the first planned track whose data the device
 // cannot take; true when one was refused.
 bool RefuseOverlongData(CardJob& job, const WritePlan& plan, const TrackTexts& data);

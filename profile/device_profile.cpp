@@ -1,6 +1,5 @@
 #include "device_profile.h"
 
-#include "executable_dir.h"
 #include "hex_command.h"
 #include "ini_file.h"
 
@@ -51,10 +50,6 @@ const std::array<CommandKey, 40> kCommandKeys = {{
     {"CmdSetHighWrite", &DeviceProfile::CmdSetHighWrite},
     {"CmdCheckStatus", &DeviceProfile::CmdCheckStatus},
 }};
-
-std::filesystem::path DefaultProfilePath() {
-    return ExecutableDirectory() / kProfileFileName;
-}
 
 void ClearCommandSlots(DeviceProfile& profile) {
     for (const auto& key : kCommandKeys) (profile.*key.slot).Clear();

@@ -70,13 +70,9 @@ struct CommandKey {
 };
 
 inline constexpr std::string_view kProfileSection = "Command";
-inline constexpr std::string_view kProfileFileName = "QXProduct.ini";
 
 // The forty keys in the order they are read from the file.
 extern const std::array<CommandKey, 40> kCommandKeys;
-
-// QXProduct.ini beside the running executable.
-std::filesystem::path DefaultProfilePath();
 
 // The three loading steps, separate because the console interleaves them with its own
 // initialisation; LoadDeviceProfile runs all three.

@@ -11,7 +11,7 @@ void RecordingConsole::Record(Event event) {
     if (hook) hook(event);
 }
 
-void RecordingConsole::SendMessage(uint32_t message, intptr_t wParam, intptr_t lParam) {
+void RecordingConsole::Deliver(uint32_t message, intptr_t wParam, intptr_t lParam) {
     Event event{Event::Kind::Message, message, wParam, lParam, {}, {}};
     if (job_ != nullptr && message == WM_LOG_REFRESH) event.text = job_->JobLog;
     Record(event);

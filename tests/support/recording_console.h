@@ -22,7 +22,7 @@ class RecordingConsole : public Console {
 
     explicit RecordingConsole(CardJob* job = nullptr) : job_(job) {}
 
-    void SendMessage(uint32_t message, intptr_t wParam, intptr_t lParam) override;
+    void Deliver(uint32_t message, intptr_t wParam, intptr_t lParam) override;
     TrackTexts CurrentTrackTexts() override;
     void ShowMessageBox(const std::string& gbkText) override;
 

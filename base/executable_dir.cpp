@@ -24,3 +24,7 @@ std::filesystem::path ExecutableDirectory() {
     return error ? std::filesystem::current_path() : exe.parent_path();
 #endif
 }
+
+std::filesystem::path DefaultProfilePath() {
+    return ExecutableDirectory() / kProfileFileName;
+}

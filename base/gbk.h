@@ -5,7 +5,13 @@
 #include <string>
 #include <string_view>
 
-// The one place where text on screen meets the GBK bytes of the device and the job log.
+// The one place where Unicode text (the source's UTF-8, the screen's QString) meets the
+// GBK bytes (code page 936) of the device and the job log.
+
+// Plain conversions, line breaks left as they are.
+std::string Utf8ToGbk(std::string_view utf8);
+std::string GbkToUtf8(std::string_view gbk);
+
 // Screen text may hold its line breaks as LF, CR LF, CR or the paragraph and line
 // separators of Qt's text documents; in GBK every line break is CR LF, two bytes.
 

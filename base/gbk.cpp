@@ -1,4 +1,4 @@
-#include "gbk_text.h"
+#include "gbk.h"
 
 #include <QByteArray>
 #include <QStringEncoder>
@@ -6,6 +6,12 @@
 namespace {
 
 constexpr const char* kCodePage = "GBK";
+
+std::string Encode(const QString& text) {
+    QStringEncoder encoder(kCodePage);
+    const QByteArray bytes = encoder(text);
+    return bytes.toStdString();
+}
 
 // Every kind of line break as one LF.
 QString WithLfBreaks(const QString& text) {
@@ -19,12 +25,20 @@ QString WithLfBreaks(const QString& text) {
 
 }  // namespace
 
+std::string Utf8ToGbk(std::string_view utf8) {
+    return Encode(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+}
+
+std::string GbkToUtf8(std::string_view gbk) {
+    QStringDecoder decoder(kCodePage);
+    const QString text = decoder(QByteArrayView(gbk.data(), static_cast<qsizetype>(gbk.size())));
+    return text.toUtf8().toStdString();
+}
+
 std::string ScreenTextToGbk(const QString& text) {
     QString crlf = WithLfBreaks(text);
     crlf.replace(QChar(u'\n'), QStringLiteral("\r\n"));
-    QStringEncoder encoder(kCodePage);
-    const QByteArray bytes = encoder(crlf);
-    return bytes.toStdString();
+    return Encode(crlf);
 }
 
 int GbkByteLength(const QString& text) {
