@@ -46,8 +46,8 @@ ReadSide::ReadSide(const DeviceProfile& profile, const CommandLine& options)
     : profile_(profile),
       cards_(CardsFrom(options)),
       scenarios_(ParseScenarios(options.Get("--read-scenario", "good"))),
-      swipeMs_(NonNegativeOption(options, "--swipe-ms", swipeMs_)),
-      pauseMs_(NonNegativeOption(options, "--read-pause-ms", pauseMs_)) {}
+      swipeMs_(NonNegativeOption(options, "--swipe-ms", kDefaultSwipeMs)),
+      pauseMs_(NonNegativeOption(options, "--read-pause-ms", kDefaultPauseMs)) {}
 
 std::vector<std::string> ReadSide::OptionNames() {
     return {"--cards", "--swipe-ms", "--read-scenario", "--read-pause-ms"};

@@ -36,8 +36,10 @@ class ReadSide : public DeviceSide {
     const DeviceProfile& profile_;
     std::vector<Card> cards_;
     std::vector<SwipeScenario> scenarios_;
-    int swipeMs_ = 1500;
-    int pauseMs_ = 150;
+    static constexpr int kDefaultSwipeMs = 1500;
+    static constexpr int kDefaultPauseMs = 150;
+    int swipeMs_;
+    int pauseMs_;
     int swipes_ = 0;  // swipes begun, including one still waiting
     Scheduler::Clock::time_point swipeDue_{};
 };
