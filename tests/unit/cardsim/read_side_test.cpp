@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "device_profile.h"
+#include "sim_options.h"
 
 namespace {
 
@@ -26,14 +27,11 @@ TEST_P(SwipeTiming, FollowsTheOptionsOrTheirDefaults) {
     const TimingCase& c = GetParam();
     DeviceProfile profile;
     LoadDeviceProfile(profile, SAMPLE_PROFILE_PATH);
-    std::vector<std::string> arguments = {"cardsim", "--read-scenario", "split"};
+    std::vector<std::string> arguments = {"--read-scenario", "split"};
     arguments.insert(arguments.end(), c.arguments.begin(), c.arguments.end());
-    std::vector<char*> argv;
-    for (auto& argument : arguments) argv.push_back(argument.data());
-    CommandLine options;
-    ASSERT_FALSE(options.Parse(static_cast<int>(argv.size()), argv.data(),
-                               {"--read-scenario", "--swipe-ms", "--read-pause-ms"}));
-    ReadSide reading(profile, options);
+    SimOptions options;
+    ASSERT_FALSE(ParseSimOptions(arguments, "/console", options));
+    ReadSide reading(profile, options.reading);
     Scheduler output;
 
     ASSERT_EQ(reading.Take(kReadTrack2, output).claim, DeviceSide::Claim::Taken);
