@@ -1,9 +1,7 @@
 #pragma once
 
 #include <optional>
-#include <string>
 #include <string_view>
-#include <vector>
 
 #include "device_profile.h"
 #include "device_side.h"
