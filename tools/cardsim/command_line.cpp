@@ -3,15 +3,15 @@
 #include <algorithm>
 #include <charconv>
 
-std::optional<std::string> CommandLine::Parse(int argc, char** argv,
+std::optional<std::string> CommandLine::Parse(const std::vector<std::string>& arguments,
                                               const std::vector<std::string>& knownOptions) {
-    for (int i = 1; i < argc; ++i) {
-        const std::string name = argv[i];
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& name = arguments[i];
         if (std::find(knownOptions.begin(), knownOptions.end(), name) == knownOptions.end()) {
             return "unknown option " + name;
         }
-        if (i + 1 >= argc) return "option " + name + " needs a value";
-        values_[name] = argv[++i];
+        if (i + 1 >= arguments.size()) return "option " + name + " needs a value";
+        values_[name] = arguments[++i];
     }
     return std::nullopt;
 }
@@ -21,12 +21,15 @@ std::string CommandLine::Get(const std::string& name, const std::string& fallbac
     return it == values_.end() ? fallback : it->second;
 }
 
-int CommandLine::GetInt(const std::string& name, int fallback) const {
+std::optional<std::string> CommandLine::GetMilliseconds(const std::string& name, int& value) const {
     const auto it = values_.find(name);
-    if (it == values_.end()) return fallback;
-    int value = 0;
-    const auto& text = it->second;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return (error == std::errc() && end == text.data() + text.size() && value >= 0) ? value
-                                                                                    : fallback;
+    if (it == values_.end()) return std::nullopt;
+    const std::string& text = it->second;
+    int parsed = -1;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), parsed);
+    if (error != std::errc() || end != text.data() + text.size() || parsed < 0) {
+        return name + " needs a whole number of milliseconds, not '" + text + "'";
+    }
+    value = parsed;
+    return std::nullopt;
 }

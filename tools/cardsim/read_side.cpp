@@ -2,75 +2,10 @@
 
 #include <array>
 #include <cstdio>
-#include <cstdlib>
+#include <utility>
 
-namespace {
-
-[[noreturn]] void Refuse(const std::string& reason) {
-    std::fprintf(stderr, "cardsim: %s (see --help)\n", reason.c_str());
-    std::exit(2);
-}
-
-int NonNegativeOption(const CommandLine& options, const std::string& name, int fallback) {
-    const int value = options.GetInt(name, -1);
-    if (!options.Has(name)) return fallback;
-    if (value < 0) Refuse(name + " needs a whole number of milliseconds");
-    return value;
-}
-
-std::vector<SwipeScenario> ParseScenarios(const std::string& list) {
-    std::vector<SwipeScenario> scenarios;
-    std::size_t start = 0;
-    while (start <= list.size()) {
-        const std::size_t end = std::min(list.find(',', start), list.size());
-        const std::string name = list.substr(start, end - start);
-        const auto scenario = ScenarioNamed(name);
-        if (!scenario) Refuse("unknown read scenario \"" + name + "\"");
-        scenarios.push_back(*scenario);
-        start = end + 1;
-    }
-    return scenarios;
-}
-
-std::vector<Card> CardsFrom(const CommandLine& options) {
-    if (!options.Has("--cards")) return SampleCards();
-    std::string error;
-    auto cards = LoadCardList(options.Get("--cards", ""), error);
-    if (cards.empty()) Refuse(error);
-    return cards;
-}
-
-}  // namespace
-
-ReadSide::ReadSide(const DeviceProfile& profile, const CommandLine& options)
-    : profile_(profile),
-      cards_(CardsFrom(options)),
-      scenarios_(ParseScenarios(options.Get("--read-scenario", "good"))),
-      swipeMs_(NonNegativeOption(options, "--swipe-ms", swipeMs_)),
-      pauseMs_(NonNegativeOption(options, "--read-pause-ms", pauseMs_)) {}
-
-std::vector<std::string> ReadSide::OptionNames() {
-    return {"--cards", "--swipe-ms", "--read-scenario", "--read-pause-ms"};
-}
-
-const char* ReadSide::Usage() {
-    return "reading:\n"
-           "  --cards FILE       cards to swipe, in turn and over again (default: built-in\n"
-           "                     samples). One card per line, fields separated by ';':\n"
-           "                       2=4000001234567899=2512101;3=994000001234567899=156;1=!\n"
-           "                     N=text is track N's characters, N=! a track the reader\n"
-           "                     fails on (so is a track left out), N=hex:1b00ff raw bytes.\n"
-           "                     Blank lines and lines starting with # are skipped.\n"
-           "  --swipe-ms MS      time from a read command to the swipe (default 1500); a new\n"
-           "                     read command before then replaces the waiting swipe\n"
-           "  --read-scenario L  how swipes go, taken in turn from the comma-separated list\n"
-           "                     and over again (default good): good; garbage (noise, a\n"
-           "                     pause, the reply); split (the reply in three pieces with\n"
-           "                     pauses); overlong (300 data bytes); short-tail (the tail's\n"
-           "                     last byte missing); wrong-tail (the tail's last byte wrong);\n"
-           "                     silent (no reply)\n"
-           "  --read-pause-ms MS the pauses inside garbage and split swipes (default 150)\n";
-}
+ReadSide::ReadSide(const DeviceProfile& profile, ReadSettings settings)
+    : profile_(profile), settings_(std::move(settings)) {}
 
 ReadSide::Match ReadSide::MatchCommand(std::string_view pending) const {
     const std::array<std::pair<ReadKind, const CommandSlot*>, 5> commands = {{
@@ -114,16 +49,16 @@ void ReadSide::Swipe(ReadKind kind, Scheduler& output) {
     const auto now = Scheduler::Clock::now();
     if (now >= swipeDue_) ++swipes_;
     output.Cancel();
-    swipeDue_ = now + std::chrono::milliseconds(swipeMs_);
+    swipeDue_ = now + std::chrono::milliseconds(settings_.swipeMs);
 
     const std::size_t index = static_cast<std::size_t>(swipes_ - 1);
-    const Card& card = cards_[index % cards_.size()];
-    const SwipeScenario scenario = scenarios_[index % scenarios_.size()];
+    const Card& card = settings_.cards[index % settings_.cards.size()];
+    const SwipeScenario scenario = settings_.scenarios[index % settings_.scenarios.size()];
     const auto pieces = SwipePieces(scenario, SwipeData(kind, card, profile_), profile_);
     for (std::size_t i = 0; i < pieces.size(); ++i)
-        output.After(i == 0 ? swipeMs_ : pauseMs_, pieces[i]);
+        output.After(i == 0 ? settings_.swipeMs : settings_.pauseMs, pieces[i]);
 
-    std::printf("cardsim: swipe %d in %d ms, %s, %s: %s\n", swipes_, swipeMs_, ReadKindName(kind),
-                ScenarioName(scenario), DescribeCard(card).c_str());
+    std::printf("cardsim: swipe %d in %d ms, %s, %s: %s\n", swipes_, settings_.swipeMs,
+                ReadKindName(kind), ScenarioName(scenario), DescribeCard(card).c_str());
     std::fflush(stdout);
 }

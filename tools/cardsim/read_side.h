@@ -1,14 +1,11 @@
 #pragma once
 
 #include <optional>
-#include <string>
 #include <string_view>
-#include <vector>
 
-#include "card_list.h"
-#include "command_line.h"
 #include "device_profile.h"
 #include "device_side.h"
+#include "read_settings.h"
 #include "read_swipe.h"
 #include "scheduler.h"
 
@@ -16,13 +13,9 @@
 // the list goes through the reader and the reply leaves as the scenario says.
 class ReadSide : public DeviceSide {
   public:
-    // Bad options end the simulator with a message (exit status 2).
-    ReadSide(const DeviceProfile& profile, const CommandLine& options);
+    ReadSide(const DeviceProfile& profile, ReadSettings settings);
     Offer Take(std::string_view pending, Scheduler& output) override;
     void Reset() override;
-
-    static std::vector<std::string> OptionNames();
-    static const char* Usage();
 
   private:
     struct Match {
@@ -34,10 +27,7 @@ class ReadSide : public DeviceSide {
     void Swipe(ReadKind kind, Scheduler& output);
 
     const DeviceProfile& profile_;
-    std::vector<Card> cards_;
-    std::vector<SwipeScenario> scenarios_;
-    int swipeMs_ = 1500;
-    int pauseMs_ = 150;
+    const ReadSettings settings_;
     int swipes_ = 0;  // swipes begun, including one still waiting
     Scheduler::Clock::time_point swipeDue_{};
 };

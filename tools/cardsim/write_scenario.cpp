@@ -1,7 +1,6 @@
 #include "write_scenario.h"
 
 #include <array>
-#include <charconv>
 #include <sstream>
 #include <utility>
 
@@ -13,19 +12,6 @@ constexpr std::array<std::pair<const char*, WriteScenario::Reply>, 4> kReplyName
     {"split", WriteScenario::Reply::Split},
     {"none", WriteScenario::Reply::None},
 }};
-
-std::optional<std::string> ParseMilliseconds(const CommandLine& options, const std::string& name,
-                                             int& value) {
-    if (!options.Has(name)) return std::nullopt;
-    const std::string text = options.Get(name, "");
-    int parsed = -1;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), parsed);
-    if (error != std::errc() || end != text.data() + text.size() || parsed < 0) {
-        return name + " wants a number of milliseconds, not '" + text + "'";
-    }
-    value = parsed;
-    return std::nullopt;
-}
 
 }  // namespace
 
@@ -57,8 +43,8 @@ std::optional<std::string> WriteScenario::Parse(const CommandLine& options,
         }
         if (scenario.replies.empty()) return "--write-replies needs at least one answer";
     }
-    if (auto error = ParseMilliseconds(options, "--write-reply-ms", scenario.replyMs)) return error;
-    return ParseMilliseconds(options, "--write-split-ms", scenario.splitMs);
+    if (auto error = options.GetMilliseconds("--write-reply-ms", scenario.replyMs)) return error;
+    return options.GetMilliseconds("--write-split-ms", scenario.splitMs);
 }
 
 const char* ReplyName(WriteScenario::Reply reply) {

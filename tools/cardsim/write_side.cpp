@@ -1,7 +1,7 @@
 #include "write_side.h"
 
 #include <cstdio>
-#include <cstdlib>
+#include <utility>
 
 #include "scheduler.h"
 
@@ -40,13 +40,8 @@ std::string Printable(const std::string& bytes) {
 
 }  // namespace
 
-WriteSide::WriteSide(const DeviceProfile& profile, const CommandLine& options)
-    : profile_(profile), parser_(profile) {
-    if (const auto error = WriteScenario::Parse(options, scenario_)) {
-        std::fprintf(stderr, "cardsim: %s\n", error->c_str());
-        std::exit(2);
-    }
-}
+WriteSide::WriteSide(const DeviceProfile& profile, WriteScenario scenario)
+    : profile_(profile), parser_(profile), scenario_(std::move(scenario)) {}
 
 DeviceSide::Offer WriteSide::Take(std::string_view pending, Scheduler& output) {
     const WriteParser::Result result = parser_.Parse(pending);
@@ -127,12 +122,4 @@ std::string WriteSide::ReplyBytes(WriteScenario::Reply reply) const {
             break;
     }
     return std::string(slots.right.View());
-}
-
-std::vector<std::string> WriteSide::OptionNames() {
-    return WriteScenario::OptionNames();
-}
-
-const char* WriteSide::Usage() {
-    return WriteScenario::Usage();
 }

@@ -2,9 +2,7 @@
 
 #include <optional>
 #include <string>
-#include <vector>
 
-#include "command_line.h"
 #include "device_profile.h"
 #include "device_side.h"
 #include "write_parser.h"
@@ -13,13 +11,9 @@
 // Takes write sequences, keeps the written card and confirms (or not) as told.
 class WriteSide : public DeviceSide {
   public:
-    // Exits the program with a message when the scenario options make no sense.
-    WriteSide(const DeviceProfile& profile, const CommandLine& options);
+    WriteSide(const DeviceProfile& profile, WriteScenario scenario);
     Offer Take(std::string_view pending, Scheduler& output) override;
     void Reset() override;
-
-    static std::vector<std::string> OptionNames();
-    static const char* Usage();
 
   private:
     // The set-up commands of the sequence in progress; unset until they come.
@@ -35,7 +29,7 @@ class WriteSide : public DeviceSide {
 
     const DeviceProfile& profile_;
     WriteParser parser_;
-    WriteScenario scenario_;
+    const WriteScenario scenario_;
     std::size_t nextReply_ = 0;
     Setup setup_;
     std::optional<CardTracks> card_;  // written, not yet asked about

@@ -2,14 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <QDeadlineTimer>
-#include <QThread>
-#include <fstream>
-#include <set>
-#include <sstream>
 #include <thread>
 
-#include "card_worker.h"
 #include "gbk.h"
 
 namespace writetest {
@@ -42,37 +36,18 @@ std::string CardBytes(const CardSetup& setup, TrackSelection tracks, const Track
     return SetupBytes(setup) + TrackBytes(tracks, data) + Hex("1b 3f");
 }
 
-std::string ReceiveFrom(PtyPeer& device, std::size_t count, milliseconds wait) {
-    std::string received;
-    const auto end = Clock::now() + wait;
-    while (received.size() < count && Clock::now() < end) {
-        const std::string piece = device.Receive(50ms, count - received.size());
-        // Nothing yet: the job may not have opened its end, and the peer then sees a hang-up.
-        if (piece.empty()) std::this_thread::sleep_for(5ms);
-        received += piece;
-    }
-    return received;
-}
-
 std::string Entry(std::string_view gbkText) {
-    const std::string dashes = std::string(54, '-') + "\r\n";
-    return dashes + std::string(gbkText) + dashes;
-}
-
-WriteJobHarness::WriteJobHarness() {
-    job.Mode = 0;
-    job.CommSettings = "baud=9600 parity=N data=8 stop=1";
+    return kHyphens + std::string(gbkText) + kHyphens;
 }
 
 void WriteJobHarness::StartSim(std::vector<std::string> arguments, const ProfileChanges& changes) {
     sim_ = std::make_unique<CardsimProcess>(std::move(arguments), ProfileText(changes));
-    LoadDeviceProfile(job.Profile, sim_->ProfilePath());
+    UseProfileFile(sim_->ProfilePath());
     job.PortName = sim_->PortPath();
 }
 
 void WriteJobHarness::UsePort(const std::string& portPath, const ProfileChanges& changes) {
-    WriteFile(dir_ / "QXProduct.ini", ProfileText(changes));
-    LoadDeviceProfile(job.Profile, dir_ / "QXProduct.ini");
+    UseProfileText(ProfileText(changes));
     job.PortName = portPath;
 }
 
@@ -86,21 +61,6 @@ void WriteJobHarness::SetSetup(const CardSetup& setup) {
     job.LowDensity = setup.lowDensity ? 1 : 0;
 }
 
-int WriteJobHarness::Run() {
-    job.Console = &console;
-    int result = -2;
-    QThread* worker =
-        QThread::create([this, &result] { result = CardWorker(&job, kShortTimeouts); });
-    worker->start();
-    if (!worker->wait(QDeadlineTimer(10000))) {
-        ADD_FAILURE() << "the job did not end by itself; stopping it";
-        job.StopFlag.store(1);
-        worker->wait();
-    }
-    delete worker;
-    return result;
-}
-
 std::string WriteJobHarness::Received() const {
     const auto deadline = Clock::now() + 2s;
     std::string bytes = sim_->Received();
@@ -109,25 +69,6 @@ std::string WriteJobHarness::Received() const {
         bytes = sim_->Received();
     }
     return bytes;
-}
-
-Clock::time_point WriteJobHarness::DoneAt() const {
-    for (const auto& event : console.Events()) {
-        if (event.kind == RecordingConsole::Event::Kind::Message && event.message == WM_JOB_DONE)
-            return event.when;
-    }
-    ADD_FAILURE() << "no WM_JOB_DONE";
-    return Clock::now();
-}
-
-milliseconds WriteJobHarness::PauseBeforeDone() const {
-    const auto events = console.Events();
-    if (events.size() < 2) {
-        ADD_FAILURE() << "nothing happened before the ending";
-        return {};
-    }
-    return std::chrono::duration_cast<milliseconds>(events.back().when -
-                                                    events[events.size() - 2].when);
 }
 
 void ExpectRefusedWithoutPause(const WriteJobHarness& harness, const char* utf8Message) {

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "read_settings.h"
+#include "write_scenario.h"
+
+// Everything the simulator's command line sets, checked.
+struct SimOptions {
+    std::filesystem::path link;     // where the console finds the port
+    std::filesystem::path profile;  // the device profile
+    std::string transcript;         // empty: no transcript
+    ReadSettings reading;
+    WriteScenario writing;
+};
+
+// Reads the options (`arguments` without the program's name) into `options`; the link and
+// the profile default to their places in `consoleFolder`. An error text when an option is
+// unknown, lacks its value or makes no sense.
+std::optional<std::string> ParseSimOptions(const std::vector<std::string>& arguments,
+                                           const std::filesystem::path& consoleFolder,
+                                           SimOptions& options);
+void PrintUsage();
