@@ -1,20 +1,29 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, starts the simulated card device as COM1 and opens
+# Checks for a display, installs what is missing, builds the programs the demo runs (not
+# the tests: ./test.sh builds those), starts the simulated card device as COM1 and opens
 # the console. The simulator stops when the console closes.
 #   ./demo.sh                  sample cards swiped every 2 s, every write confirmed
 #   ./demo.sh --cards FILE     your own cards (see build/bin/cardsim --help)
 set -euo pipefail
 cd "$(dirname "$0")"
-scripts/install-deps.sh
-scripts/build.sh
 
-bin=build/bin
+# Before anything else: without a display the build would be minutes spent for nothing.
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "No display to open the console on. On a machine without one, try:" >&2
   echo "  xvfb-run -s '-screen 0 1280x900x24' ./demo.sh" >&2
   exit 1
 fi
 
+demo_targets=(carddemo cardsim)
+
+scripts/install-deps.sh
+# The same build tree and settings as scripts/build.sh, so ./test.sh reuses what this built.
+launcher=()
+command -v ccache >/dev/null 2>&1 && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" >/dev/null
+cmake --build build --parallel "$(nproc)" --target "${demo_targets[@]}"
+
+bin=build/bin
 rm -f "$bin/ports/COM1"
 "$bin/cardsim" --swipe-ms 2000 "$@" &
 sim=$!

@@ -1,10 +1,22 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the build, the tests and the demo need; skips what is
 # there. Runs apt-get as root, through sudo otherwise.
+#   scripts/install-deps.sh            what building, testing and the demo need
+#   scripts/install-deps.sh package    that, and the tools that make and check the .deb
 set -euo pipefail
 
 packages=(g++ cmake ninja-build qt6-base-dev qt6-serialport-dev libgtest-dev libgmock-dev
           libgl-dev fonts-wqy-microhei xvfb xauth)
+# dpkg-shlibdeps (dpkg-dev, which asks `file` which files are programs) finds the
+# package's library dependencies; the validators check the desktop entry and metainfo.
+package_tools=(dpkg-dev file desktop-file-utils appstream)
+
+for group in "$@"; do
+  case "$group" in
+    package) packages+=("${package_tools[@]}") ;;
+    *) echo "install-deps.sh: unknown group '$group' (known: package)" >&2; exit 2 ;;
+  esac
+done
 
 missing=()
 for package in "${packages[@]}"; do
