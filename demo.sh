@@ -17,11 +17,7 @@ fi
 demo_targets=(carddemo cardsim)
 
 scripts/install-deps.sh
-# The same build tree and settings as scripts/build.sh, so ./test.sh reuses what this built.
-launcher=()
-command -v ccache >/dev/null 2>&1 && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" >/dev/null
-cmake --build build --parallel "$(nproc)" --target "${demo_targets[@]}"
+scripts/build.sh --target "${demo_targets[@]}"
 
 bin=build/bin
 rm -f "$bin/ports/COM1"
