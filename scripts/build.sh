@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Configures and builds into build/: everything, or the targets given ("--target a b"). A compiler cache is used when the
-# machine has one: rebuilds after switching branches then take seconds, not minutes.
+# Configures and builds into build/: everything, or the targets given ("--target a b").
+# A compiler cache is used when the machine has one: rebuilds after switching branches
+# then take seconds, not minutes.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 launcher=()
