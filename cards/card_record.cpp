@@ -1,5 +1,6 @@
 #include "card_record.h"
 
+#include <cstdio>
 #include <cstdlib>
 
 std::string_view CardKindName(CardKind kind) {
@@ -13,11 +14,10 @@ std::string_view TrackStatusName(TrackStatus status) {
 std::string IsoLocalTime(const QDateTime& time) {
     const int offsetMinutes = time.offsetFromUtc() / 60;
     const int absolute = std::abs(offsetMinutes);
-    const QString offset = QStringLiteral("%1%2:%3")
-                               .arg(offsetMinutes < 0 ? u'-' : u'+')
-                               .arg(absolute / 60, 2, 10, QChar(u'0'))
-                               .arg(absolute % 60, 2, 10, QChar(u'0'));
-    return (time.toString(QStringLiteral("yyyy-MM-dd'T'HH:mm:ss")) + offset).toStdString();
+    char offset[16];
+    std::snprintf(offset, sizeof offset, "%c%02d:%02d", offsetMinutes < 0 ? '-' : '+',
+                  absolute / 60, absolute % 60);
+    return time.toString(QStringLiteral("yyyy-MM-dd'T'HH:mm:ss")).toStdString() + offset;
 }
 
 std::string CurrentLocalTime() {
