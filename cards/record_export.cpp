@@ -11,8 +11,19 @@
 
 namespace {
 
-QString TrackKey(int track, const char* suffix) {
-    return QStringLiteral("track%1%2").arg(track).arg(QLatin1String(suffix));
+struct TrackKeys {
+    QString text;
+    QString status;
+    QString hex;
+};
+
+const TrackKeys& KeysOf(int track) {
+    static const TrackKeys keys[kTrackCount] = {
+        {QStringLiteral("track1"), QStringLiteral("track1_status"), QStringLiteral("track1_hex")},
+        {QStringLiteral("track2"), QStringLiteral("track2_status"), QStringLiteral("track2_hex")},
+        {QStringLiteral("track3"), QStringLiteral("track3_status"), QStringLiteral("track3_hex")},
+    };
+    return keys[track - 1];
 }
 
 QString Latin1(std::string_view text) {
@@ -28,15 +39,17 @@ QJsonObject RecordObject(const CardRecord& record) {
         {QStringLiteral("tracks"), Latin1(TrackSetCode(record.tracks))},
     };
     for (int track = 1; track <= kTrackCount; ++track) {
-        const bool used = HasTrack(record.tracks, track);
+        const TrackKeys& keys = KeysOf(track);
+        if (!HasTrack(record.tracks, track)) {
+            for (const QString* key : {&keys.text, &keys.status, &keys.hex})
+                object.insert(*key, QJsonValue());
+            continue;
+        }
         const TrackResult& result = record.results[track - 1];
-        const QByteArray bytes = QByteArray::fromStdString(result.bytes);
-        object.insert(TrackKey(track, ""),
-                      used ? QJsonValue(GbkToText(result.bytes)) : QJsonValue());
-        object.insert(TrackKey(track, "_status"),
-                      used ? QJsonValue(Latin1(TrackStatusName(result.status))) : QJsonValue());
-        object.insert(TrackKey(track, "_hex"),
-                      used ? QJsonValue(QString::fromLatin1(bytes.toHex())) : QJsonValue());
+        object.insert(keys.text, GbkToText(result.bytes));
+        object.insert(keys.status, Latin1(TrackStatusName(result.status)));
+        object.insert(keys.hex,
+                      QString::fromLatin1(QByteArray::fromStdString(result.bytes).toHex()));
     }
     return object;
 }
