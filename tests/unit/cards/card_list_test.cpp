@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include "record_export.h"
@@ -18,21 +16,13 @@ CardListResult Parse(const std::string& bytes, TrackSet tracks, TrackLimits limi
     return ParseCardList(bytes, kName, tracks, limits);
 }
 
-struct Card {
-    int line;
-    std::array<std::string, kTrackCount> tracks;
-    bool operator==(const Card&) const = default;
-};
+// The line a card came from and its three tracks.
+using Card = std::pair<int, std::array<std::string, kTrackCount>>;
 
 std::vector<Card> Cards(const CardListResult& result) {
     std::vector<Card> cards;
-    for (const ListCard& card : result.cards) cards.push_back({card.line, card.tracks});
+    for (const ListCard& card : result.cards) cards.emplace_back(card.line, card.tracks);
     return cards;
-}
-
-void PrintTo(const Card& card, std::ostream* out) {
-    *out << "{line " << card.line << ": [" << card.tracks[0] << "] [" << card.tracks[1] << "] ["
-         << card.tracks[2] << "]}";
 }
 
 TEST(CardList, ReadsEveryLayoutAndEncoding) {
@@ -58,11 +48,6 @@ TEST(CardList, ReadsEveryLayoutAndEncoding) {
          "\xEF\xBB\xBFtrack2\r\n1234\r\n",
          TrackSet::Track2,
          {{2, {"", "1234", ""}}}},
-        {"LF, last line unended",
-         "track2\n12\n34",
-         TrackSet::Track2,
-         {{2, {"", "12", ""}}, {3, {"", "34", ""}}}},
-        {"lone CR", "track2\r12\r34", TrackSet::Track2, {{2, {"", "12", ""}}, {3, {"", "34", ""}}}},
         {"UTF-8 becomes GBK",
          "track1\r\n张三\r\n",
          TrackSet::Track1,
@@ -72,7 +57,7 @@ TEST(CardList, ReadsEveryLayoutAndEncoding) {
          TrackSet::Track1,
          {{2, {"\xD5\xC5\xC8\xFD", "", ""}}}},
         {"line breaks in quotes reach the device as CR LF",
-         "track3\n\"12\n34\"\n\"5\r6\"\n78\n",
+         "track3\n\"12\n34\"\n\"5\r6\"\n78",
          TrackSet::Track3,
          {{2, {"", "", "12\r\n34"}}, {4, {"", "", "5\r\n6"}}, {6, {"", "", "78"}}}},
         {"quoted comma and quotes",
@@ -100,6 +85,10 @@ TEST(CardList, NamesEveryBadRow) {
         TrackLimits limits;
         std::vector<std::string> errors;
     } cases[] = {
+        {"too large",
+         std::string(kMaxListFileBytes + 1, '1'),
+         {},
+         {"list.csv: 文件太大（超过64 MB）"}},
         {"empty", "", {}, {"list.csv: 文件是空的"}},
         {"blank", "\xEF\xBB\xBF\r\n  \r\n", {}, {"list.csv: 文件是空的"}},
         {"header only", "track2,track3\r\n", {}, {"list.csv: 列表中没有卡"}},
@@ -131,14 +120,6 @@ TEST(CardList, NamesEveryBadRow) {
          "track2,track3\r\n1234,\r\n5678\r\n",
          {},
          {"list.csv:2: 缺少3轨数据", "list.csv:3: 缺少3轨数据"}},
-        {"over the track's limit",
-         "track2,track3\r\n1,12345\r\n",
-         track3UpTo4,
-         {"list.csv:2: 3轨数据5个字节，超过4个字节的限制"}},
-        {"over 119 bytes without a limit",
-         "track2,track3\r\n1," + std::string(120, '3') + "\r\n",
-         {},
-         {"list.csv:2: 3轨数据120个字节，超过119个字节的限制"}},
         {"unencodable character",
          "track2,track3\r\n1😀,3\r\n",
          {},
@@ -156,7 +137,6 @@ TEST(CardList, NamesEveryBadRow) {
          "track2,track3\r\n" + longLine + "\r\n3,4\r\n",
          {},
          {"list.csv:2: 行太长（超过65536个字节）"}},
-        {"a bad header row", "\"track2\r\n", {}, {"list.csv:1: 引号没有结束"}},
     };
     for (const Case& c : cases) {
         const CardListResult result = Parse(c.input, TrackSet::Track23, c.limits);
@@ -173,11 +153,6 @@ TEST(CardList, StopsAtTwentyErrors) {
     EXPECT_EQ(result.errors.back(), "list.csv:21: 引号后面有多余的字符");
 }
 
-TEST(CardList, FileTooLargeIsRefusedWhole) {
-    const CardListResult result = Parse(std::string(kMaxListFileBytes + 1, '1'), TrackSet::Track2);
-    EXPECT_EQ(result.errors, std::vector<std::string>{"list.csv: 文件太大（超过64 MB）"});
-}
-
 TEST(CardList, FilesThatCannotBeReadGiveTheSystemsReason) {
     QTemporaryDir dir;
     const QString missing = dir.filePath(QStringLiteral("missing.csv"));
@@ -192,32 +167,13 @@ TEST(CardList, FilesThatCannotBeReadGiveTheSystemsReason) {
 
 // A card is copied by exporting what was read and writing the export as a list.
 TEST(CardList, ARecordsExportIsAList) {
-    const CardRecordList records{
-        {1,
-         1,
-         "2024-03-01T09:30:00+08:00",
-         CardKind::Read,
-         TrackSet::Track23,
-         {{{},
-           {"6011000099990001=3001101", TrackStatus::Ok},
-           {"\xD5\xC5,\"1\"\r\n2", TrackStatus::Ok}}}},
-        {1,
-         2,
-         "2024-03-01T09:30:02+08:00",
-         CardKind::Read,
-         TrackSet::Track23,
-         {{{}, {"6011000099990002=3001101", TrackStatus::Ok}, {"99", TrackStatus::Ok}}}},
-    };
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("records.csv"));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(QByteArray::fromStdString(RecordsCsv(records)));
-    file.close();
-    const CardListResult list = ReadCardList(path, TrackSet::Track23, {});
-    EXPECT_EQ(Cards(list), (std::vector<Card>{
-                               {2, {"", records[0].results[1].bytes, records[0].results[2].bytes}},
-                               {4, {"", records[1].results[1].bytes, "99"}}}));
+    CardRecordList records(2,
+                           {1, 1, "2024-03-01T09:30:00+08:00", CardKind::Read, TrackSet::Track23});
+    records[0].results = {{{}, {"6011=3001101"}, {"\xD5\xC5,\"1\"\r\n2"}}};
+    records[1].results = {{{}, {"6012=3001101"}, {"99"}}};
+    EXPECT_EQ(Cards(Parse(RecordsCsv(records), TrackSet::Track23)),
+              (std::vector<Card>{{2, {"", "6011=3001101", "\xD5\xC5,\"1\"\r\n2"}},
+                                 {4, {"", "6012=3001101", "99"}}}));
 }
 
 }  // namespace
