@@ -36,6 +36,7 @@ struct ListLayout {
     std::optional<char> separator = ',';
     std::array<int, kTrackCount> column{-1, -1, -1};
     int headerLine = 0;  // 0 when the list has no header row
+    std::size_t headerFields = 0;
 };
 
 bool IsBlank(const CsvRecord& record) {
@@ -89,6 +90,7 @@ std::optional<ListLayout> LayoutOf(const CsvRecord& first, TrackSet tracks, List
     }
     if (named) {
         layout.headerLine = first.line;
+        layout.headerFields = first.fields.size();
         for (int track = 1; track <= kTrackCount; ++track)
             if (HasTrack(tracks, track) && layout.column[track - 1] < 0)
                 errors.Add(first.line, CardTexts::MissingColumn(track));
@@ -158,6 +160,12 @@ CardListResult ParseCardList(std::string_view bytes, std::string_view fileName, 
             continue;
         }
         if (IsBlank(record)) continue;
+        // An unquoted comma in a value would otherwise cut the value short unnoticed.
+        if (layout->headerLine > 0 && record.fields.size() > layout->headerFields) {
+            errors.Add(record.line,
+                       CardTexts::ExtraFields(record.fields.size(), layout->headerFields));
+            continue;
+        }
         TrackValues values;
         for (int track = 1; track <= kTrackCount; ++track) {
             const int column = layout->column[track - 1];

@@ -60,6 +60,11 @@ std::string DuplicateColumn(int track) {
     return "表头中" + Column(track) + "列出现了不止一次";
 }
 
+std::string ExtraFields(std::size_t fields, std::size_t columns) {
+    return "这一行有" + std::to_string(fields) + "个字段，表头只有" + std::to_string(columns) +
+           "列（值中的逗号须加引号）";
+}
+
 std::string UnclosedQuote() {
     return "引号没有结束";
 }

@@ -24,6 +24,7 @@ std::string UnknownHeader();
 std::string HeaderNeeded(TrackSet tracks);
 std::string MissingColumn(int track);
 std::string DuplicateColumn(int track);
+std::string ExtraFields(std::size_t fields, std::size_t columns);
 std::string UnclosedQuote();
 std::string TextAfterQuote();
 std::string LineTooLong(std::size_t limitBytes);

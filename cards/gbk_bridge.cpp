@@ -16,7 +16,7 @@ QByteArrayView View(std::string_view bytes) {
 
 bool IsAscii(std::string_view bytes) {
     return std::all_of(bytes.begin(), bytes.end(),
-                        [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
 bool IsAscii(const QString& text) {
