@@ -1,0 +1,93 @@
+#include "card_texts.h"
+
+namespace CardTexts {
+namespace {
+
+std::string Track(int track) {
+    return std::to_string(track) + "轨";
+}
+
+std::string Column(int track) {
+    return "track" + std::to_string(track);
+}
+
+}  // namespace
+
+std::string CannotRead(std::string_view reason) {
+    return "无法读取文件：" + std::string(reason);
+}
+
+std::string CannotWrite(std::string_view reason) {
+    return "无法写入：" + std::string(reason);
+}
+
+std::string FileTooLarge(std::size_t limitBytes) {
+    return "文件太大（超过" + std::to_string(limitBytes / (1024 * 1024)) + " MB）";
+}
+
+std::string EmptyFile() {
+    return "文件是空的";
+}
+
+std::string NoCards() {
+    return "列表中没有卡";
+}
+
+std::string NulByte() {
+    return "不是文本文件（含有NUL字节）";
+}
+
+std::string Undecodable() {
+    return "不是文本文件（既不是UTF-8也不是GBK编码）";
+}
+
+std::string UnknownHeader() {
+    return "表头不明：没有track1、track2或track3列";
+}
+
+std::string HeaderNeeded(TrackSet tracks) {
+    const bool pairWithOne = tracks == TrackSet::Track12;
+    const int first = pairWithOne ? 1 : 2;
+    return "缺少表头：" + std::to_string(first) + "，" + std::to_string(first + 1) +
+           "轨的列表第一行须是列名（" + Column(first) + "," + Column(first + 1) + "）";
+}
+
+std::string MissingColumn(int track) {
+    return "表头中没有" + Column(track) + "列";
+}
+
+std::string DuplicateColumn(int track) {
+    return "表头中" + Column(track) + "列出现了不止一次";
+}
+
+std::string ExtraFields(std::size_t fields, std::size_t columns) {
+    return "这一行有" + std::to_string(fields) + "个字段，表头只有" + std::to_string(columns) +
+           "列（值中的逗号须加引号）";
+}
+
+std::string UnclosedQuote() {
+    return "引号没有结束";
+}
+
+std::string TextAfterQuote() {
+    return "引号后面有多余的字符";
+}
+
+std::string LineTooLong(std::size_t limitBytes) {
+    return "行太长（超过" + std::to_string(limitBytes) + "个字节）";
+}
+
+std::string MissingValue(int track) {
+    return "缺少" + Track(track) + "数据";
+}
+
+std::string Unencodable(int track, std::string_view character) {
+    return Track(track) + "数据中的“" + std::string(character) + "”无法用GBK编码";
+}
+
+std::string OverLimit(int track, std::size_t bytes, std::size_t limit) {
+    return Track(track) + "数据" + std::to_string(bytes) + "个字节，超过" + std::to_string(limit) +
+           "个字节的限制";
+}
+
+}  // namespace CardTexts

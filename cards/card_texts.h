@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "track_set.h"
+
+// The operator's reasons for a card list or an export that cannot be used, in UTF-8.
+// They follow a file name, or "FILE:LINE: ", when shown.
+namespace CardTexts {
+
+// "无法读取文件：<reason>", the reason being the system's.
+std::string CannotRead(std::string_view reason);
+// "无法写入：<reason>"
+std::string CannotWrite(std::string_view reason);
+std::string FileTooLarge(std::size_t limitBytes);
+std::string EmptyFile();
+std::string NoCards();
+std::string NulByte();
+std::string Undecodable();
+std::string UnknownHeader();
+// For a track pair: a list of it without a header row.
+std::string HeaderNeeded(TrackSet tracks);
+std::string MissingColumn(int track);
+std::string DuplicateColumn(int track);
+std::string ExtraFields(std::size_t fields, std::size_t columns);
+std::string UnclosedQuote();
+std::string TextAfterQuote();
+std::string LineTooLong(std::size_t limitBytes);
+std::string MissingValue(int track);
+std::string Unencodable(int track, std::string_view character);
+std::string OverLimit(int track, std::size_t bytes, std::size_t limit);
+
+}  // namespace CardTexts

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Replaces the file at `path` with `bytes` through a temporary file beside it, so the
+// file is either the new one, whole, or the old one untouched. On failure the result is
+// "PATH: 无法写入：<the system's reason>" (UTF-8) and nothing else has changed.
+std::optional<std::string> WriteFileWhole(const QString& path, std::string_view bytes);

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+
+#include "card_record.h"
+
+// Records as files for people and programs. Track bytes are GBK; in both formats they
+// appear as text (decoded from GBK), and JSON adds their exact bytes as lower-case hex.
+// Fields of tracks outside a record's selection are empty in CSV and null in JSON.
+
+enum class ByteOrderMark { Include, Omit };
+
+// CSV (RFC 4180, UTF-8, CR LF): the header line, then one line per record. Spreadsheets
+// on Windows need the byte-order mark to read the Chinese right; a program reading the
+// output as a stream is better off without it.
+std::string RecordsCsv(const CardRecordList& records, ByteOrderMark mark = ByteOrderMark::Include);
+// "job,card,time,kind,tracks,track1,track1_status,track2,track2_status,track3,track3_status"
+// and CR LF, for output written record by record.
+std::string RecordsCsvHeader();
+std::string RecordCsvLine(const CardRecord& record);
+
+// A JSON array of one object per record, indented.
+std::string RecordsJson(const CardRecordList& records);
+// One record as a one-line JSON object ended by LF (JSON lines).
+std::string RecordJsonLine(const CardRecord& record);

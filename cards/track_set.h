@@ -1,0 +1,42 @@
+#pragma once
+
+#include <string_view>
+
+// The track or track pair of a card, as records and card lists name it. The engine has
+// its own selection type; this one keeps the card formats free of the engine.
+enum class TrackSet { Track1, Track2, Track3, Track12, Track23 };
+
+inline constexpr int kTrackCount = 3;
+
+constexpr bool HasTrack(TrackSet tracks, int track) {
+    switch (tracks) {
+        case TrackSet::Track1:
+            return track == 1;
+        case TrackSet::Track2:
+            return track == 2;
+        case TrackSet::Track3:
+            return track == 3;
+        case TrackSet::Track12:
+            return track == 1 || track == 2;
+        case TrackSet::Track23:
+            return track == 2 || track == 3;
+    }
+    return false;
+}
+
+// "1", "2", "3", "12" or "23": the code records carry in their `tracks` field.
+constexpr std::string_view TrackSetCode(TrackSet tracks) {
+    switch (tracks) {
+        case TrackSet::Track1:
+            return "1";
+        case TrackSet::Track2:
+            return "2";
+        case TrackSet::Track3:
+            return "3";
+        case TrackSet::Track12:
+            return "12";
+        case TrackSet::Track23:
+            return "23";
+    }
+    return "";
+}
