@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <optional>
+#include <string>
+
+#include "card_job.h"
+
+enum class CliCommand { Read, Write, Run, Batch, Clone, Ports, Profile };
+
+// The settings a job takes from the window's boxes, here from the command line.
+struct JobSettings {
+    std::string portName = "COM1";
+    std::string lineSettings = "baud=9600 parity=N data=8 stop=1";
+    TrackSelection tracks = NoTrack;
+    bool isoFormat = true;
+    bool lowDensity = true;
+    bool lowCoercivity = true;
+};
+
+// The numbered run's boxes, with the window's defaults.
+struct RunNumbering {
+    int count = 1;
+    int start2 = 0;
+    int step2 = 1;
+    int start3 = 0;
+    int step3 = 1;
+};
+
+struct CliOptions {
+    CliCommand command = CliCommand::Ports;
+    QString profilePath;  // empty: the console's own lookup
+    JobSettings job;
+    QString logPath;
+    bool logUtf8 = false;
+    QString recordsPath;
+    bool json = false;
+    bool quiet = false;
+    int cards = 0;  // read: stop after this many cards; 0 reads until stopped
+    // --track1 ... --track3 as given, by track number - 1.
+    std::array<std::optional<QString>, 3> texts;
+    RunNumbering numbering;  // run; clone takes its count
+    QString listPath;        // batch
+};
+
+struct ParsedCommandLine {
+    enum class Action { RunCommand, ShowHelp, ShowVersion, Refuse };
+    Action action = Action::Refuse;
+    CliOptions options;
+    // For Refuse: what is wrong and what to write instead, one line.
+    std::string error;
+};
+
+// `arguments` as main() gets them, the program's name first.
+ParsedCommandLine ParseCommandLine(const QStringList& arguments);
+
+// The whole --help text: usage, commands, options, an example per command, exit status.
+std::string HelpText();
+std::string VersionText();
+
+// Whether the command runs a job on the device.
+bool IsJobCommand(CliCommand command);

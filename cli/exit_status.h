@@ -1,0 +1,10 @@
+#pragma once
+
+// What cardctl's exit status tells a script.
+enum ExitStatus : int {
+    kExitDone = 0,           // every card of the job done
+    kExitNotConfirmed = 1,   // some written card was not confirmed by the device
+    kExitBadInput = 2,       // bad arguments or a bad input file; nothing was sent
+    kExitDeviceFailure = 3,  // the profile or the port failed
+    kExitStopped = 130,      // stopped by Ctrl+C or SIGTERM
+};

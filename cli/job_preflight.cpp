@@ -1,0 +1,108 @@
+#include "job_preflight.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "exit_status.h"
+#include "profile_file.h"
+#include "text_checks.h"
+
+namespace {
+
+JobKind KindOf(const CliOptions& options, bool read) {
+    const JobSettings& job = options.job;
+    return {read, job.tracks, job.isoFormat, job.lowDensity, job.lowCoercivity};
+}
+
+std::optional<int> CheckCommands(const CliOptions& options, const std::filesystem::path& path,
+                                 const DeviceProfile& profile, CliOutput& output) {
+    for (const JobKind& kind : JobKindsOf(options)) {
+        for (const SlotGap& gap : GapsForJob(profile, kind)) {
+            if (!gap.refused) {
+                output.Message("cardctl: warning: " + gap.Warning());
+                continue;
+            }
+            output.Error("cardctl: the profile " + path.string() + " leaves " + gap.key +
+                         " empty, so " + gap.jobs + " " + gap.consequence + "; add " + gap.key +
+                         "=0x.. with the device's bytes under [Command]");
+            return kExitDeviceFailure;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<int> CheckTexts(const CliOptions& options, const DeviceProfile& profile,
+                              CliOutput& output, TrackTexts& texts) {
+    CheckedTexts checked;
+    if (options.command == CliCommand::Write) checked = CheckWriteTexts(options, profile);
+    if (options.command == CliCommand::Run) checked = CheckRunTexts(options, profile);
+    if (!checked.error.empty()) {
+        output.Error(checked.error);
+        return kExitBadInput;
+    }
+    texts = std::move(checked.gbk);
+    return std::nullopt;
+}
+
+// The records file is written at the end; a folder it cannot go into is found now.
+std::optional<int> CheckRecordsFolder(const CliOptions& options, CliOutput& output) {
+    if (options.recordsPath.isEmpty()) return std::nullopt;
+    const QFileInfo folder(QFileInfo(options.recordsPath).absolutePath());
+    if (folder.isDir() && folder.isWritable()) return std::nullopt;
+    output.Error("cardctl: --records " + options.recordsPath.toStdString() +
+                 ": cannot write into " + folder.filePath().toStdString() +
+                 "; name a file in a folder you can write to");
+    return kExitBadInput;
+}
+
+// Opens and closes the port the way the job will, so a port that is missing, busy or
+// forbidden is reported with the system's reason before the job starts.
+std::optional<int> CheckPort(const CliOptions& options, const SerialTimeouts& timeouts,
+                             CliOutput& output) {
+    SerialLink link(timeouts);
+    link.SetPortName(options.job.portName);
+    link.SetSettings(options.job.lineSettings);
+    link.Open();
+    const bool opened = link.IsOpen();
+    link.Close();
+    if (opened) return std::nullopt;
+    output.Error("cardctl: cannot open the port " + options.job.portName + ": " +
+                 link.FailureReason() +
+                 "; name the device's port with --port (cardctl ports lists them)");
+    return kExitDeviceFailure;
+}
+
+}  // namespace
+
+std::vector<JobKind> JobKindsOf(const CliOptions& options) {
+    switch (options.command) {
+        case CliCommand::Read:
+            return {KindOf(options, true)};
+        case CliCommand::Clone:
+            return {KindOf(options, true), KindOf(options, false)};
+        default:
+            return {KindOf(options, false)};
+    }
+}
+
+std::optional<int> PrepareJob(const CliOptions& options, const SerialTimeouts& timeouts,
+                              CliOutput& output, PreparedJob& prepared) {
+    const std::filesystem::path path = ProfilePathFor(options.profilePath);
+    if (auto error = LoadProfileFile(path, prepared.profile)) {
+        output.Error(*error);
+        return kExitDeviceFailure;
+    }
+    if (auto status = CheckCommands(options, path, prepared.profile, output)) return status;
+    if (auto status = CheckTexts(options, prepared.profile, output, prepared.texts)) return status;
+    if (auto status = CheckRecordsFolder(options, output)) return status;
+    if (auto status = CheckPort(options, timeouts, output)) return status;
+    if (!options.logPath.isEmpty()) {
+        std::string error;
+        prepared.log = LogFile::Create(options.logPath, options.logUtf8, error);
+        if (!prepared.log) {
+            output.Error(error);
+            return kExitBadInput;
+        }
+    }
+    return std::nullopt;
+}

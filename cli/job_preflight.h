@@ -1,0 +1,28 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "card_job.h"
+#include "cli_options.h"
+#include "cli_output.h"
+#include "log_file.h"
+#include "serial_link.h"
+#include "slot_needs.h"
+
+// Everything a job command checks before the device hears a byte, in the order that
+// lets the first problem found be the one reported: the profile (exit 3), the commands
+// the job cannot do without (3), the texts (2), the output files (2), the port (3).
+struct PreparedJob {
+    DeviceProfile profile;
+    TrackTexts texts;
+    std::unique_ptr<LogFile> log;
+};
+
+// The job's kinds: a clone reads, then writes.
+std::vector<JobKind> JobKindsOf(const CliOptions& options);
+
+// On failure the error is shown and the exit status returned.
+std::optional<int> PrepareJob(const CliOptions& options, const SerialTimeouts& timeouts,
+                              CliOutput& output, PreparedJob& prepared);

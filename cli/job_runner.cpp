@@ -1,0 +1,33 @@
+#include "job_runner.h"
+
+#include <QEventLoop>
+#include <QThread>
+#include <memory>
+
+#include "card_worker.h"
+#include "cli_output.h"
+#include "stop_signals.h"
+
+bool RunJobOnWorker(CardJob& job, const SerialTimeouts& timeouts, StopSignals& stopSignals,
+                    CliOutput& output) {
+    QEventLoop loop;
+    bool interrupted = false;
+    const auto stop = [&] {
+        output.Message(interrupted
+                           ? "cardctl: still stopping: the port is closed first"
+                           : "cardctl: stopping: the device is reset and the files completed");
+        interrupted = true;
+        job.StopFlag.store(1);
+    };
+    const QMetaObject::Connection connection =
+        QObject::connect(&stopSignals, &StopSignals::Received, &loop, stop);
+
+    std::unique_ptr<QThread> worker(
+        QThread::create([&job, timeouts] { CardWorker(&job, timeouts); }));
+    QObject::connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit);
+    worker->start();
+    loop.exec();
+    worker->wait();
+    QObject::disconnect(connection);
+    return interrupted;
+}

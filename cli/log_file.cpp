@@ -1,0 +1,29 @@
+#include "log_file.h"
+
+LogFile::LogFile(const QString& path, bool utf8) : file_(path) {
+    if (utf8) gbk_.emplace("GBK");
+}
+
+std::unique_ptr<LogFile> LogFile::Create(const QString& path, bool utf8, std::string& error) {
+    std::unique_ptr<LogFile> log(new LogFile(path, utf8));
+    if (!log->file_.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        error = "cardctl: cannot write the log " + path.toStdString() + ": " +
+                log->file_.errorString().toStdString() +
+                "; name a file in a folder you can write to";
+        return nullptr;
+    }
+    return log;
+}
+
+void LogFile::Update(const std::string& jobLog) {
+    if (jobLog.size() <= written_) return;
+    const QByteArrayView added(jobLog.data() + written_,
+                               static_cast<qsizetype>(jobLog.size() - written_));
+    written_ = jobLog.size();
+    if (gbk_) {
+        file_.write(QString((*gbk_)(added)).toUtf8());
+    } else {
+        file_.write(added.data(), added.size());
+    }
+    file_.flush();
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QFile>
+#include <QStringDecoder>
+#include <memory>
+#include <optional>
+#include <string>
+
+// The job log as a file, brought up to date at every log refresh, so that it is complete
+// whenever the job stops: the log's GBK bytes as they are, or the same text in UTF-8.
+class LogFile {
+  public:
+    // Creates or empties the file; the error says which file and why.
+    static std::unique_ptr<LogFile> Create(const QString& path, bool utf8, std::string& error);
+
+    // Writes what the log gained since the last call.
+    void Update(const std::string& jobLog);
+
+  private:
+    LogFile(const QString& path, bool utf8);
+
+    QFile file_;
+    std::size_t written_ = 0;
+    // Keeps a character split between two updates whole.
+    std::optional<QStringDecoder> gbk_;
+};

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+// What `cardctl ports` prints: COM1 to COM4 with the device each name reaches (by the
+// console's rules, `portsDir` being the ports folder beside the program), then every
+// serial port the system reports, with its description. One port a line.
+std::string PortListing(const std::filesystem::path& portsDir);

@@ -1,0 +1,29 @@
+#include "profile_file.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include "executable_dir.h"
+
+std::filesystem::path ProfilePathFor(const QString& option) {
+    if (option.isEmpty()) return DefaultProfilePath();
+    return std::filesystem::path(option.toStdString());
+}
+
+std::optional<std::string> LoadProfileFile(const std::filesystem::path& path,
+                                           DeviceProfile& profile) {
+    const QString name = QString::fromStdString(path.string());
+    QFile file(name);
+    QString reason;
+    if (QFileInfo(name).isDir()) {
+        reason = QStringLiteral("it is a folder");
+    } else if (!file.open(QIODevice::ReadOnly)) {
+        reason = file.errorString();
+    }
+    if (!reason.isEmpty()) {
+        return "cardctl: cannot read the profile " + path.string() + ": " + reason.toStdString() +
+               "; name the device's profile with --profile PATH";
+    }
+    LoadDeviceProfile(profile, path);
+    return std::nullopt;
+}

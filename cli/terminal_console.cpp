@@ -1,0 +1,16 @@
+#include "terminal_console.h"
+
+#include "gbk.h"
+
+TerminalConsole::TerminalConsole(TrackTexts texts, CliOutput& output,
+                                 std::function<void()> onRefresh)
+    : texts_(std::move(texts)), output_(output), onRefresh_(std::move(onRefresh)) {}
+
+void TerminalConsole::Deliver(uint32_t message, intptr_t, intptr_t) {
+    if (message == WM_LOG_REFRESH && onRefresh_) onRefresh_();
+}
+
+void TerminalConsole::ShowMessageBox(const std::string& gbkText) {
+    refused_ = true;
+    output_.Error("cardctl: " + GbkToUtf8(gbkText));
+}
