@@ -14,7 +14,7 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   exit 1
 fi
 
-demo_targets=(carddemo cardsim)
+demo_targets=(carddemo cardsim cardctl)
 
 scripts/install-deps.sh
 scripts/build.sh --target "${demo_targets[@]}"
