@@ -8,7 +8,8 @@ JobSession::JobSession(const CliOptions& options, PreparedJob& prepared, CliOutp
       prepared_(prepared),
       output_(output),
       stopSignals_(stopSignals),
-      timeouts_(timeouts) {
+      timeouts_(timeouts),
+      stream_(output, options.json) {
     const JobSettings& settings = options.job;
     job_.PortName = settings.portName;
     job_.CommSettings = settings.lineSettings;
@@ -20,6 +21,7 @@ JobSession::JobSession(const CliOptions& options, PreparedJob& prepared, CliOutp
     console_ =
         std::make_unique<TerminalConsole>(prepared.texts, output, [this] { OnLogRefresh(); });
     job_.Console = console_.get();
+    stream_.Begin();
 }
 
 JobOutcome JobSession::Run() {

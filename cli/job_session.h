@@ -6,6 +6,7 @@
 #include "cli_options.h"
 #include "cli_output.h"
 #include "job_preflight.h"
+#include "record_stream.h"
 #include "serial_link.h"
 #include "terminal_console.h"
 
@@ -37,4 +38,5 @@ class JobSession {
     SerialTimeouts timeouts_;
     CardJob job_;
     std::unique_ptr<TerminalConsole> console_;
+    RecordStream stream_;
 };

@@ -1,5 +1,7 @@
 #include "text_checks.h"
 
+#include <functional>
+
 #include "card_check.h"
 #include "job_tracks.h"
 #include "write_plan.h"
@@ -41,57 +43,64 @@ std::string NumberOptions(int track) {
     return "--count, --start" + n + " or --step" + n;
 }
 
-}  // namespace
-
-CheckedTexts CheckWriteTexts(const CliOptions& options, const DeviceProfile& profile) {
+// Runs `check` on each track the selection writes, until one gives an error.
+using TrackCheck = std::function<std::string(int track, const TrackLimits& limits,
+                                             const std::string& limitHint, std::string& gbk)>;
+CheckedTexts CheckPlannedTracks(const CliOptions& options, const DeviceProfile& profile,
+                                const TrackCheck& check) {
     CheckedTexts result;
     const bool lowDensity = options.job.lowDensity;
     const TrackLimits limits = TrackLimitsFor(profile, lowDensity);
     const WritePlan plan = *PlanFor(options.job.tracks);
     for (const int track : plan.tracks) {
-        const std::optional<QString>& text = options.texts[track - 1];
-        if (!text || text->isEmpty()) {
-            result.error = QStringLiteral(
-                               "cardctl: write --tracks %1 needs the text of track %2: "
-                               "add --track%2 TEXT")
-                               .arg(QLatin1String(TracksCode(options.job.tracks)))
-                               .arg(track)
-                               .toStdString();
-            return result;
-        }
-        const auto problem = CheckTrack(track, *text, limits, TrackText(result.gbk, track));
-        if (problem) {
-            result.error = "cardctl: --track" + std::to_string(track) + ": " + *problem +
-                           "; shorten it (the limit is " +
-                           LimitKey(track, lowDensity).toStdString() +
-                           ", at most 119 bytes) and use characters GBK can encode";
-            return result;
-        }
+        const std::string hint =
+            "the limit is " + LimitKey(track, lowDensity).toStdString() + ", at most 119 bytes";
+        result.error = check(track, limits, hint, TrackText(result.gbk, track));
+        if (!result.error.empty()) return result;
     }
     return result;
 }
 
+}  // namespace
+
+CheckedTexts CheckWriteTexts(const CliOptions& options, const DeviceProfile& profile) {
+    return CheckPlannedTracks(
+        options, profile,
+        [&](int track, const TrackLimits& limits, const std::string& limitHint,
+            std::string& gbk) -> std::string {
+            const std::optional<QString>& text = options.texts[track - 1];
+            if (!text || text->isEmpty()) {
+                return QStringLiteral(
+                           "cardctl: write --tracks %1 needs the text of track %2: "
+                           "add --track%2 TEXT")
+                    .arg(QLatin1String(TracksCode(options.job.tracks)))
+                    .arg(track)
+                    .toStdString();
+            }
+            const auto problem = CheckTrack(track, *text, limits, gbk);
+            if (!problem) return {};
+            return "cardctl: --track" + std::to_string(track) + ": " + *problem + "; shorten it (" +
+                   limitHint + ") and use characters GBK can encode";
+        });
+}
+
 CheckedTexts CheckRunTexts(const CliOptions& options, const DeviceProfile& profile) {
-    CheckedTexts result;
-    const bool lowDensity = options.job.lowDensity;
-    const TrackLimits limits = TrackLimitsFor(profile, lowDensity);
-    const WritePlan plan = *PlanFor(options.job.tracks);
-    for (const int track : plan.tracks) {
-        const QString text = options.texts[track - 1].value_or(QString());
-        const int next = NumberAfterRun(options.numbering, track);
-        std::string checked;
-        const auto problem = CheckTrack(track, text + QString::number(next), limits, checked);
-        if (problem) {
-            result.error = "cardctl: --track" + std::to_string(track) + " with the number " +
-                           std::to_string(next) + " (one step past the last card): " + *problem +
-                           "; shorten the text or lower " + NumberOptions(track) +
-                           " (the limit is " + LimitKey(track, lowDensity).toStdString() +
-                           ", at most 119 bytes)";
-            return result;
-        }
-        // The run appends the numbers itself; the device gets the text as checked.
-        TrackText(result.gbk, track) =
-            checked.substr(0, checked.size() - std::to_string(next).size());
-    }
-    return result;
+    return CheckPlannedTracks(
+        options, profile,
+        [&](int track, const TrackLimits& limits, const std::string& limitHint,
+            std::string& gbk) -> std::string {
+            const QString text = options.texts[track - 1].value_or(QString());
+            const std::string next = std::to_string(NumberAfterRun(options.numbering, track));
+            const auto problem =
+                CheckTrack(track, text + QString::fromStdString(next), limits, gbk);
+            if (problem) {
+                return "cardctl: --track" + std::to_string(track) + " with the number " + next +
+                       " (one step past the last card): " + *problem +
+                       "; shorten the text or lower " + NumberOptions(track) + " (" + limitHint +
+                       ")";
+            }
+            // The run appends the numbers itself; the device gets the text as checked.
+            gbk.resize(gbk.size() - next.size());
+            return {};
+        });
 }

@@ -8,7 +8,7 @@
 namespace {
 
 QString GoldenPath(const std::string& name) {
-    return QDir(QStringLiteral(CARDS_GOLDEN_DIR)).filePath(QString::fromStdString(name));
+    return QDir(QStringLiteral(GOLDEN_DIR)).filePath(QString::fromStdString(name));
 }
 
 bool WriteBytes(const QString& path, const std::string& bytes) {

@@ -1,0 +1,108 @@
+// A cardctl job is the window's job: the same bytes on the wire and, in the --log file,
+// the same JobLog, byte for byte, as the engine gives when the window fills the job
+// record the same way.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <functional>
+#include <sstream>
+
+#include "cardsim_process.h"
+#include "cli_run.h"
+#include "gbk.h"
+#include "pty_job_harness.h"
+
+namespace {
+
+struct SameJob {
+    const char* name;
+    std::vector<std::string> simArguments;
+    std::vector<std::string> cardctlArguments;
+    // The window's side: the job record and the track boxes as its Run fills them.
+    std::function<void(CardJob&, RecordingConsole&)> fillAsWindow;
+    bool utf8Log = false;
+};
+
+std::ostream& operator<<(std::ostream& out, const SameJob& job) {
+    return out << job.name;
+}
+
+std::string FileBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+class CardctlJob : public ::testing::TestWithParam<SameJob> {};
+
+TEST_P(CardctlJob, IsTheWindowsJob) {
+    const SameJob& same = GetParam();
+    const std::string profile = ProfileText();
+    std::vector<std::string> simArguments = same.simArguments;
+    simArguments.insert(simArguments.end(), {"--write-reply-ms", "20", "--swipe-ms", "20"});
+
+    CardsimProcess cliSim(simArguments, profile);
+    TempDir dir;
+    std::vector<std::string> arguments = same.cardctlArguments;
+    arguments.insert(arguments.end(),
+                     {"--port", cliSim.PortPath(), "--profile", cliSim.ProfilePath().string(),
+                      "--log", (dir / "job.log").string()});
+    if (same.utf8Log) arguments.push_back("--log-utf8");
+    const CliRun run = RunCardctlHere(arguments);
+    EXPECT_EQ(run.status, 0) << run.err;
+    cliSim.Stop();
+
+    CardsimProcess windowSim(simArguments, profile);
+    PtyJobHarness window(0);
+    window.UseProfileText(profile);
+    window.job.PortName = windowSim.PortPath();
+    window.job.IsoFormat = 1;
+    window.job.LowDensity = 1;
+    window.job.LowCoercivity = 1;
+    same.fillAsWindow(window.job, window.console);
+    EXPECT_EQ(window.Run(), 0);
+    windowSim.Stop();
+
+    EXPECT_EQ(cliSim.Received(), windowSim.Received());
+    const std::string log = FileBytes(dir / "job.log");
+    EXPECT_FALSE(log.empty());
+    EXPECT_EQ(log, same.utf8Log ? GbkToUtf8(window.job.JobLog) : window.job.JobLog);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Jobs, CardctlJob,
+    ::testing::Values(SameJob{"SingleWritePair",
+                              {},
+                              {"write", "--tracks", "23", "--track2", "12345", "--track3",
+                               "中文=99"},
+                              [](CardJob& job, RecordingConsole& console) {
+                                  job.Tracks = Track23;
+                                  console.SetTrackTexts({"", "12345", Gbk("中文=99")});
+                              }},
+                      SameJob{"SingleWriteNotConfirmedUtf8Log",
+                              {"--write-replies", "fail"},
+                              {"write", "--tracks", "3", "--track3", "卡3", "--coercivity", "high"},
+                              [](CardJob& job, RecordingConsole& console) {
+                                  job.Tracks = Track3;
+                                  job.LowCoercivity = 0;
+                                  console.SetTrackTexts({"", "", Gbk("卡3")});
+                              },
+                              true},
+                      SameJob{"NumberedRunWithARetry",
+                              {"--write-replies", "ok,fail,ok"},
+                              {"run", "--tracks", "2", "--track2", "AB", "--count", "3", "--start2",
+                               "5", "--step2", "10", "--card-format", "ibm", "--density", "high"},
+                              [](CardJob& job, RecordingConsole& console) {
+                                  job.Tracks = Track2;
+                                  job.Continuous = 1;
+                                  job.Count = 3;
+                                  job.Track2Start = 5;
+                                  job.Track2Increment = 10;
+                                  job.IsoFormat = 0;
+                                  job.LowDensity = 0;
+                                  console.SetTrackTexts({"", "AB", ""});
+                              }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace

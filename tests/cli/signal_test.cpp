@@ -1,0 +1,53 @@
+// Ctrl+C and SIGTERM end a job as Stop does: the device is reset last, the port is free
+// again, and cardctl ends with 130.
+#include <gtest/gtest.h>
+#include <signal.h>
+
+#include "cardsim_process.h"
+#include "cli_run.h"
+#include "profile_text.h"
+#include "pty_job_harness.h"
+#include "serial_link.h"
+#include "wait_for.h"
+
+namespace {
+
+struct Interruption {
+    const char* name;
+    std::vector<int> sent;  // sent one right after the other
+};
+
+std::ostream& operator<<(std::ostream& out, const Interruption& interruption) {
+    return out << interruption.name;
+}
+
+class ReadInterrupted : public ::testing::TestWithParam<Interruption> {};
+
+TEST_P(ReadInterrupted, ResetsTheDeviceAndFreesThePort) {
+    // No card comes: the read waits for a swipe when the signal arrives.
+    CardsimProcess sim({"--swipe-ms", "600000"}, ProfileText());
+    CardctlProcess cardctl({"read", "--tracks", "2", "--port", sim.PortPath(), "--profile",
+                            sim.ProfilePath().string()});
+    const std::string readCommand = Hex("1b 72 32");
+    ASSERT_TRUE(WaitFor([&] { return sim.Received() == readCommand; })) << sim.Received();
+
+    for (const int signal : GetParam().sent) cardctl.Signal(signal);
+    EXPECT_EQ(cardctl.Wait(), 130) << cardctl.Err();
+    EXPECT_EQ(cardctl.Out(),
+              "job,card,time,kind,tracks,track1,track1_status,track2,"
+              "track2_status,track3,track3_status\r\n");
+    EXPECT_EQ(sim.Received(), readCommand + kSoftReset);
+
+    SerialLink link;
+    link.SetPortName(sim.PortPath());
+    link.Open();
+    EXPECT_TRUE(link.IsOpen()) << link.FailureReason();
+}
+
+INSTANTIATE_TEST_SUITE_P(Signals, ReadInterrupted,
+                         ::testing::Values(Interruption{"CtrlC", {SIGINT}},
+                                           Interruption{"Terminate", {SIGTERM}},
+                                           Interruption{"CtrlCTwice", {SIGINT, SIGINT}}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
