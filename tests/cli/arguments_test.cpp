@@ -140,3 +140,19 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
+
+namespace {
+
+TEST(Help, GivesAnExamplePerCommand) {
+    const CliRun run = RunCardctlHere({"--help"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    for (const char* command : {"read", "write", "run", "batch", "clone", "ports", "profile"}) {
+        const std::string example = std::string("\n  cardctl ") + command;
+        const std::size_t at = run.out.find(example);
+        ASSERT_NE(at, std::string::npos) << command;
+        EXPECT_TRUE(std::string(" \n").find(run.out[at + example.size()]) != std::string::npos);
+    }
+}
+
+}  // namespace
