@@ -10,6 +10,9 @@
 
 bool RunJobOnWorker(CardJob& job, const SerialTimeouts& timeouts, StopSignals& stopSignals,
                     CliOutput& output) {
+    // A signal before the start (during the checks, or between a clone's two jobs) means
+    // the job is not wanted at all.
+    if (stopSignals.Count() > 0) return true;
     QEventLoop loop;
     bool interrupted = false;
     const auto stop = [&] {
