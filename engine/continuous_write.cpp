@@ -85,7 +85,8 @@ JobEnding RunContinuousWrite(CardJob& job, SerialLink& link) {
 
     int64_t written = 0;
     while (written < job.Count) {
-        switch (WriteCard(job, link, *plan, NumberedValues(job, *plan, texts, written))) {
+        const CardPlace place{static_cast<int>(written) + 1, {}};
+        switch (WriteCard(job, link, *plan, NumberedValues(job, *plan, texts, written), place)) {
             case WriteReply::Matched:
                 ++written;
                 break;

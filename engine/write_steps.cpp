@@ -10,6 +10,7 @@
 #include "card_worker.h"
 #include "device_commands.h"
 #include "job_log.h"
+#include "job_records.h"
 #include "job_texts.h"
 
 namespace {
@@ -22,6 +23,16 @@ std::string ResultText(const WritePlan& plan, const TrackTexts& data, bool match
         text += JobTexts::WriteSuccess(track, static_cast<int>(value.size()), value);
     }
     return text;
+}
+
+std::array<TrackResult, kTrackCount> WrittenTracks(const WritePlan& plan, const TrackTexts& data,
+                                                   bool matched) {
+    std::array<TrackResult, kTrackCount> results;
+    for (const int track : plan.tracks) {
+        results[track - 1] = {TrackText(data, track),
+                              matched ? TrackStatus::Ok : TrackStatus::Failed};
+    }
+    return results;
 }
 
 }  // namespace
@@ -75,12 +86,14 @@ void AppendWriteResult(CardJob& job, std::string_view resultText) {
     AppendLog(job, entry);
 }
 
-WriteReply WriteCard(CardJob& job, SerialLink& link, const WritePlan& plan,
-                     const TrackTexts& data) {
+WriteReply WriteCard(CardJob& job, SerialLink& link, const WritePlan& plan, const TrackTexts& data,
+                     const CardPlace& place) {
     SendWriteSequence(job, link, plan, data);
     const WriteReply reply = AwaitWriteReply(job, link, job.Profile.*plan.expectedReply);
     if (reply == WriteReply::Matched || reply == WriteReply::NotMatched) {
-        AppendWriteResult(job, ResultText(plan, data, reply == WriteReply::Matched));
+        const bool matched = reply == WriteReply::Matched;
+        AddCardRecord(job, place.number, CardKind::Write, WrittenTracks(plan, data, matched));
+        AppendWriteResult(job, place.entryPrefix + ResultText(plan, data, matched));
     }
     return reply;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "card_job.h"
@@ -32,8 +33,17 @@ WriteReply AwaitWriteReply(CardJob& job, SerialLink& link, const CommandSlot& ex
 // Logs a result text framed by hyphen lines, in one entry.
 void AppendWriteResult(CardJob& job, std::string_view resultText);
 
-// Sends one card, waits for its reply and logs the outcome (nothing on Stop).
-WriteReply WriteCard(CardJob& job, SerialLink& link, const WritePlan& plan, const TrackTexts& data);
+// Where a card stands in its job: its number in the records, and what its log entry
+// starts with (a list's "第k/N张：", GBK).
+struct CardPlace {
+    int number = 1;
+    std::string entryPrefix;
+};
+
+// Sends one card, waits for its reply, records and logs the outcome (nothing on Stop or
+// a broken port). The record holds the bytes sent, Ok when the reply matched.
+WriteReply WriteCard(CardJob& job, SerialLink& link, const WritePlan& plan, const TrackTexts& data,
+                     const CardPlace& place);
 
 // Logs the keys the plan's sequence cannot do without (its track command, WriteTail) that
 // the profile leaves empty, in one entry; true when one was missing. An empty expected
