@@ -7,7 +7,6 @@
 #include <string_view>
 #include <vector>
 
-#include "card_worker.h"
 #include "device_commands.h"
 #include "job_log.h"
 #include "job_records.h"
@@ -96,6 +95,28 @@ WriteReply WriteCard(CardJob& job, SerialLink& link, const WritePlan& plan, cons
         AppendWriteResult(job, place.entryPrefix + ResultText(plan, data, matched));
     }
     return reply;
+}
+
+JobEnding WriteRun(CardJob& job, SerialLink& link, const WritePlan& plan, int64_t total,
+                   const RunCardFn& cardAfter, RunTally& tally) {
+    while (tally.written < total) {
+        const RunCard card = cardAfter(tally.written);
+        switch (WriteCard(job, link, plan, card.values, card.place)) {
+            case WriteReply::Matched:
+                ++tally.written;
+                break;
+            case WriteReply::NotMatched:
+                ++tally.refused;
+                break;
+            case WriteReply::Stopped:
+                return JobEnding::Normal;
+            case WriteReply::Broken:
+                return JobEnding::WithoutPause;
+        }
+        // A device that answers every card at once never lets the reply wait see Stop.
+        if (job.StopFlag.load() != 0) return JobEnding::Normal;
+    }
+    return JobEnding::Normal;
 }
 
 bool RefuseMissingCommands(CardJob& job, const WritePlan& plan) {
