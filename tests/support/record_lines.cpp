@@ -1,7 +1,5 @@
 #include "record_lines.h"
 
-#include <gtest/gtest.h>
-
 std::string RecordLines(const CardRecordList& records) {
     std::string lines;
     for (const CardRecord& record : records) {
@@ -17,12 +15,4 @@ std::string RecordLines(const CardRecordList& records) {
         lines += "\n";
     }
     return lines;
-}
-
-void ExpectTimesWithin(const CardRecordList& records, const std::string& from,
-                       const std::string& to) {
-    for (const CardRecord& record : records) {
-        EXPECT_LE(from, record.time);
-        EXPECT_LE(record.time, to);
-    }
 }

@@ -2,12 +2,12 @@
 // again, the closing line, Stop, and what is refused before the first card.
 #include <gtest/gtest.h>
 
-#include <thread>
-
 #include "write_harness.h"
 
 namespace writetest {
 namespace {
+
+const ProfileChanges kMeasuredPause = {{"SysDelay", std::to_string(kMeasuredSysDelay)}};
 
 void PrepareList(WriteJobHarness& harness, const std::vector<std::string>& track2) {
     harness.job.Tracks = Track2;
@@ -27,59 +27,37 @@ std::string Written(int card, const std::string& value) {
                      std::to_string(value.size()) + "个数据\r\n" + value + "\r\n"));
 }
 
+std::string EndLine(int written, int refused) {
+    return Gbk("列表写卡结束：成功" + std::to_string(written) + "张，未成功" +
+               std::to_string(refused) + "次\r\n") +
+           kHyphens;
+}
+
 TEST(ListWrite, WritesARefusedCardAgainAndPausesOnceAfterTheLast) {
     WriteJobHarness harness;
-    harness.StartSim({"--write-reply-ms", "0", "--write-replies", "ok,fail,ok,ok"},
-                     {{"SysDelay", std::to_string(kMeasuredSysDelay)}});
+    harness.StartSim({"--write-reply-ms", "0", "--write-replies", "ok,fail,ok,ok"}, kMeasuredPause);
     PrepareList(harness, {"111", "2222", "33"});
 
     EXPECT_EQ(harness.Run(), 0);
 
     EXPECT_EQ(harness.Received(), Cards({"111", "2222", "2222", "33"}) + kSoftReset);
     EXPECT_EQ(harness.job.JobLog, Written(1, "111") + Entry(Gbk("第2/3张：写2轨失败！\r\n")) +
-                                      Written(2, "2222") + Written(3, "33") +
-                                      Gbk("列表写卡结束：成功3张，未成功1次\r\n") + kHyphens);
+                                      Written(2, "2222") + Written(3, "33") + EndLine(3, 1));
     EXPECT_EQ(harness.RefreshCount(), 5);
     EXPECT_GE(harness.PauseBeforeDone(), milliseconds(kMeasuredSysDelay - 50));
 }
 
-struct StopCase {
-    const char* name;
-    const char* replies;
-    int stopAtRefresh;  // 0: Stop 300 ms after the start, while the second card waits
-};
-
-void PrintTo(const StopCase& c, std::ostream* out) {
-    *out << c.name;
-}
-
-class ListStop : public ::testing::TestWithParam<StopCase> {};
-
-TEST_P(ListStop, EndsTheListWithTheClosingLineAndTheResetLast) {
-    const StopCase& c = GetParam();
+TEST(ListWrite, StopBetweenCardsEndsWithTheClosingLineAndTheResetWithoutPause) {
     WriteJobHarness harness;
-    harness.StartSim({"--write-reply-ms", "0", "--write-replies", c.replies},
-                     {{"SysDelay", std::to_string(kMeasuredSysDelay)}});
+    harness.StartSim({"--write-reply-ms", "0"}, kMeasuredPause);
     PrepareList(harness, {"111", "2222", "33"});
 
-    harness.Start(c.stopAtRefresh);
-    if (c.stopAtRefresh == 0) {
-        std::this_thread::sleep_for(300ms);
-        harness.Stop();
-    }
-    EXPECT_EQ(harness.Finish(), 0);
+    EXPECT_EQ(harness.Run(2), 0);
 
-    const int written = c.stopAtRefresh == 0 ? 1 : 2;
     EXPECT_EQ(harness.Received(), Cards({"111", "2222"}) + kSoftReset);
-    EXPECT_TRUE(harness.job.JobLog.ends_with(
-        Gbk("列表写卡结束：成功" + std::to_string(written) + "张，未成功0次\r\n") + kHyphens));
+    EXPECT_EQ(harness.job.JobLog, Written(1, "111") + Written(2, "2222") + EndLine(2, 0));
     EXPECT_LT(harness.PauseBeforeDone(), milliseconds(kMeasuredSysDelay / 2));
 }
-
-INSTANTIATE_TEST_SUITE_P(Moments, ListStop,
-                         ::testing::Values(StopCase{"BetweenCards", "ok", 2},
-                                           StopCase{"DuringAWait", "ok,none", 0}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ListWrite, RefusesBeforeTheFirstCard) {
     WriteJobHarness missing;
@@ -91,7 +69,7 @@ TEST(ListWrite, RefusesBeforeTheFirstCard) {
     EXPECT_EQ(missing.Received(), kSoftReset);
 
     WriteJobHarness overlong;
-    overlong.StartSim({}, {{"SysDelay", std::to_string(kMeasuredSysDelay)}});
+    overlong.StartSim({}, kMeasuredPause);
     PrepareList(overlong, {"1", std::string(120, '2')});
     overlong.Run();
     ExpectRefusedWithoutPause(overlong, "2轨数据超过119个字节！");

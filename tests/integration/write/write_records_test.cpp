@@ -17,10 +17,6 @@ struct RecordCase {
     const char* records;  // UTF-8, as RecordLines gives them
 };
 
-void PrintTo(const RecordCase& c, std::ostream* out) {
-    *out << c.name;
-}
-
 class WriteRecords : public ::testing::TestWithParam<RecordCase> {};
 
 TEST_P(WriteRecords, HoldWhatTheDeviceReceivedCardByCard) {
@@ -42,11 +38,11 @@ TEST_P(WriteRecords, HoldWhatTheDeviceReceivedCardByCard) {
     harness.Run();
 
     EXPECT_EQ(RecordLines(harness.job.Records), Gbk(c.records));
-    ExpectTimesWithin(harness.job.Records, before, CurrentLocalTime());
     std::string cards;
     for (const CardRecord& record : harness.job.Records) {
-        const auto& bytes = record.results;
-        cards += CardBytes(CardSetup{}, c.tracks, {bytes[0].bytes, bytes[1].bytes, bytes[2].bytes});
+        EXPECT_TRUE(before <= record.time && record.time <= CurrentLocalTime()) << record.time;
+        const auto& r = record.results;
+        cards += CardBytes(CardSetup{}, c.tracks, {r[0].bytes, r[1].bytes, r[2].bytes});
     }
     EXPECT_EQ(harness.Received(), cards + kSoftReset);
 }
@@ -62,31 +58,13 @@ INSTANTIATE_TEST_SUITE_P(
                    {},
                    "ok,fail,ok",
                    "3/1 write 2 2+李5\n3/2 write 2 2-李15\n3/2 write 2 2+李15\n"},
-        RecordCase{"List1",
-                   Track1,
-                   0,
-                   {{"%B1?", "", ""}, {"%B2?", "", ""}},
-                   "ok",
-                   "3/1 write 1 1+%B1?\n3/2 write 1 1+%B2?\n"},
-        RecordCase{"List2",
-                   Track2,
-                   0,
-                   {{"", "21", ""}, {"", "张", ""}},
-                   "fail,ok,ok",
-                   "3/1 write 2 2-21\n3/1 write 2 2+21\n3/2 write 2 2+张\n"},
         RecordCase{"List3", Track3, 0, {{"", "", "31\r\n2"}}, "ok", "3/1 write 3 3+31\r\n2\n"},
         RecordCase{"List12",
                    Track12,
                    0,
                    {{"N1", "M1", ""}, {"N2", "M2", ""}},
                    "ok,fail,ok",
-                   "3/1 write 12 1+N1 2+M1\n3/2 write 12 1-N2 2-M2\n3/2 write 12 1+N2 2+M2\n"},
-        RecordCase{"List23",
-                   Track23,
-                   0,
-                   {{"", "21", "31"}, {"", "22", "32"}},
-                   "ok",
-                   "3/1 write 23 2+21 3+31\n3/2 write 23 2+22 3+32\n"}),
+                   "3/1 write 12 1+N1 2+M1\n3/2 write 12 1-N2 2-M2\n3/2 write 12 1+N2 2+M2\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
