@@ -258,7 +258,7 @@ void ReadCommandOptions(const QCommandLineParser& parser, CliOptions& options, R
         const QString name = QStringLiteral("track%1").arg(track);
         if (!parser.isSet(name)) continue;
         options.texts[track - 1] = parser.value(name);
-        if (options.job.tracks != NoTrack && !HasTrack(TrackSetOf(options.job.tracks), track)) {
+        if (options.job.tracks != NoTrack && !SelectionHasTrack(options.job.tracks, track)) {
             refusal.Add(QStringLiteral("--%1 is not written with --tracks %2: leave it out or "
                                        "choose tracks that hold track %3")
                             .arg(name, parser.value(QStringLiteral("tracks")))

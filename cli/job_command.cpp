@@ -1,5 +1,6 @@
 #include "job_command.h"
 
+#include "card_copy.h"
 #include "exit_status.h"
 #include "job_session.h"
 
@@ -14,10 +15,82 @@ void FillRun(CardJob& job, const RunNumbering& numbering) {
     job.Track3Increment = numbering.step3;
 }
 
+void FillListWrite(CardJob& job, std::vector<ListCard> cards) {
+    job.Mode = 0;
+    job.Continuous = 0;
+    job.ListWrite = 1;
+    job.CardList = std::move(cards);
+}
+
 int StatusOf(const JobOutcome& outcome) {
     if (outcome.interrupted) return kExitStopped;
     if (outcome.refused) return kExitBadInput;
-    return kExitDone;
+    // A job that ended on its own before its goal lost its port; its entry said why.
+    if (!outcome.reachedGoal) return kExitDeviceFailure;
+    return outcome.tally.notConfirmed > 0 ? kExitNotConfirmed : kExitDone;
+}
+
+// --cards N: N cards logged, failed reads included.
+JobGoal ReadGoal(int cards) {
+    JobGoal goal;
+    if (cards > 0) {
+        goal.enough = [cards](const CardRecordList& records, std::size_t first) {
+            return records.size() - first >= static_cast<std::size_t>(cards);
+        };
+    }
+    return goal;
+}
+
+int RunClone(const CliOptions& options, JobSession& session, CliOutput& output) {
+    CardJob& job = session.Job();
+    job.Mode = 1;
+    JobGoal readGoal;
+    readGoal.enough = [&output](const CardRecordList& records, std::size_t) {
+        if (AllTracksOk(records.back())) return true;
+        output.Message("cardctl: a track of the card could not be read: swipe it again");
+        return false;
+    };
+    const JobOutcome read = session.Run(readGoal);
+    if (const int status = StatusOf(read); status != kExitDone) return status;
+
+    const int count = options.numbering.count;
+    const CardListResult copies = CopiesOfCard(job.Records.back(), count,
+                                               TrackLimitsFor(job.Profile, options.job.lowDensity));
+    for (const std::string& error : copies.errors) output.Error("cardctl: " + error);
+    if (!copies.errors.empty()) return kExitBadInput;
+
+    output.Message("cardctl: card read; now " + std::to_string(count) +
+                   (count == 1 ? " blank card" : " blank cards") + " to write");
+    FillListWrite(job, copies.cards);
+    return StatusOf(session.Run({count, {}}));
+}
+
+int RunCommand(const CliOptions& options, PreparedJob& prepared, JobSession& session,
+               CliOutput& output) {
+    CardJob& job = session.Job();
+    switch (options.command) {
+        case CliCommand::Read:
+            job.Mode = 1;
+            return StatusOf(session.Run(ReadGoal(options.cards)));
+        case CliCommand::Write:
+            job.Mode = 0;
+            return StatusOf(session.Run({1, {}}));
+        case CliCommand::Run:
+            job.Mode = 0;
+            FillRun(job, options.numbering);
+            return StatusOf(session.Run({options.numbering.count, {}}));
+        case CliCommand::Batch: {
+            const int cards = static_cast<int>(prepared.cards.size());
+            FillListWrite(job, std::move(prepared.cards));
+            return StatusOf(session.Run({cards, {}}));
+        }
+        case CliCommand::Clone:
+            return RunClone(options, session, output);
+        case CliCommand::Ports:
+        case CliCommand::Profile:
+            break;
+    }
+    return kExitBadInput;
 }
 
 }  // namespace
@@ -27,8 +100,8 @@ int RunJobCommand(const CliOptions& options, CliOutput& output, StopSignals& sto
     PreparedJob prepared;
     if (const auto status = PrepareJob(options, timeouts, output, prepared)) return *status;
     JobSession session(options, prepared, output, stopSignals, timeouts);
-    CardJob& job = session.Job();
-    job.Mode = options.command == CliCommand::Read ? 1 : 0;
-    if (options.command == CliCommand::Run) FillRun(job, options.numbering);
-    return StatusOf(session.Run());
+    const int status = RunCommand(options, prepared, session, output);
+    // Also after Ctrl+C: the records file holds every card the jobs logged.
+    if (!session.WriteRecordsFile() && status == kExitDone) return kExitBadInput;
+    return status;
 }

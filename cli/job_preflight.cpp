@@ -3,7 +3,9 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "card_check.h"
 #include "exit_status.h"
+#include "job_records.h"
 #include "profile_file.h"
 #include "text_checks.h"
 
@@ -42,6 +44,20 @@ std::optional<int> CheckTexts(const CliOptions& options, const DeviceProfile& pr
     }
     texts = std::move(checked.gbk);
     return std::nullopt;
+}
+
+// The whole list is checked before the first card, as the window checks it.
+std::optional<int> ReadList(const CliOptions& options, const DeviceProfile& profile,
+                            CliOutput& output, std::vector<ListCard>& cards) {
+    if (options.command != CliCommand::Batch) return std::nullopt;
+    CardListResult list = ReadCardList(options.listPath, *TrackSetOf(options.job.tracks),
+                                       TrackLimitsFor(profile, options.job.lowDensity));
+    if (list.errors.empty()) {
+        cards = std::move(list.cards);
+        return std::nullopt;
+    }
+    for (const std::string& error : list.errors) output.Error(error);
+    return kExitBadInput;
 }
 
 // The records file is written at the end; a folder it cannot go into is found now.
@@ -94,6 +110,7 @@ std::optional<int> PrepareJob(const CliOptions& options, const SerialTimeouts& t
     }
     if (auto status = CheckCommands(options, path, prepared.profile, output)) return status;
     if (auto status = CheckTexts(options, prepared.profile, output, prepared.texts)) return status;
+    if (auto status = ReadList(options, prepared.profile, output, prepared.cards)) return status;
     if (auto status = CheckRecordsFolder(options, output)) return status;
     if (auto status = CheckPort(options, timeouts, output)) return status;
     if (!options.logPath.isEmpty()) {

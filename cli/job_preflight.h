@@ -13,10 +13,12 @@
 
 // Everything a job command checks before the device hears a byte, in the order that
 // lets the first problem found be the one reported: the profile (exit 3), the commands
-// the job cannot do without (3), the texts (2), the output files (2), the port (3).
+// the job cannot do without (3), the texts or the card list (2), the output files (2),
+// the port (3).
 struct PreparedJob {
     DeviceProfile profile;
-    TrackTexts texts;
+    TrackTexts texts;             // write, run
+    std::vector<ListCard> cards;  // batch
     std::unique_ptr<LogFile> log;
 };
 

@@ -1,6 +1,9 @@
 #include "job_session.h"
 
+#include "export_file.h"
+#include "gbk.h"
 #include "job_runner.h"
+#include "record_export.h"
 
 JobSession::JobSession(const CliOptions& options, PreparedJob& prepared, CliOutput& output,
                        StopSignals& stopSignals, SerialTimeouts timeouts)
@@ -24,14 +27,68 @@ JobSession::JobSession(const CliOptions& options, PreparedJob& prepared, CliOutp
     stream_.Begin();
 }
 
-JobOutcome JobSession::Run() {
+JobOutcome JobSession::Run(const JobGoal& goal) {
+    goal_ = goal;
+    goalReached_ = false;
+    firstRecord_ = recordsSeen_ = job_.Records.size();
+    ++job_.JobNumber;
+
     JobOutcome outcome;
+    outcome.firstRecord = firstRecord_;
     outcome.interrupted = RunJobOnWorker(job_, timeouts_, stopSignals_, output_);
-    outcome.refused = console_->Refused();
     output_.EndProgress();
+    outcome.refused = console_->Refused();
+    outcome.tally = JobTally::Of(job_.Records, firstRecord_);
+    // A single write is done with its one card, confirmed or not; runs and lists write
+    // again until every card is confirmed.
+    const bool single = goal.cards == 1 && job_.Continuous == 0 && job_.ListWrite == 0;
+    const int settled = outcome.tally.confirmed + (single ? outcome.tally.notConfirmed : 0);
+    outcome.reachedGoal = goal.cards > 0 ? settled >= goal.cards : goalReached_;
     return outcome;
 }
 
 void JobSession::OnLogRefresh() {
     if (prepared_.log) prepared_.log->Update(job_.JobLog);
+    const std::string_view added = std::string_view(job_.JobLog).substr(logSeen_);
+    logSeen_ = job_.JobLog.size();
+    const CardRecordList& records = job_.Records;
+    if (records.size() == recordsSeen_) {
+        ShowNotices(added);
+        return;
+    }
+    recordsSeen_ = records.size();
+    stream_.Update(records);
+    if (goal_.cards > 0)
+        output_.Progress(ProgressLine(JobTally::Of(records, firstRecord_), goal_.cards));
+    if (goal_.enough && !goalReached_ && goal_.enough(records, firstRecord_)) {
+        goalReached_ = true;
+        job_.StopFlag.store(1);
+    }
+}
+
+// An entry without a card tells why the job cannot go on, or sums it up: shown line by
+// line, without the hyphen lines that frame it in the log.
+void JobSession::ShowNotices(std::string_view gbkText) {
+    const std::string text = GbkToUtf8(gbkText);
+    std::size_t at = 0;
+    while (at < text.size()) {
+        std::size_t end = text.find('\n', at);
+        if (end == std::string::npos) end = text.size();
+        std::string line = text.substr(at, end - at);
+        at = end + 1;
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.empty() || line.find_first_not_of('-') == std::string::npos) continue;
+        output_.Message("cardctl: " + line);
+    }
+}
+
+bool JobSession::WriteRecordsFile() const {
+    if (options_.recordsPath.isEmpty()) return true;
+    const bool json = options_.recordsPath.endsWith(QStringLiteral(".json"), Qt::CaseInsensitive);
+    const std::string bytes = json ? RecordsJson(job_.Records) : RecordsCsv(job_.Records);
+    if (const auto error = WriteFileWhole(options_.recordsPath, bytes)) {
+        output_.Error("cardctl: --records " + *error);
+        return false;
+    }
+    return true;
 }

@@ -1,24 +1,42 @@
 #pragma once
 
+#include <cstddef>
+#include <functional>
 #include <memory>
+#include <string>
 
 #include "card_job.h"
 #include "cli_options.h"
 #include "cli_output.h"
 #include "job_preflight.h"
+#include "job_tally.h"
 #include "record_stream.h"
 #include "serial_link.h"
 #include "terminal_console.h"
 
 class StopSignals;
 
+// What one job of a command is for.
+struct JobGoal {
+    // Cards a write job is to have confirmed (1 for a single write); 0 for a read.
+    int cards = 0;
+    // For a read: whether the records so far (from `first`, this job's) end it, with a
+    // Stop as the window's Stop button gives.
+    std::function<bool(const CardRecordList& records, std::size_t first)> enough;
+};
+
 struct JobOutcome {
     bool interrupted = false;  // a signal pressed Stop
     bool refused = false;      // the job refused its input with a message
+    bool reachedGoal = false;  // all its cards written, or its reads enough
+    JobTally tally;
+    std::size_t firstRecord = 0;  // where this job's records begin
 };
 
 // A command's jobs on one job record, as in one window's life: the log and the records
-// grow from job to job, and each refresh brings the log file up to date.
+// grow from job to job. At every log refresh the log file is brought up to date, the new
+// records go to standard output, a write job's progress line is redrawn, and log entries
+// that are no card's (a port that failed, a list's summary) become messages.
 class JobSession {
   public:
     JobSession(const CliOptions& options, PreparedJob& prepared, CliOutput& output,
@@ -26,10 +44,15 @@ class JobSession {
 
     // The record to fill before Run; settings, profile and console are already in it.
     CardJob& Job() { return job_; }
-    JobOutcome Run();
+    JobOutcome Run(const JobGoal& goal);
+
+    // Writes the --records file, if one was asked for: every record of every job.
+    // Shows why when it cannot.
+    bool WriteRecordsFile() const;
 
   private:
     void OnLogRefresh();
+    void ShowNotices(std::string_view gbkText);
 
     const CliOptions& options_;
     PreparedJob& prepared_;
@@ -39,4 +62,11 @@ class JobSession {
     CardJob job_;
     std::unique_ptr<TerminalConsole> console_;
     RecordStream stream_;
+
+    // The running job's goal and where its records and the unread log begin.
+    JobGoal goal_;
+    std::size_t firstRecord_ = 0;
+    std::size_t recordsSeen_ = 0;
+    std::size_t logSeen_ = 0;
+    bool goalReached_ = false;
 };

@@ -2,14 +2,10 @@
 
 #include <algorithm>
 
-namespace {
-
 bool AllTracksOk(const CardRecord& record) {
     return std::all_of(record.results.begin(), record.results.end(),
                        [](const TrackResult& result) { return result.status == TrackStatus::Ok; });
 }
-
-}  // namespace
 
 JobTally JobTally::Of(const CardRecordList& records, std::size_t first) {
     JobTally tally;

@@ -16,5 +16,8 @@ struct JobTally {
     static JobTally Of(const CardRecordList& records, std::size_t first);
 };
 
+// Whether every track of the card read or wrote well.
+bool AllTracksOk(const CardRecord& record);
+
 // The progress line of a write job: "12/20 cards, 1 not confirmed".
 std::string ProgressLine(const JobTally& tally, int total);

@@ -1,8 +1,9 @@
-// A cardctl job is the window's job: the same bytes on the wire and, in the --log file,
-// the same JobLog, byte for byte, as the engine gives when the window fills the job
-// record the same way.
+// A cardctl job is the window's job: the same bytes on the wire, in the --log file the
+// same JobLog, byte for byte, and on stdout the same records, as the engine gives when
+// the window fills the job record the same way.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <functional>
 #include <sstream>
@@ -10,7 +11,9 @@
 #include "cardsim_process.h"
 #include "cli_run.h"
 #include "gbk.h"
+#include "job_records.h"
 #include "pty_job_harness.h"
+#include "record_export.h"
 
 namespace {
 
@@ -20,7 +23,10 @@ struct SameJob {
     std::vector<std::string> cardctlArguments;
     // The window's side: the job record and the track boxes as its Run fills them.
     std::function<void(CardJob&, RecordingConsole&)> fillAsWindow;
+    int status = 0;
     bool utf8Log = false;
+    int windowStopsAtRefresh = 0;  // the operator's Stop, for a read
+    std::string list;              // a card list, named LIST in the arguments
 };
 
 std::ostream& operator<<(std::ostream& out, const SameJob& job) {
@@ -34,6 +40,25 @@ std::string FileBytes(const std::filesystem::path& path) {
     return bytes.str();
 }
 
+// Records as CSV with the times left out: the two jobs ran at different moments.
+std::string WithoutTimes(const std::string& csv) {
+    std::istringstream lines(csv);
+    std::string line;
+    std::string result;
+    while (std::getline(lines, line)) {
+        const std::size_t second = line.find(',', line.find(',') + 1);
+        const std::size_t third = line.find(',', second + 1);
+        result += line.substr(0, second + 1) + line.substr(third) + "\n";
+    }
+    return result;
+}
+
+std::string CsvOf(const CardRecordList& records) {
+    std::string csv = RecordsCsvHeader();
+    for (const CardRecord& record : records) csv += RecordCsvLine(record);
+    return csv;
+}
+
 class CardctlJob : public ::testing::TestWithParam<SameJob> {};
 
 TEST_P(CardctlJob, IsTheWindowsJob) {
@@ -45,12 +70,15 @@ TEST_P(CardctlJob, IsTheWindowsJob) {
     CardsimProcess cliSim(simArguments, profile);
     TempDir dir;
     std::vector<std::string> arguments = same.cardctlArguments;
+    const auto listPath = dir / "cards.csv";
+    WriteFile(listPath, same.list);
+    std::replace(arguments.begin(), arguments.end(), std::string("LIST"), listPath.string());
     arguments.insert(arguments.end(),
                      {"--port", cliSim.PortPath(), "--profile", cliSim.ProfilePath().string(),
                       "--log", (dir / "job.log").string()});
     if (same.utf8Log) arguments.push_back("--log-utf8");
     const CliRun run = RunCardctlHere(arguments);
-    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.status, same.status) << run.err;
     cliSim.Stop();
 
     CardsimProcess windowSim(simArguments, profile);
@@ -60,26 +88,45 @@ TEST_P(CardctlJob, IsTheWindowsJob) {
     window.job.IsoFormat = 1;
     window.job.LowDensity = 1;
     window.job.LowCoercivity = 1;
+    window.job.JobNumber = 1;
     same.fillAsWindow(window.job, window.console);
-    EXPECT_EQ(window.Run(), 0);
+    if (!same.list.empty()) {
+        window.job.ListWrite = 1;
+        window.job.CardList =
+            ReadCardList(QString::fromStdString(listPath.string()), *TrackSetOf(window.job.Tracks),
+                         TrackLimitsFor(window.job.Profile, true))
+                .cards;
+    }
+    EXPECT_EQ(window.Run(same.windowStopsAtRefresh), 0);
     windowSim.Stop();
 
     EXPECT_EQ(cliSim.Received(), windowSim.Received());
     const std::string log = FileBytes(dir / "job.log");
     EXPECT_FALSE(log.empty());
     EXPECT_EQ(log, same.utf8Log ? GbkToUtf8(window.job.JobLog) : window.job.JobLog);
+    EXPECT_EQ(WithoutTimes(run.out), WithoutTimes(CsvOf(window.job.Records)));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Jobs, CardctlJob,
-    ::testing::Values(SameJob{"SingleWritePair",
+    ::testing::Values(SameJob{"ReadTwoCards",
                               {},
-                              {"write", "--tracks", "23", "--track2", "12345", "--track3",
-                               "中文=99"},
-                              [](CardJob& job, RecordingConsole& console) {
+                              {"read", "--tracks", "23", "--cards", "2"},
+                              [](CardJob& job, RecordingConsole&) {
+                                  job.Mode = 1;
                                   job.Tracks = Track23;
-                                  console.SetTrackTexts({"", "12345", Gbk("中文=99")});
-                              }},
+                              },
+                              0,
+                              false,
+                              2},
+                      SameJob{
+                          "SingleWritePair",
+                          {},
+                          {"write", "--tracks", "23", "--track2", "12345", "--track3", "中文=99"},
+                          [](CardJob& job, RecordingConsole& console) {
+                              job.Tracks = Track23;
+                              console.SetTrackTexts({"", "12345", Gbk("中文=99")});
+                          }},
                       SameJob{"SingleWriteNotConfirmedUtf8Log",
                               {"--write-replies", "fail"},
                               {"write", "--tracks", "3", "--track3", "卡3", "--coercivity", "high"},
@@ -102,7 +149,16 @@ INSTANTIATE_TEST_SUITE_P(
                                   job.IsoFormat = 0;
                                   job.LowDensity = 0;
                                   console.SetTrackTexts({"", "AB", ""});
-                              }}),
+                              },
+                              1},
+                      SameJob{"ListWithARetry",
+                              {"--write-replies", "ok,fail,ok"},
+                              {"batch", "LIST", "--tracks", "23"},
+                              [](CardJob& job, RecordingConsole&) { job.Tracks = Track23; },
+                              1,
+                              false,
+                              0,
+                              "track2,track3\n111,中文A\n\"2\r\n2\",33\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
