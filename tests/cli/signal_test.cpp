@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 
+#include <fstream>
+
 #include "cardsim_process.h"
 #include "cli_run.h"
 #include "profile_text.h"
@@ -26,8 +28,10 @@ class ReadInterrupted : public ::testing::TestWithParam<Interruption> {};
 TEST_P(ReadInterrupted, ResetsTheDeviceAndFreesThePort) {
     // No card comes: the read waits for a swipe when the signal arrives.
     CardsimProcess sim({"--swipe-ms", "600000"}, ProfileText());
+    TempDir dir;
     CardctlProcess cardctl({"read", "--tracks", "2", "--port", sim.PortPath(), "--profile",
-                            sim.ProfilePath().string()});
+                            sim.ProfilePath().string(), "--records",
+                            (dir / "cards.json").string()});
     const std::string readCommand = Hex("1b 72 32");
     ASSERT_TRUE(WaitFor([&] { return sim.Received() == readCommand; })) << sim.Received();
 
@@ -37,6 +41,8 @@ TEST_P(ReadInterrupted, ResetsTheDeviceAndFreesThePort) {
               "job,card,time,kind,tracks,track1,track1_status,track2,"
               "track2_status,track3,track3_status\r\n");
     EXPECT_EQ(sim.Received(), readCommand + kSoftReset);
+    std::ifstream records(dir / "cards.json");
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(records), {}), "[\n]\n");
 
     SerialLink link;
     link.SetPortName(sim.PortPath());
