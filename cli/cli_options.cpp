@@ -57,7 +57,7 @@ const std::vector<OptionSpec>& OptionSpecs() {
     static const std::vector<OptionSpec> specs = {
         {{"profile"},
          "PATH",
-         "The device profile (default: QXProduct.ini beside cardctl).",
+         "The device profile (default: QXProduct.ini found as the console finds it).",
          kEveryCommand},
         {{"port"},
          "NAME",

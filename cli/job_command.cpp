@@ -34,8 +34,8 @@ int StatusOf(const JobOutcome& outcome) {
 JobGoal ReadGoal(int cards) {
     JobGoal goal;
     if (cards > 0) {
-        goal.enough = [cards](const CardRecordList& records, std::size_t first) {
-            return records.size() - first >= static_cast<std::size_t>(cards);
+        goal.enough = [cards](const JobTally& tally, const CardRecord&) {
+            return tally.read >= cards;
         };
     }
     return goal;
@@ -45,8 +45,8 @@ int RunClone(const CliOptions& options, JobSession& session, CliOutput& output) 
     CardJob& job = session.Job();
     job.Mode = 1;
     JobGoal readGoal;
-    readGoal.enough = [&output](const CardRecordList& records, std::size_t) {
-        if (AllTracksOk(records.back())) return true;
+    readGoal.enough = [&output](const JobTally&, const CardRecord& last) {
+        if (AllTracksOk(last)) return true;
         output.Message("cardctl: a track of the card could not be read: swipe it again");
         return false;
     };

@@ -30,15 +30,15 @@ JobSession::JobSession(const CliOptions& options, PreparedJob& prepared, CliOutp
 JobOutcome JobSession::Run(const JobGoal& goal) {
     goal_ = goal;
     goalReached_ = false;
-    firstRecord_ = recordsSeen_ = job_.Records.size();
+    tally_ = {};
+    recordsSeen_ = job_.Records.size();
     ++job_.JobNumber;
 
     JobOutcome outcome;
-    outcome.firstRecord = firstRecord_;
     outcome.interrupted = RunJobOnWorker(job_, timeouts_, stopSignals_, output_);
     output_.EndProgress();
     outcome.refused = console_->Refused();
-    outcome.tally = JobTally::Of(job_.Records, firstRecord_);
+    outcome.tally = tally_;
     // A single write is done with its one card, confirmed or not; runs and lists write
     // again until every card is confirmed.
     const bool single = goal.cards == 1 && job_.Continuous == 0 && job_.ListWrite == 0;
@@ -56,11 +56,10 @@ void JobSession::OnLogRefresh() {
         ShowNotices(added);
         return;
     }
-    recordsSeen_ = records.size();
+    for (; recordsSeen_ < records.size(); ++recordsSeen_) tally_.Add(records[recordsSeen_]);
     stream_.Update(records);
-    if (goal_.cards > 0)
-        output_.Progress(ProgressLine(JobTally::Of(records, firstRecord_), goal_.cards));
-    if (goal_.enough && !goalReached_ && goal_.enough(records, firstRecord_)) {
+    if (goal_.cards > 0) output_.Progress(ProgressLine(tally_, goal_.cards));
+    if (goal_.enough && !goalReached_ && goal_.enough(tally_, records.back())) {
         goalReached_ = true;
         job_.StopFlag.store(1);
     }

@@ -20,9 +20,9 @@ class StopSignals;
 struct JobGoal {
     // Cards a write job is to have confirmed (1 for a single write); 0 for a read.
     int cards = 0;
-    // For a read: whether the records so far (from `first`, this job's) end it, with a
-    // Stop as the window's Stop button gives.
-    std::function<bool(const CardRecordList& records, std::size_t first)> enough;
+    // For a read: whether the job's cards so far, the last one given, end it, with a Stop
+    // as the window's Stop button gives.
+    std::function<bool(const JobTally& tally, const CardRecord& last)> enough;
 };
 
 struct JobOutcome {
@@ -30,7 +30,6 @@ struct JobOutcome {
     bool refused = false;      // the job refused its input with a message
     bool reachedGoal = false;  // all its cards written, or its reads enough
     JobTally tally;
-    std::size_t firstRecord = 0;  // where this job's records begin
 };
 
 // A command's jobs on one job record, as in one window's life: the log and the records
@@ -63,10 +62,11 @@ class JobSession {
     std::unique_ptr<TerminalConsole> console_;
     RecordStream stream_;
 
-    // The running job's goal and where its records and the unread log begin.
+    // The running job's goal and tally, and where the records and the log not yet seen
+    // begin.
     JobGoal goal_;
-    std::size_t firstRecord_ = 0;
     std::size_t recordsSeen_ = 0;
     std::size_t logSeen_ = 0;
     bool goalReached_ = false;
+    JobTally tally_;
 };

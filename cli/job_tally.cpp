@@ -7,19 +7,14 @@ bool AllTracksOk(const CardRecord& record) {
                        [](const TrackResult& result) { return result.status == TrackStatus::Ok; });
 }
 
-JobTally JobTally::Of(const CardRecordList& records, std::size_t first) {
-    JobTally tally;
-    for (std::size_t i = first; i < records.size(); ++i) {
-        const CardRecord& record = records[i];
-        if (record.kind == CardKind::Read) {
-            ++tally.read;
-        } else if (AllTracksOk(record)) {
-            ++tally.confirmed;
-        } else {
-            ++tally.notConfirmed;
-        }
+void JobTally::Add(const CardRecord& record) {
+    if (record.kind == CardKind::Read) {
+        ++read;
+    } else if (AllTracksOk(record)) {
+        ++confirmed;
+    } else {
+        ++notConfirmed;
     }
-    return tally;
 }
 
 std::string ProgressLine(const JobTally& tally, int total) {

@@ -6,14 +6,13 @@
 #include "card_record.h"
 
 // What one job's records say so far: the cards read, the cards written and confirmed,
-// the writes the device did not confirm. Counts the records from `first` on, the job's
-// own, since the list holds the earlier jobs' too.
+// the writes the device did not confirm.
 struct JobTally {
     int read = 0;
     int confirmed = 0;
     int notConfirmed = 0;
 
-    static JobTally Of(const CardRecordList& records, std::size_t first);
+    void Add(const CardRecord& record);
 };
 
 // Whether every track of the card read or wrote well.
