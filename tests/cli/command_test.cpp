@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 
-#include <fstream>
 #include <sstream>
 
 #include "cardsim_process.h"
@@ -10,21 +9,12 @@
 #include "cli_run.h"
 #include "profile_text.h"
 #include "pty_job_harness.h"
+#include "record_export.h"
 #include "wait_for.h"
 
 namespace {
 
-const std::string kCsvHeader =
-    "job,card,time,kind,tracks,track1,track1_status,track2,track2_status,track3,"
-    "track3_status\r\n";
 const std::string kBom = "\xEF\xBB\xBF";
-
-std::string FileBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
 
 // The simulator's port and profile, given first so that a case's own --port wins.
 std::vector<std::string> Using(const CardsimProcess& sim, std::vector<std::string> arguments) {
@@ -83,8 +73,8 @@ TEST(Batch, CtrlCLeavesACompleteRecordsFileAndResetsTheDevice) {
     EXPECT_EQ(cardctl.Wait(), 130) << cardctl.Err();
     EXPECT_EQ(sim.Received().substr(sim.Received().size() - kSoftReset.size()), kSoftReset);
 
-    const std::string records = FileBytes(dir / "written.csv");
-    EXPECT_EQ(records.rfind(kBom + kCsvHeader + "1,1,", 0), 0U) << records;
+    const std::string records = ReadFile(dir / "written.csv");
+    EXPECT_EQ(records.rfind(kBom + RecordsCsvHeader() + "1,1,", 0), 0U) << records;
     EXPECT_EQ(std::count(records.begin(), records.end(), '\n'), 2) << records;
     EXPECT_NE(records.find(",write,2,,,111,ok,,\r\n"), std::string::npos) << records;
 }

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 #include <functional>
 #include <sstream>
 
@@ -31,13 +30,6 @@ struct SameJob {
 
 std::ostream& operator<<(std::ostream& out, const SameJob& job) {
     return out << job.name;
-}
-
-std::string FileBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
 }
 
 // Records as CSV with the times left out: the two jobs ran at different moments.
@@ -101,7 +93,7 @@ TEST_P(CardctlJob, IsTheWindowsJob) {
     windowSim.Stop();
 
     EXPECT_EQ(cliSim.Received(), windowSim.Received());
-    const std::string log = FileBytes(dir / "job.log");
+    const std::string log = ReadFile(dir / "job.log");
     EXPECT_FALSE(log.empty());
     EXPECT_EQ(log, same.utf8Log ? GbkToUtf8(window.job.JobLog) : window.job.JobLog);
     EXPECT_EQ(WithoutTimes(run.out), WithoutTimes(CsvOf(window.job.Records)));

@@ -3,12 +3,11 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 
-#include <fstream>
-
 #include "cardsim_process.h"
 #include "cli_run.h"
 #include "profile_text.h"
 #include "pty_job_harness.h"
+#include "record_export.h"
 #include "serial_link.h"
 #include "wait_for.h"
 
@@ -37,12 +36,9 @@ TEST_P(ReadInterrupted, ResetsTheDeviceAndFreesThePort) {
 
     for (const int signal : GetParam().sent) cardctl.Signal(signal);
     EXPECT_EQ(cardctl.Wait(), 130) << cardctl.Err();
-    EXPECT_EQ(cardctl.Out(),
-              "job,card,time,kind,tracks,track1,track1_status,track2,"
-              "track2_status,track3,track3_status\r\n");
+    EXPECT_EQ(cardctl.Out(), RecordsCsvHeader());
     EXPECT_EQ(sim.Received(), readCommand + kSoftReset);
-    std::ifstream records(dir / "cards.json");
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(records), {}), "[\n]\n");
+    EXPECT_EQ(ReadFile(dir / "cards.json"), "[\n]\n");
 
     SerialLink link;
     link.SetPortName(sim.PortPath());

@@ -67,10 +67,7 @@ void CardsimProcess::Stop() {
 }
 
 std::string CardsimProcess::Log() const {
-    std::ifstream in(dir_ / "cardsim.log");
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
+    return ReadFile(dir_ / "cardsim.log");
 }
 
 std::string CardsimProcess::TranscriptBytes(const std::string& direction) const {

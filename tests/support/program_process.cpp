@@ -5,24 +5,11 @@
 #include <spawn.h>
 #include <sys/wait.h>
 
-#include <fstream>
-#include <sstream>
 #include <stdexcept>
 
 #include "wait_for.h"
 
 extern char** environ;
-
-namespace {
-
-std::string FileText(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-}  // namespace
 
 ProgramProcess::ProgramProcess(const std::string& program,
                                const std::vector<std::string>& arguments) {
@@ -66,9 +53,9 @@ int ProgramProcess::Wait(std::chrono::milliseconds limit) {
 }
 
 std::string ProgramProcess::Out() const {
-    return FileText(dir_ / "out");
+    return ReadFile(dir_ / "out");
 }
 
 std::string ProgramProcess::Err() const {
-    return FileText(dir_ / "err");
+    return ReadFile(dir_ / "err");
 }

@@ -3,6 +3,7 @@
 #include <stdlib.h>
 
 #include <fstream>
+#include <iterator>
 #include <string>
 
 TempDir::TempDir() {
@@ -14,6 +15,11 @@ TempDir::TempDir() {
 TempDir::~TempDir() {
     std::error_code error;
     std::filesystem::remove_all(path_, error);
+}
+
+std::string ReadFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 void WriteFile(const std::filesystem::path& path, const std::string& text) {

@@ -20,3 +20,5 @@ class TempDir {
 
 // Writes text to a file, creating or replacing it.
 void WriteFile(const std::filesystem::path& path, const std::string& text);
+// A file's bytes; empty when it cannot be read.
+std::string ReadFile(const std::filesystem::path& path);
