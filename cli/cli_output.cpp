@@ -9,6 +9,11 @@ void CliOutput::Records(std::string_view text) {
     out_.flush();
 }
 
+bool CliOutput::RecordsLost() {
+    std::lock_guard lock(mutex_);
+    return !out_;
+}
+
 void CliOutput::Error(std::string_view line) {
     std::lock_guard lock(mutex_);
     EndProgressLocked();

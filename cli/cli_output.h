@@ -13,6 +13,8 @@ class CliOutput {
 
     // Records text, flushed at once so a reader of the pipe sees each card as it comes.
     void Records(std::string_view text);
+    // Whether standard output stopped taking records (its reader went away).
+    bool RecordsLost();
     // A line on standard error, shown also with --quiet.
     void Error(std::string_view line);
     // A line on standard error, left out with --quiet.

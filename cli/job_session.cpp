@@ -35,7 +35,12 @@ JobOutcome JobSession::Run(const JobGoal& goal) {
     ++job_.JobNumber;
 
     JobOutcome outcome;
+    if (output_.RecordsLost()) {
+        outcome.interrupted = true;
+        return outcome;
+    }
     outcome.interrupted = RunJobOnWorker(job_, timeouts_, stopSignals_, output_);
+    outcome.interrupted = outcome.interrupted || output_.RecordsLost();
     output_.EndProgress();
     outcome.refused = console_->Refused();
     outcome.tally = tally_;
@@ -58,6 +63,12 @@ void JobSession::OnLogRefresh() {
     }
     for (; recordsSeen_ < records.size(); ++recordsSeen_) tally_.Add(records[recordsSeen_]);
     stream_.Update(records);
+    // A reader that went away (cardctl read | head -3) ends the job as Stop does, so the
+    // device is still reset.
+    if (output_.RecordsLost() && job_.StopFlag.load() == 0) {
+        output_.Message("cardctl: standard output is closed: stopping");
+        job_.StopFlag.store(1);
+    }
     if (goal_.cards > 0) output_.Progress(ProgressLine(tally_, goal_.cards));
     if (goal_.enough && !goalReached_ && goal_.enough(tally_, records.back())) {
         goalReached_ = true;

@@ -26,7 +26,7 @@ struct JobGoal {
 };
 
 struct JobOutcome {
-    bool interrupted = false;  // a signal pressed Stop
+    bool interrupted = false;  // a signal pressed Stop, or the records' reader went away
     bool refused = false;      // the job refused its input with a message
     bool reachedGoal = false;  // all its cards written, or its reads enough
     JobTally tally;

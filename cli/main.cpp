@@ -10,10 +10,16 @@
 #include <io.h>
 #define isatty _isatty
 #else
+#include <signal.h>
 #include <unistd.h>
 #endif
 
 int main(int argc, char** argv) {
+#ifndef _WIN32
+    // A closed standard output is noticed by the records' stream, which then stops the job
+    // as Stop does; SIGPIPE would end the process with the device not reset.
+    signal(SIGPIPE, SIG_IGN);
+#endif
     QCoreApplication application(argc, argv);
     const CliEnvironment environment{std::cout, std::cerr, isatty(2) != 0, SerialTimeouts{},
                                      DefaultPortsDirectory()};

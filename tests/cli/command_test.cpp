@@ -2,8 +2,10 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 
+#include <QStringList>
 #include <sstream>
 
+#include "cardctl.h"
 #include "cardsim_process.h"
 #include "cli_output.h"
 #include "cli_run.h"
@@ -71,7 +73,7 @@ TEST(Batch, CtrlCLeavesACompleteRecordsFileAndResetsTheDevice) {
     ASSERT_TRUE(WaitFor([&] { return sim.Received().find(secondCard) != std::string::npos; }));
     cardctl.Signal(SIGINT);
     EXPECT_EQ(cardctl.Wait(), 130) << cardctl.Err();
-    EXPECT_EQ(sim.Received().substr(sim.Received().size() - kSoftReset.size()), kSoftReset);
+    EXPECT_TRUE(sim.Received().ends_with(kSoftReset));
 
     const std::string records = ReadFile(dir / "written.csv");
     EXPECT_EQ(records.rfind(kBom + RecordsCsvHeader() + "1,1,", 0), 0U) << records;
@@ -86,6 +88,33 @@ TEST(Read, LostPortEndsTheJobWithItsReason) {
     sim.Stop();
     EXPECT_EQ(cardctl.Wait(), 3);
     EXPECT_NE(cardctl.Err().find("cardctl: 端口"), std::string::npos) << cardctl.Err();
+}
+
+// Standard output that takes `room` bytes and then fails, as a pipe whose reader went away.
+class ClosingOutput : public std::streambuf {
+  public:
+    explicit ClosingOutput(std::size_t room) : room_(room) {}
+
+  protected:
+    int overflow(int c) override { return room_-- > 0 ? c : traits_type::eof(); }
+
+  private:
+    std::size_t room_;
+};
+
+TEST(Read, ReaderGoneStopsTheJobAsStopDoes) {
+    CardsimProcess sim({"--swipe-ms", "20"}, ProfileText());
+    ClosingOutput pipe(RecordsCsvHeader().size() + 10);
+    std::ostream out(&pipe);
+    std::ostringstream err;
+    const CliEnvironment environment{out, err, false, kShortTimeouts, {}};
+    const QStringList arguments{"cardctl",   "read",
+                                "--tracks",  "2",
+                                "--port",    QString::fromStdString(sim.PortPath()),
+                                "--profile", QString::fromStdString(sim.ProfilePath().string())};
+    EXPECT_EQ(RunCardctl(arguments, environment), 130) << err.str();
+    sim.Stop();
+    EXPECT_TRUE(sim.Received().ends_with(kSoftReset));
 }
 
 struct ShellRun {
