@@ -128,7 +128,7 @@ const char* const kExamples[] = {
 
 constexpr const char* kExitStatus =
     "Exit status: 0 all done, 1 some card not confirmed, 2 bad arguments or input file,\n"
-    "3 profile or port failure, 130 stopped by Ctrl+C or SIGTERM.\n";
+    "3 profile or port failure, 130 stopped (Ctrl+C, SIGTERM, or standard output closed).\n";
 
 void AddOptions(QCommandLineParser& parser) {
     for (const OptionSpec& spec : OptionSpecs()) {
