@@ -120,7 +120,7 @@ const char* const kExamples[] = {
     "cardctl read --tracks 23 --cards 10 > cards.csv",
     "cardctl write --tracks 2 --track2 4000001234567899=2512101",
     "cardctl run --tracks 2 --track2 62270001 --count 20 --start2 1",
-    "cardctl batch cards.csv --tracks 23 --records written.csv",
+    "cardctl batch list.csv --tracks 23 --records written.csv",
     "cardctl clone --tracks 23 --count 3",
     "cardctl ports",
     "cardctl profile --profile my-device.ini",
