@@ -64,7 +64,7 @@ void IdleRead() {
 }
 
 using Clock = std::chrono::steady_clock;
-constexpr int kRounds = 5;
+constexpr int kRounds = 11;
 
 double Median(std::vector<double> values) {
     std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
