@@ -110,7 +110,8 @@ INSTANTIATE_TEST_SUITE_P(
                               },
                               0,
                               false,
-                              2},
+                              2,
+                              ""},
                       SameJob{
                           "SingleWritePair",
                           {},
@@ -118,7 +119,11 @@ INSTANTIATE_TEST_SUITE_P(
                           [](CardJob& job, RecordingConsole& console) {
                               job.Tracks = Track23;
                               console.SetTrackTexts({"", "12345", Gbk("中文=99")});
-                          }},
+                          },
+                          0,
+                          false,
+                          0,
+                          ""},
                       SameJob{"SingleWriteNotConfirmedUtf8Log",
                               {"--write-replies", "fail"},
                               {"write", "--tracks", "3", "--track3", "卡3", "--coercivity", "high"},
@@ -127,7 +132,10 @@ INSTANTIATE_TEST_SUITE_P(
                                   job.LowCoercivity = 0;
                                   console.SetTrackTexts({"", "", Gbk("卡3")});
                               },
-                              true},
+                              1,
+                              true,
+                              0,
+                              ""},
                       SameJob{"NumberedRunWithARetry",
                               {"--write-replies", "ok,fail,ok"},
                               {"run", "--tracks", "2", "--track2", "AB", "--count", "3", "--start2",
@@ -142,7 +150,10 @@ INSTANTIATE_TEST_SUITE_P(
                                   job.LowDensity = 0;
                                   console.SetTrackTexts({"", "AB", ""});
                               },
-                              1},
+                              1,
+                              false,
+                              0,
+                              ""},
                       SameJob{"ListWithARetry",
                               {"--write-replies", "ok,fail,ok"},
                               {"batch", "LIST", "--tracks", "23"},
