@@ -9,14 +9,11 @@
 #include <QSerialPortInfo>
 #include <QThread>
 
-#include "about_dlg.h"
 #include "console_dialog.h"
 #include "gbk.h"
 #include "ini_file.h"
 #include "message_box.h"
 #include "model_rule.h"
-#include "string_table.h"
-#include "system_menu.h"
 #include "track_text_box.h"
 #include "window_console.h"
 
@@ -95,8 +92,7 @@ void CCardDemoDlg::OnInitDialog(const std::filesystem::path& profilePath) {
                                        }});
     UpdateData(false);
 
-    systemMenu_ = new SystemMenu(*this, LoadStringResource(IDS_ABOUTBOX),
-                                 [this](int id) { OnSysCommand(id); });
+    CreateSystemMenu();
     setWindowIcon(ConsoleIcon());
 
     ClearCommandSlots(job_.Profile);
@@ -201,22 +197,18 @@ void CCardDemoDlg::OnOK() {
     if (jobRunning_ || UpdateData(true)) accept();
 }
 
-void CCardDemoDlg::OnSysCommand(int id) {
-    if (!IsAboutCommand(id)) return;
-    CAboutDlg about(this);
-    about.exec();
-}
-
 void CCardDemoDlg::OnReadMode() {
     Control<QPushButton>(IDC_READ_MODE)->setChecked(true);
     Control<QPushButton>(IDC_WRITE_MODE)->setChecked(false);
     job_.Mode = 1;
+    UpdateCommandStates();
 }
 
 void CCardDemoDlg::OnWriteMode() {
     Control<QPushButton>(IDC_READ_MODE)->setChecked(false);
     Control<QPushButton>(IDC_WRITE_MODE)->setChecked(true);
     job_.Mode = 0;
+    UpdateCommandStates();
 }
 
 void CCardDemoDlg::OnTrackTextChanged(std::size_t track) {

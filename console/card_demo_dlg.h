@@ -44,12 +44,16 @@ class CCardDemoDlg : public QDialog {
     // and never checks or unchecks a toggle.
     void ApplyModelRule();
 
-    // A system command: ids 16 to 31 open the About box; the window manager keeps the
-    // others.
+    // A system command: ids 16 to 31 open the About box, the console's own commands
+    // (console_commands.h) run theirs; the window manager keeps the others.
     void OnSysCommand(int id);
 
-    // The menu that offers the About entry where the platform has no system menu.
+    // The menu that offers the About entry and the console's own commands where the
+    // platform has no system menu.
     SystemMenu& SystemCommands() const { return *systemMenu_; }
+
+    // Whether the log box is shown in place of the track boxes while no job runs.
+    bool LogShownWhileIdle() const { return logShownWhileIdle_; }
 
     // The serial time-outs the jobs' links use (tests shorten them).
     void SetSerialTimeouts(const SerialTimeouts& timeouts) { timeouts_ = timeouts; }
@@ -79,9 +83,19 @@ class CCardDemoDlg : public QDialog {
     void OnTrackToggle(QPushButton* clicked);
     void OnModelChanged();
 
+    // The console's own commands (console_commands.cpp).
+    void CreateSystemMenu();
+    void UpdateCommandStates();
+    void ShowLogWhileIdle(bool show);
+    void SaveLog();
+
     // Running and stopping jobs (job_control.cpp).
     void RunJob();
     void LockForJob();
+    // The log box where a job shows it, over the track area.
+    void PlaceLogOverTracks();
+    // The track boxes and their number boxes, which the log box replaces.
+    void SetTrackAreaHidden(bool hidden);
     void FillJobFromControls();
     void StartWorker();
     void StopJob();
@@ -109,6 +123,7 @@ class CCardDemoDlg : public QDialog {
     std::unique_ptr<QThread> worker_;
     int jobNumber_ = 0;
     bool jobRunning_ = false;
+    bool logShownWhileIdle_ = false;
     std::optional<int> pendingClose_;
     SerialTimeouts timeouts_;
 };

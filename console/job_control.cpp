@@ -73,6 +73,8 @@ constexpr int kLogHeight = 329;
 }  // namespace
 
 void CCardDemoDlg::RunJob() {
+    // Run brings the window back from the log shown on demand, whether a job starts or not.
+    if (logShownWhileIdle_) ShowLogWhileIdle(false);
     const bool trackChosen =
         std::any_of(kTrackToggles.begin(), kTrackToggles.end(),
                     [this](int id) { return Control<QPushButton>(id)->isChecked(); });
@@ -97,6 +99,15 @@ void CCardDemoDlg::LockForJob() {
         }
     }
 
+    PlaceLogOverTracks();
+
+    Control<QWidget>(IDC_RUN)->setEnabled(false);
+    Control<QWidget>(IDC_STOP)->setEnabled(true);
+    jobRunning_ = true;
+    UpdateCommandStates();
+}
+
+void CCardDemoDlg::PlaceLogOverTracks() {
     auto* log = Control<QPlainTextEdit>(IDC_LOG);
     const double dpi = logicalDpiX();
     log->setGeometry(PixelsAtDpi(kLogLeft, dpi), PixelsAtDpi(kLogTop, dpi),
@@ -104,10 +115,12 @@ void CCardDemoDlg::LockForJob() {
     log->show();
     log->raise();
     log->repaint();
+}
 
-    Control<QWidget>(IDC_RUN)->setEnabled(false);
-    Control<QWidget>(IDC_STOP)->setEnabled(true);
-    jobRunning_ = true;
+void CCardDemoDlg::SetTrackAreaHidden(bool hidden) {
+    for (const LockedControl& control : kJobLocks) {
+        if (control.lock == JobLock::Hide) Control<QWidget>(control.id)->setVisible(!hidden);
+    }
 }
 
 void CCardDemoDlg::FillJobFromControls() {
@@ -161,6 +174,7 @@ void CCardDemoDlg::OnJobDone() {
     ApplyModelRule();
     Control<QWidget>(IDC_RUN)->setEnabled(true);
     Control<QWidget>(IDC_STOP)->setEnabled(false);
+    UpdateCommandStates();
 }
 
 void CCardDemoDlg::OnLogRefresh() {

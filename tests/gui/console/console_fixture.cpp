@@ -2,10 +2,13 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFileDialog>
 #include <QInputMethodEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTest>
 
+#include "file_dialog.h"
 #include "message_box.h"
 
 void ConsoleTest::SetUp() {
@@ -13,12 +16,30 @@ void ConsoleTest::SetUp() {
         messages_.push_back(
             {box.windowTitle(), box.text(), box.icon(), box.standardButtons(), box.parentWidget()});
     });
+    SetFileDialogRunner([this](QFileDialog& dialog) {
+        fileDialogs_.push_back({dialog.windowTitle(), dialog.directory().absolutePath(),
+                                dialog.nameFilters(),
+                                dialog.acceptMode() == QFileDialog::AcceptSave,
+                                dialog.testOption(QFileDialog::DontUseNativeDialog)});
+        if (fileAnswers_.empty() || fileAnswers_.front().path.isEmpty()) {
+            if (!fileAnswers_.empty()) fileAnswers_.erase(fileAnswers_.begin());
+            dialog.reject();
+            return dialog.result();
+        }
+        const FileAnswer answer = fileAnswers_.front();
+        fileAnswers_.erase(fileAnswers_.begin());
+        dialog.selectNameFilter(dialog.nameFilters().value(answer.filter));
+        dialog.findChild<QLineEdit*>("fileNameEdit")->setText(answer.path);
+        static_cast<QDialog&>(dialog).accept();  // as the Save or Open button does
+        return dialog.result();
+    });
     OpenConsole(kTestProfile);
 }
 
 void ConsoleTest::TearDown() {
     dialog_.reset();
     SetMessageBoxRunner({});
+    SetFileDialogRunner({});
 }
 
 void ConsoleTest::OpenConsole(const std::string& profileText) {

@@ -24,6 +24,22 @@ struct ShownMessage {
     QWidget* owner;
 };
 
+// A file dialog as the console put it up.
+struct ShownFileDialog {
+    QString title;
+    QString folder;
+    QStringList filters;
+    bool saving;
+    bool widgetDialog;  // Qt's own, not the platform's
+};
+
+// How a test answers the next file dialog: a full path typed into the name field with
+// one of the filters chosen, or, with an empty path, Cancel.
+struct FileAnswer {
+    QString path;
+    int filter = 0;
+};
+
 // The limits most tests run with: the sample's track limits and a short pause.
 inline const char* const kTestProfile =
     "[Command]\n"
@@ -34,7 +50,8 @@ inline const char* const kTestProfile =
     "ReadTack2=0x1b0x720x32\n";
 
 // A console on a profile of the test's own, shown offscreen. Every message box it opens is
-// recorded and closed at once.
+// recorded and closed at once; every file dialog is recorded and answered from
+// fileAnswers_ (Cancel when none is left).
 class ConsoleTest : public ::testing::Test {
   protected:
     void SetUp() override;
@@ -69,6 +86,8 @@ class ConsoleTest : public ::testing::Test {
     static void Paste(QWidget* widget, const QString& text);
 
     std::vector<ShownMessage> messages_;
+    std::vector<ShownFileDialog> fileDialogs_;
+    std::vector<FileAnswer> fileAnswers_;
     TempDir dir_;
     std::unique_ptr<CCardDemoDlg> dialog_;
 };

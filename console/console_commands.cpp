@@ -1,0 +1,86 @@
+// The window's own commands, from its menu, its shortcuts or the log box's menu: all of
+// them arrive in OnSysCommand, as the About entry does.
+#include "console_commands.h"
+
+#include <QKeySequence>
+#include <QPlainTextEdit>
+
+#include "about_dlg.h"
+#include "card_demo_dlg.h"
+#include "console_dialog.h"
+#include "console_texts.h"
+#include "export_file.h"
+#include "file_dialog.h"
+#include "gbk.h"
+#include "message_box.h"
+#include "string_table.h"
+#include "system_menu.h"
+
+void CCardDemoDlg::CreateSystemMenu() {
+    const std::vector<MenuEntry> entries{
+        {kViewLogCommand, ConsoleTexts::ViewLogEntry(), QKeySequence(Qt::Key_F2)},
+        {kSaveLogCommand, ConsoleTexts::SaveLogEntry(), QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {kExportRecordsCommand, ConsoleTexts::ExportRecordsEntry(),
+         QKeySequence(Qt::CTRL | Qt::Key_E)},
+        {kWriteListCommand, ConsoleTexts::WriteListEntry(), QKeySequence(Qt::CTRL | Qt::Key_L)},
+    };
+    systemMenu_ = new SystemMenu(*this, entries, LoadStringResource(IDS_ABOUTBOX),
+                                 [this](int id) { OnSysCommand(id); });
+    logView_->OfferInContextMenu(
+        {systemMenu_->EntryAction(kViewLogCommand), systemMenu_->EntryAction(kSaveLogCommand)});
+    UpdateCommandStates();
+}
+
+void CCardDemoDlg::UpdateCommandStates() {
+    // A running job owns the log and the records; a list is written only in write mode.
+    systemMenu_->SetEntryEnabled(kViewLogCommand, !jobRunning_);
+    systemMenu_->SetEntryEnabled(kSaveLogCommand, !jobRunning_);
+    systemMenu_->SetEntryEnabled(kExportRecordsCommand, !jobRunning_);
+    systemMenu_->SetEntryEnabled(kWriteListCommand, !jobRunning_ && job_.Mode == 0);
+}
+
+void CCardDemoDlg::OnSysCommand(int id) {
+    if (IsAboutCommand(id)) {
+        CAboutDlg about(this);
+        about.exec();
+        return;
+    }
+    // Whatever way a command comes, a state that has it disabled ignores it.
+    switch (id & 0xFFF0) {
+        case kViewLogCommand:
+            if (!jobRunning_) ShowLogWhileIdle(!logShownWhileIdle_);
+            break;
+        case kSaveLogCommand:
+            if (!jobRunning_) SaveLog();
+            break;
+        default:
+            break;
+    }
+}
+
+void CCardDemoDlg::ShowLogWhileIdle(bool show) {
+    logShownWhileIdle_ = show;
+    SetTrackAreaHidden(show);
+    auto* log = Control<QPlainTextEdit>(IDC_LOG);
+    if (show) {
+        PlaceLogOverTracks();
+        logView_->Show(job_.JobLog);
+        log->setFocus();
+    } else {
+        log->hide();
+    }
+}
+
+void CCardDemoDlg::SaveLog() {
+    const std::optional<ChosenFile> file = AskForFile(this, {FileQuestion::Purpose::Save,
+                                                             ConsoleTexts::SaveLogTitle(),
+                                                             ConsoleTexts::SaveLogFilters(),
+                                                             {"txt", "txt"},
+                                                             ConsoleTexts::SaveLogName()});
+    if (!file) return;
+    // The log is GBK already; the second filter keeps its bytes as they are.
+    const std::string bytes = file->filter == 1 ? job_.JobLog : GbkToUtf8(job_.JobLog);
+    if (const auto error = WriteFileWhole(file->path, bytes)) {
+        ShowMessageBox(this, QString::fromStdString(*error));
+    }
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The window's texts for the functions it offers beyond its template: menu entries, file
+// dialogs, questions and hints. Written here once.
+namespace ConsoleTexts {
+
+// Menu entries; the shortcut is shown beside them by the menu.
+QString ViewLogEntry();
+QString SaveLogEntry();
+QString ExportRecordsEntry();
+QString WriteListEntry();
+
+// Saving the job log: the dialog's title, its default file name, and its filters: UTF-8
+// first (the default), then GBK.
+QString SaveLogTitle();
+QString SaveLogName();
+QStringList SaveLogFilters();
+
+}  // namespace ConsoleTexts
