@@ -175,6 +175,10 @@ void CCardDemoDlg::OnJobDone() {
     Control<QWidget>(IDC_RUN)->setEnabled(true);
     Control<QWidget>(IDC_STOP)->setEnabled(false);
     UpdateCommandStates();
+    // The log box has gone with the job: a port that failed is not left to the log alone.
+    if (!job_.PortFailure.empty()) {
+        ShowMessageBox(this, GbkScreenDecoder().Decode(job_.PortFailure));
+    }
 }
 
 void CCardDemoDlg::OnLogRefresh() {

@@ -63,6 +63,10 @@ struct CardJob {
     int32_t Track3Increment = 1;
     int32_t Track3Start = 0;
     std::string JobLog;
+    // The log entry's first line (GBK, no line break) when the job ended because its port
+    // would not open or broke; empty otherwise. The worker clears it as a job starts, so
+    // the console can tell these endings from the others when the job is done.
+    std::string PortFailure;
 
     ::Console* Console = nullptr;
 };
