@@ -6,14 +6,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSerialPortInfo>
 #include <QThread>
 
 #include "console_dialog.h"
+#include "drop_down_combo.h"
 #include "gbk.h"
 #include "ini_file.h"
 #include "message_box.h"
 #include "model_rule.h"
+#include "port_list.h"
+#include "port_name.h"
 #include "track_text_box.h"
 #include "window_console.h"
 
@@ -52,6 +54,16 @@ constexpr std::array<int, 6> kDisabledAtStart{IDC_STOP,           IDC_TOGGLE_TRA
                                               IDC_TRACK1_START,   IDC_TRACK1_INCREMENT};
 constexpr std::array<int, 4> kEnabledAtStart{IDC_TRACK2_START, IDC_TRACK2_INCREMENT,
                                              IDC_TRACK3_START, IDC_TRACK3_INCREMENT};
+
+// The names the port box always offers: those of the template.
+QStringList FixedPortNames() {
+    QStringList names;
+    for (const ComboList& list : kConsoleComboLists) {
+        if (list.id != IDC_PORT) continue;
+        for (const char* item : list.items) names << QString::fromUtf8(item);
+    }
+    return names;
+}
 
 QIcon ConsoleIcon() {
     QIcon icon;
@@ -123,12 +135,16 @@ void CCardDemoDlg::FillComboLists() {
         for (const char* item : list.items) AddSortedItem(*combo, QString::fromUtf8(item));
     }
     // Besides COM1 to COM4, the ports this machine has, each once.
-    auto* ports = Control<QComboBox>(IDC_PORT);
-    for (const QSerialPortInfo& port : QSerialPortInfo::availablePorts()) {
-        if (ports->findText(port.portName(), Qt::MatchFixedString) < 0) {
-            AddSortedItem(*ports, port.portName());
-        }
-    }
+    FillPortList(*Control<QComboBox>(IDC_PORT), FixedPortNames(), SystemPorts());
+}
+
+void CCardDemoDlg::OnPortListOpening() {
+    // The machine's ports now: an adapter plugged in since, or a simulator started, is
+    // there to choose.
+    std::vector<OfferedPort> ports = SystemPorts();
+    const std::vector<OfferedPort> links = PortLinks(DefaultPortsDirectory());
+    ports.insert(ports.end(), links.begin(), links.end());
+    FillPortList(*Control<QComboBox>(IDC_PORT), FixedPortNames(), ports);
 }
 
 void CCardDemoDlg::SelectStartItems() {
@@ -173,6 +189,8 @@ void CCardDemoDlg::ConnectHandlers() {
         auto* toggle = Control<QPushButton>(id);
         connect(toggle, &QPushButton::clicked, this, [this, toggle] { OnTrackToggle(toggle); });
     }
+    connect(Control<DropDownCombo>(IDC_PORT), &DropDownCombo::listAboutToOpen, this,
+            &CCardDemoDlg::OnPortListOpening);
     connect(Control<QPushButton>(IDC_RUN), &QPushButton::clicked, this, &CCardDemoDlg::RunJob);
     connect(Control<QPushButton>(IDC_STOP), &QPushButton::clicked, this, &CCardDemoDlg::StopJob);
 }

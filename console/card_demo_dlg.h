@@ -82,6 +82,8 @@ class CCardDemoDlg : public QDialog {
     void OnDensityChanged();
     void OnTrackToggle(QPushButton* clicked);
     void OnModelChanged();
+    // Each time the port box's list opens it is made anew.
+    void OnPortListOpening();
 
     // The console's own commands (console_commands.cpp).
     void CreateSystemMenu();
