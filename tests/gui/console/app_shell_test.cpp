@@ -1,8 +1,14 @@
 // The application shell: skin, modal console, skin removed once the console is gone.
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QDir>
+#include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -10,6 +16,7 @@
 #include "card_demo_app.h"
 #include "console_fixture.h"
 #include "message_box.h"
+#include "qt_texts.h"
 #include "skin.h"
 
 namespace {
@@ -176,3 +183,45 @@ TEST(ConsoleProgram, StartsTheSameWhateverTheArguments) {
         EXPECT_TRUE(program.readAllStandardOutput().isEmpty());
     }
 }
+
+namespace {
+
+// The words of a text as shown: without the shortcut that a menu shows beside an entry
+// and without a mnemonic's ampersand.
+QStringList EnglishWords(QString text) {
+    text = text.section(u'\t', 0, 0).remove(QRegularExpression("\\(?&[A-Za-z]\\)?"));
+    QStringList words;
+    for (const QRegularExpressionMatch& match :
+         QRegularExpression("[A-Za-z]{2,}").globalMatch(text)) {
+        words << match.captured();
+    }
+    return words;
+}
+
+TEST(QtChineseTexts, QtsOwnTextsInTheWindowHaveNoEnglishWord) {
+    const QtChineseTexts texts;
+    ASSERT_TRUE(texts.Installed());
+    QStringList shown;
+    QPlainTextEdit log;
+    const std::unique_ptr<QMenu> menu(log.createStandardContextMenu());
+    for (QAction* action : menu->actions()) shown << action->text();
+    QMessageBox box(QMessageBox::NoIcon, "", "", QMessageBox::Ok);
+    shown << box.button(QMessageBox::Ok)->text();
+    QFileDialog dialog;
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    for (auto* label : dialog.findChildren<QLabel*>()) shown << label->text();
+    for (auto* button : dialog.findChildren<QAbstractButton*>()) {
+        shown << button->text() << button->toolTip();
+    }
+    for (auto* view : dialog.findChildren<QAbstractItemView*>()) {
+        for (int column = 0; column < view->model()->columnCount(); ++column) {
+            shown << view->model()->headerData(column, Qt::Horizontal).toString();
+        }
+    }
+    QStringList english;
+    for (const QString& text : shown) english << EnglishWords(text);
+    EXPECT_TRUE(english.isEmpty()) << english.join(", ").toStdString();
+}
+
+}  // namespace
