@@ -16,6 +16,7 @@
 #include "model_rule.h"
 #include "port_list.h"
 #include "port_name.h"
+#include "track_hints.h"
 #include "track_text_box.h"
 #include "window_console.h"
 
@@ -113,6 +114,7 @@ void CCardDemoDlg::OnInitDialog(const std::filesystem::path& profilePath) {
     job_.StopFlag = 0;
 
     SelectStartItems();
+    AttachTrackHints();
     SetBigFont();
 
     const IniFile profile = IniFile::Load(profilePath);
@@ -153,6 +155,19 @@ void CCardDemoDlg::SelectStartItems() {
         auto* combo = Control<QComboBox>(item.id);
         combo->setCurrentIndex(combo->findText(QString::fromUtf8(item.text), Qt::MatchExactly));
     }
+}
+
+void CCardDemoDlg::AttachTrackHints() {
+    for (std::size_t track = 0; track < kTracks.size(); ++track) {
+        trackHints_[track] = new TrackHints(*TrackBox(track), kTracks[track].number);
+    }
+    // Any change of the format counts, the program's too: the hints follow what is shown.
+    auto* format = Control<QComboBox>(IDC_FORMAT);
+    auto follow = [this, format] {
+        for (TrackHints* hints : trackHints_) hints->SetActive(format->currentIndex() == 1);
+    };
+    connect(format, &QComboBox::currentIndexChanged, this, follow);
+    follow();
 }
 
 void CCardDemoDlg::SetBigFont() {

@@ -17,6 +17,7 @@
 class QPushButton;
 class QThread;
 class SystemMenu;
+class TrackHints;
 class TrackTextBox;
 class WindowConsole;
 
@@ -71,6 +72,8 @@ class CCardDemoDlg : public QDialog {
     void OnInitDialog(const std::filesystem::path& profilePath);
     void FillComboLists();
     void SelectStartItems();
+    // ISO/IEC 7811 hints on the track boxes while the format box says ISO.
+    void AttachTrackHints();
     void SetBigFont();
     void ConnectHandlers();
     // Enter: close after the values pass validation.
@@ -117,6 +120,7 @@ class CCardDemoDlg : public QDialog {
     CardJob job_;
     QFont bigFont_;
     SystemMenu* systemMenu_ = nullptr;
+    std::array<TrackHints*, 3> trackHints_{};
     std::unique_ptr<LogView> logView_;
     // Held but never attached to a control: the frame 143 stays a plain black frame.
     CPictureCtrl picture_{true};

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "iso7811.h"
+
 // The window's texts for the functions it offers beyond its template: menu entries, file
 // dialogs, questions and hints. Written here once.
 namespace ConsoleTexts {
@@ -18,5 +20,10 @@ QString WriteListEntry();
 QString SaveLogTitle();
 QString SaveLogName();
 QStringList SaveLogFilters();
+
+// The tooltip of a track box whose text an ISO/IEC 7811 track would not hold: the
+// characters outside the track's set and, when passed, the track's standard capacity.
+// Empty when there is nothing to say.
+QString TrackHint(int track, const Iso7811Hint& hint);
 
 }  // namespace ConsoleTexts
