@@ -81,6 +81,20 @@ int PixelSizeForCell(QFont font, int cellPixels) {
     return size;
 }
 
+// The big font is taller than the room between a count label and the track box beneath
+// it, so a label reaches over its box's frame. Its text is drawn from the bottom up
+// instead, the lowest ink of its glyphs a pixel above the frame; the font's empty descent
+// goes below the frame and its empty top, where room is short, above the label. The label
+// keeps its place and size.
+void KeepTextAbove(QLabel& label, const QWidget& box) {
+    const QFontMetrics metrics(label.font());
+    const int inkBelowBaseline = metrics.tightBoundingRect(label.text()).bottom();
+    const int baseline = box.geometry().top() - 2 - inkBelowBaseline;
+    const int textBottom = baseline + metrics.descent() - 1;
+    label.setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    label.setContentsMargins(0, 0, 0, std::max(0, label.geometry().bottom() - textBottom));
+}
+
 }  // namespace
 
 CCardDemoDlg::CCardDemoDlg(QWidget* parent, const std::filesystem::path& profilePath)
@@ -183,6 +197,9 @@ void CCardDemoDlg::SetBigFont() {
         auto* label = Control<QLabel>(id);
         label->setFont(bigFont_);
         FitHeightToFont(*label);
+    }
+    for (const TrackControls& track : kTracks) {
+        KeepTextAbove(*Control<QLabel>(track.countLabel), *Control<QWidget>(track.textBox));
     }
 }
 

@@ -1,5 +1,6 @@
 // Track boxes: their counters, their byte limits and the input they refuse.
 #include <QApplication>
+#include <QLabel>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextLayout>
@@ -93,6 +94,26 @@ TEST_F(TrackCounter, TrackThreeCountsInItsOwnLabel) {
 TEST_F(TrackCounter, TextSetByTheProgramIsCountedToo) {
     TrackBox(IDC_TRACK2_TEXT)->setPlainText("ab\ncd");
     EXPECT_EQ(LabelText(IDC_TRACK2_COUNT), "2轨6个数据：");
+}
+
+// The big font is taller than the room above a track box: the count's glyphs must still
+// end above the box's frame, not on it.
+TEST_F(TrackCounter, CountTextEndsAboveTheFrameOfItsBox) {
+    for (const auto& [label, box] : {std::pair{IDC_TRACK1_COUNT, IDC_TRACK1_TEXT},
+                                     {IDC_TRACK2_COUNT, IDC_TRACK2_TEXT},
+                                     {IDC_TRACK3_COUNT, IDC_TRACK3_TEXT}}) {
+        SCOPED_TRACE(label);
+        QLabel* count = Ctl<QLabel>(label);
+        const QImage picture = count->grab().toImage();
+        int lowestInk = -1;
+        for (int y = 0; y < picture.height(); ++y) {
+            for (int x = 0; x < picture.width(); ++x) {
+                if (qGray(picture.pixel(x, y)) < 128) lowestInk = y;
+            }
+        }
+        ASSERT_GE(lowestInk, 0);
+        EXPECT_LT(count->y() + lowestInk, TrackBox(box)->y() - 1);
+    }
 }
 
 using TrackLimit = TrackBoxTest;
