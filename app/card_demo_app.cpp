@@ -7,7 +7,8 @@
 
 namespace {
 
-// Looked for beside the executable.
+// Looked for where the profile is: beside the executable, then in the user's and the
+// shared folder.
 const char* const kSkinFile = "dogmax.ssk";
 
 }  // namespace

@@ -5,16 +5,14 @@
 #include <QStringDecoder>
 #include <utility>
 
-#include "executable_dir.h"
-
 StyleSheetSkin::StyleSheetSkin(QApplication& application, std::filesystem::path folder)
-    : application_(application), folder_(std::move(folder)) {}
+    : application_(application), folders_{std::move(folder), {}, {}} {}
 
 StyleSheetSkin::StyleSheetSkin(QApplication& application)
-    : StyleSheetSkin(application, ExecutableDirectory()) {}
+    : application_(application), folders_(ThisProgramsDataFolders()) {}
 
 void StyleSheetSkin::Load(const QString& fileName) {
-    QFile file(folder_ / fileName.toStdU16String());
+    QFile file(FindDataFile(fileName.toStdString(), folders_));
     if (!file.open(QIODevice::ReadOnly)) return;
     QStringDecoder utf8(QStringDecoder::Utf8);
     const QString styleSheet = utf8(file.readAll());

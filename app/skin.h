@@ -3,6 +3,8 @@
 #include <QString>
 #include <filesystem>
 
+#include "data_folders.h"
+
 class QApplication;
 
 // The process-wide look: loaded once before the console opens, removed once after it has
@@ -14,9 +16,10 @@ class Skin {
     virtual void Remove() = 0;
 };
 
-// A skin that is a Qt style sheet in a file of the given folder (by default the
-// executable's), applied to the whole application. A missing, unreadable or empty file,
-// or one that is not UTF-8 text, leaves the look as it is.
+// A skin that is a Qt style sheet in a file of the given folder (by default found as the
+// profile is: beside the executable, in the user's folder or in the shared one), applied
+// to the whole application. A missing, unreadable or empty file, or one that is not UTF-8
+// text, leaves the look as it is.
 class StyleSheetSkin final : public Skin {
   public:
     explicit StyleSheetSkin(QApplication& application, std::filesystem::path folder);
@@ -27,5 +30,5 @@ class StyleSheetSkin final : public Skin {
 
   private:
     QApplication& application_;
-    std::filesystem::path folder_;
+    DataFolders folders_;
 };

@@ -2,6 +2,8 @@
 
 #include <system_error>
 
+#include "data_folders.h"
+
 #ifdef _WIN32
 #include <windows.h>
 #elif defined(__APPLE__)
@@ -26,5 +28,5 @@ std::filesystem::path ExecutableDirectory() {
 }
 
 std::filesystem::path DefaultProfilePath() {
-    return ExecutableDirectory() / kProfileFileName;
+    return FindDataFile(kProfileFileName);
 }

@@ -1,16 +1,46 @@
 #include "gbk.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QStringEncoder>
+#include <algorithm>
 
 namespace {
 
 constexpr const char* kCodePage = "GBK";
 
-std::string Encode(const QString& text) {
-    QStringEncoder encoder(kCodePage);
+QByteArrayView View(std::string_view bytes) {
+    return QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+// GBK keeps ASCII as it is. Track data and list files are mostly ASCII, and opening a
+// converter costs more than converting a track, so ASCII skips the converter.
+bool IsAscii(std::string_view bytes) {
+    return std::all_of(bytes.begin(), bytes.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+bool IsAscii(const QString& text) {
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
+}
+
+// Characters without a code become '?'; `complete` tells whether there were any.
+std::string Encode(const QString& text, bool* complete = nullptr) {
+    if (IsAscii(text)) return text.toLatin1().toStdString();
+    QStringEncoder encoder(kCodePage, QStringConverter::Flag::Stateless);
     const QByteArray bytes = encoder(text);
+    if (complete != nullptr) *complete = !encoder.hasError();
     return bytes.toStdString();
+}
+
+// Bytes that are not GBK become replacement characters; `valid` tells whether there were
+// any.
+QString Decode(std::string_view gbk, bool* valid = nullptr) {
+    if (IsAscii(gbk)) return QString::fromLatin1(View(gbk));
+    QStringDecoder decoder(kCodePage, QStringConverter::Flag::Stateless);
+    QString text = decoder(View(gbk));
+    if (valid != nullptr) *valid = !decoder.hasError();
+    return text;
 }
 
 // Every kind of line break as one LF.
@@ -26,13 +56,30 @@ QString WithLfBreaks(const QString& text) {
 }  // namespace
 
 std::string Utf8ToGbk(std::string_view utf8) {
+    if (IsAscii(utf8)) return std::string(utf8);
     return Encode(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
 }
 
 std::string GbkToUtf8(std::string_view gbk) {
-    QStringDecoder decoder(kCodePage);
-    const QString text = decoder(QByteArrayView(gbk.data(), static_cast<qsizetype>(gbk.size())));
-    return text.toUtf8().toStdString();
+    if (IsAscii(gbk)) return std::string(gbk);
+    return Decode(gbk).toUtf8().toStdString();
+}
+
+std::optional<std::string> TextToGbk(const QString& text) {
+    bool complete = true;
+    std::string bytes = Encode(text, &complete);
+    if (!complete) return std::nullopt;
+    return bytes;
+}
+
+QString GbkToText(std::string_view gbk) {
+    return Decode(gbk);
+}
+
+bool IsValidGbk(std::string_view bytes) {
+    bool valid = true;
+    [[maybe_unused]] const QString text = Decode(bytes, &valid);
+    return valid;
 }
 
 std::string ScreenTextToGbk(const QString& text) {
@@ -46,16 +93,13 @@ int GbkByteLength(const QString& text) {
 }
 
 bool GbkCanEncode(const QString& text) {
-    QStringEncoder encoder(kCodePage);
-    // The encoder reports unencodable characters only once it has run.
-    [[maybe_unused]] const QByteArray bytes = encoder(WithLfBreaks(text));
-    return !encoder.hasError();
+    return TextToGbk(WithLfBreaks(text)).has_value();
 }
 
 GbkScreenDecoder::GbkScreenDecoder() : decoder_(kCodePage) {}
 
 QString GbkScreenDecoder::Decode(std::string_view gbk) {
-    QString text = decoder_(QByteArrayView(gbk.data(), static_cast<qsizetype>(gbk.size())));
+    QString text = decoder_(View(gbk));
     if (pendingCr_) text.prepend(QChar(u'\r'));
     pendingCr_ = text.endsWith(QChar(u'\r'));
     if (pendingCr_) text.chop(1);

@@ -2,15 +2,22 @@
 
 #include <QString>
 #include <QStringDecoder>
+#include <optional>
 #include <string>
 #include <string_view>
 
-// The one place where Unicode text (the source's UTF-8, the screen's QString) meets the
-// GBK bytes (code page 936) of the device and the job log.
+// The one place where Unicode text (the source's UTF-8, the screen's QString, list files)
+// meets the GBK bytes (code page 936) of the device, the job log and card records.
 
 // Plain conversions, line breaks left as they are.
 std::string Utf8ToGbk(std::string_view utf8);
 std::string GbkToUtf8(std::string_view gbk);
+
+// Strict conversions for files: nothing when a character has no GBK code; bytes that are
+// not GBK decode with replacement characters, and IsValidGbk says whether there are any.
+std::optional<std::string> TextToGbk(const QString& text);
+QString GbkToText(std::string_view gbk);
+bool IsValidGbk(std::string_view bytes);
 
 // Screen text may hold its line breaks as LF, CR LF, CR or the paragraph and line
 // separators of Qt's text documents; in GBK every line break is CR LF, two bytes.

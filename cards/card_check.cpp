@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "card_texts.h"
-#include "gbk_bridge.h"
+#include "gbk.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <QByteArrayView>
 #include <QStringDecoder>
 
-#include "gbk_bridge.h"
+#include "gbk.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "csv.h"
-#include "gbk_bridge.h"
+#include "gbk.h"
 
 namespace {
 

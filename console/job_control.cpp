@@ -144,6 +144,7 @@ void CCardDemoDlg::StartWorker() {
     ReapWorker();
     job_.Console = windowConsole_.get();
     const int jobNumber = ++jobNumber_;
+    job_.JobNumber = jobNumber;
     worker_.reset(QThread::create([this] { CardWorker(&job_, timeouts_); }));
     connect(worker_.get(), &QThread::finished, this, [this, jobNumber] {
         if (jobNumber == jobNumber_) OnWorkerFinished();

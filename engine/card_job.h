@@ -3,7 +3,10 @@
 #include <atomic>
 #include <cstdint>
 #include <string>
+#include <vector>
 
+#include "card_list.h"
+#include "card_record.h"
 #include "device_profile.h"
 
 // Which track or track pair a job works on.
@@ -63,6 +66,16 @@ struct CardJob {
     int32_t Track3Increment = 1;
     int32_t Track3Start = 0;
     std::string JobLog;
+    // One record per card a job logs, kept for the window's life and handed over as
+    // JobLog is: the worker appends; the window reads inside its refresh or when no job
+    // runs.
+    CardRecordList Records;
+    // Which job of the window's life this is, from 1; set by whoever starts the job.
+    int32_t JobNumber = 0;
+    // 1 = a write job (Mode 0) writes the cards of CardList in order instead of the track
+    // boxes' texts; whoever fills the list has checked it against the job.
+    int32_t ListWrite = 0;
+    std::vector<ListCard> CardList;
     // The log entry's first line (GBK, no line break) when the job ended because its port
     // would not open or broke; empty otherwise. The worker clears it as a job starts, so
     // the console can tell these endings from the others when the job is done.

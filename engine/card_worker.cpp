@@ -7,6 +7,7 @@
 #include "device_commands.h"
 #include "job_log.h"
 #include "job_texts.h"
+#include "list_write.h"
 #include "read_loop.h"
 #include "write_job.h"
 
@@ -14,6 +15,7 @@ namespace {
 
 JobEnding RunBranch(CardJob& job, SerialLink& link) {
     if (job.Mode != 0) return RunReadLoop(job, link);
+    if (job.ListWrite != 0) return RunListWrite(job, link);
     if (job.Continuous != 0) return RunContinuousWrite(job, link);
     return RunSingleWrite(job, link);
 }

@@ -83,21 +83,12 @@ JobEnding RunContinuousWrite(CardJob& job, SerialLink& link) {
         return JobEnding::WithoutPause;
     }
 
-    int64_t written = 0;
-    while (written < job.Count) {
-        switch (WriteCard(job, link, *plan, NumberedValues(job, *plan, texts, written))) {
-            case WriteReply::Matched:
-                ++written;
-                break;
-            case WriteReply::NotMatched:
-                break;
-            case WriteReply::Stopped:
-                return JobEnding::Normal;
-            case WriteReply::Broken:
-                return JobEnding::WithoutPause;
-        }
-        // A device that answers every card at once never lets the reply wait see Stop.
-        if (job.StopFlag.load() != 0) return JobEnding::Normal;
-    }
-    return JobEnding::Normal;
+    RunTally tally;
+    return WriteRun(
+        job, link, *plan, job.Count,
+        [&](int64_t written) {
+            return RunCard{NumberedValues(job, *plan, texts, written),
+                           {static_cast<int>(written) + 1, {}}};
+        },
+        tally);
 }

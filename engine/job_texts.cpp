@@ -64,6 +64,14 @@ std::string WriteFailure(std::string_view tracks) {
     return Utf8ToGbk("写" + std::string(tracks) + "轨失败！\r\n");
 }
 
+std::string ListCardPrefix(int card, int cards) {
+    return Format("第%d/%d张：", card, cards);
+}
+
+std::string ListWriteEnd(int written, int refused) {
+    return Format("列表写卡结束：成功%d张，未成功%d次\r\n", written, refused);
+}
+
 std::string EnterTrackText(std::string_view tracks) {
     return Utf8ToGbk("请输入" + std::string(tracks) + "轨信息！");
 }

@@ -23,6 +23,10 @@ std::string ReadSecondTrack(int track, int count, std::string_view data);
 std::string WriteSuccess(int track, int count, std::string_view data);
 // "写N轨失败！\r\n", tracks given as "2" or "2，3".
 std::string WriteFailure(std::string_view tracks);
+// "第%d/%d张：", in front of a list card's result: the card's place and the list's length.
+std::string ListCardPrefix(int card, int cards);
+// "列表写卡结束：成功%d张，未成功%d次\r\n": cards written, replies that did not match.
+std::string ListWriteEnd(int written, int refused);
 // "请输入N轨信息！"
 std::string EnterTrackText(std::string_view tracks);
 // "请重新设定N轨连写参数！"

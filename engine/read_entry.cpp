@@ -25,9 +25,11 @@ void AppendFirstTrack(ReadEntry& entry, int track, std::string_view part, int su
                       bool closeSuccess) {
     if (Failed(part)) {
         entry.text += JobTexts::ReadFailure(track) + JobTexts::HyphenLine();
+        entry.tracks[track - 1].status = TrackStatus::Failed;
         return;
     }
     const std::string_view text = AsText(part);
+    entry.tracks[track - 1].bytes = text;
     entry.text += JobTexts::ReadSuccess(track, successNumber + entry.successes,
                                         static_cast<int>(text.size()), text);
     if (closeSuccess) entry.text += JobTexts::HyphenLine();
@@ -37,9 +39,11 @@ void AppendFirstTrack(ReadEntry& entry, int track, std::string_view part, int su
 void AppendSecondTrack(ReadEntry& entry, int track, std::optional<std::string_view> part) {
     if (!part || Failed(*part)) {
         entry.text += JobTexts::ReadFailure(track) + JobTexts::HyphenLine();
+        entry.tracks[track - 1].status = TrackStatus::Failed;
         return;
     }
     const std::string_view text = AsText(*part);
+    entry.tracks[track - 1].bytes = text;
     entry.text += JobTexts::ReadSecondTrack(track, static_cast<int>(text.size()), text);
 }
 

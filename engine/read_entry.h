@@ -1,15 +1,19 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 
 #include "card_job.h"
+#include "card_record.h"
 #include "device_profile.h"
 
 // What one completed read reply puts into the job log.
 struct ReadEntry {
     std::string text;   // GBK; empty for a selection that has no entry of its own
     int successes = 0;  // how far the job's success number moves
+    // Each logged track as the entry shows it: the printed text, or no bytes and Failed.
+    std::array<TrackResult, kTrackCount> tracks;
 };
 
 // The log entry for a reply's data: the bytes between the head and the tail's first byte.

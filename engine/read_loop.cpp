@@ -2,6 +2,7 @@
 
 #include "device_commands.h"
 #include "job_log.h"
+#include "job_records.h"
 #include "job_texts.h"
 #include "read_entry.h"
 #include "read_reply.h"
@@ -48,6 +49,8 @@ JobEnding RunReadLoop(CardJob& job, SerialLink& link) {
             case ReplyReader::Outcome::Reply: {
                 const ReadEntry entry =
                     MakeReadEntry(job.Tracks, reader.Data(), job.Profile, successNumber);
+                // A failed card carries the number the log gives the next good one.
+                AddCardRecord(job, successNumber, CardKind::Read, entry.tracks);
                 successNumber += entry.successes;
                 // One refresh per reply, also when the selection logs nothing.
                 AppendLog(job, entry.text);

@@ -7,9 +7,9 @@
 #include <string_view>
 #include <vector>
 
-#include "card_worker.h"
 #include "device_commands.h"
 #include "job_log.h"
+#include "job_records.h"
 #include "job_texts.h"
 
 namespace {
@@ -22,6 +22,16 @@ std::string ResultText(const WritePlan& plan, const TrackTexts& data, bool match
         text += JobTexts::WriteSuccess(track, static_cast<int>(value.size()), value);
     }
     return text;
+}
+
+std::array<TrackResult, kTrackCount> WrittenTracks(const WritePlan& plan, const TrackTexts& data,
+                                                   bool matched) {
+    std::array<TrackResult, kTrackCount> results;
+    for (const int track : plan.tracks) {
+        results[track - 1] = {TrackText(data, track),
+                              matched ? TrackStatus::Ok : TrackStatus::Failed};
+    }
+    return results;
 }
 
 }  // namespace
@@ -75,14 +85,38 @@ void AppendWriteResult(CardJob& job, std::string_view resultText) {
     AppendLog(job, entry);
 }
 
-WriteReply WriteCard(CardJob& job, SerialLink& link, const WritePlan& plan,
-                     const TrackTexts& data) {
+WriteReply WriteCard(CardJob& job, SerialLink& link, const WritePlan& plan, const TrackTexts& data,
+                     const CardPlace& place) {
     SendWriteSequence(job, link, plan, data);
     const WriteReply reply = AwaitWriteReply(job, link, job.Profile.*plan.expectedReply);
     if (reply == WriteReply::Matched || reply == WriteReply::NotMatched) {
-        AppendWriteResult(job, ResultText(plan, data, reply == WriteReply::Matched));
+        const bool matched = reply == WriteReply::Matched;
+        AddCardRecord(job, place.number, CardKind::Write, WrittenTracks(plan, data, matched));
+        AppendWriteResult(job, place.entryPrefix + ResultText(plan, data, matched));
     }
     return reply;
+}
+
+JobEnding WriteRun(CardJob& job, SerialLink& link, const WritePlan& plan, int64_t total,
+                   const RunCardFn& cardAfter, RunTally& tally) {
+    while (tally.written < total) {
+        const RunCard card = cardAfter(tally.written);
+        switch (WriteCard(job, link, plan, card.values, card.place)) {
+            case WriteReply::Matched:
+                ++tally.written;
+                break;
+            case WriteReply::NotMatched:
+                ++tally.refused;
+                break;
+            case WriteReply::Stopped:
+                return JobEnding::Normal;
+            case WriteReply::Broken:
+                return JobEnding::WithoutPause;
+        }
+        // A device that answers every card at once never lets the reply wait see Stop.
+        if (job.StopFlag.load() != 0) return JobEnding::Normal;
+    }
+    return JobEnding::Normal;
 }
 
 bool RefuseMissingCommands(CardJob& job, const WritePlan& plan) {

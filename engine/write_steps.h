@@ -1,8 +1,12 @@
 #pragma once
 
+#include <cstdint>
+#include <functional>
+#include <string>
 #include <string_view>
 
 #include "card_job.h"
+#include "card_worker.h"
 #include "command_slot.h"
 #include "serial_link.h"
 #include "write_plan.h"
@@ -32,8 +36,36 @@ WriteReply AwaitWriteReply(CardJob& job, SerialLink& link, const CommandSlot& ex
 // Logs a result text framed by hyphen lines, in one entry.
 void AppendWriteResult(CardJob& job, std::string_view resultText);
 
-// Sends one card, waits for its reply and logs the outcome (nothing on Stop).
-WriteReply WriteCard(CardJob& job, SerialLink& link, const WritePlan& plan, const TrackTexts& data);
+// Where a card stands in its job: its number in the records, and what its log entry
+// starts with (a list's "第k/N张：", GBK).
+struct CardPlace {
+    int number = 1;
+    std::string entryPrefix;
+};
+
+// Sends one card, waits for its reply, records and logs the outcome (nothing on Stop or
+// a broken port). The record holds the bytes sent, Ok when the reply matched.
+WriteReply WriteCard(CardJob& job, SerialLink& link, const WritePlan& plan, const TrackTexts& data,
+                     const CardPlace& place);
+
+// A card of a run: what it carries and where it stands.
+struct RunCard {
+    TrackTexts values;
+    CardPlace place;
+};
+// The card that follows `written` confirmed ones.
+using RunCardFn = std::function<RunCard(int64_t written)>;
+
+struct RunTally {
+    int64_t written = 0;  // cards the device confirmed
+    int64_t refused = 0;  // replies that did not match
+};
+
+// Writes cards one after the other until `total` are confirmed; a card the device does
+// not confirm is followed by the same card again. Ends early on Stop (between cards
+// too) with the normal ending, on a broken port without the pause.
+JobEnding WriteRun(CardJob& job, SerialLink& link, const WritePlan& plan, int64_t total,
+                   const RunCardFn& cardAfter, RunTally& tally);
 
 // Logs the keys the plan's sequence cannot do without (its track command, WriteTail) that
 // the profile leaves empty, in one entry; true when one was missing. An empty expected

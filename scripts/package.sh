@@ -70,26 +70,25 @@ for program in cardsim cardctl; do
 done
 
 # The console is started the way a desktop starts it: nothing beside the executable and
-# an empty config folder, so the shared data is all it can find.
+# an empty config folder, so the shared files are all it can find. It runs traced, so the
+# check sees which profile and skin it opened; `timeout` ends it after 3 s, and any other
+# ending is a failure.
 echo "Starting the installed console offscreen"
 console_log="$stage/carddemo.log"
+trace="$stage/carddemo.trace"
 mkdir -p "$stage/config"
-XDG_CONFIG_HOME="$stage/config" QT_QPA_PLATFORM=offscreen "$usr/bin/carddemo" \
-  >"$console_log" 2>&1 &
-console=$!
-sleep 3
-if kill -0 "$console" 2>/dev/null; then
-  kill "$console"
-  wait "$console" 2>/dev/null || true
-else
-  wait "$console" && status=0 || status=$?
+status=0
+XDG_CONFIG_HOME="$stage/config" QT_QPA_PLATFORM=offscreen \
+  strace -f -qq -e trace=openat -o "$trace" timeout 3 "$usr/bin/carddemo" \
+  >"$console_log" 2>&1 || status=$?
+[ "$status" -eq 124 ] ||
   fail "the installed console ended within 3 s (status $status): $(cat "$console_log")"
-fi
-# HOOK (shared profile): once the console looks for QXProduct.ini in
-# $XDG_CONFIG_HOME/carddemo and then in share/carddemo under its prefix, check here that
-# the run above used "$usr/share/carddemo/QXProduct.ini" and not the built-in defaults
-# (for example by running it under `strace -f -e trace=openat` and looking for that path,
-# or by asking the installed `cardctl profile` which file it decoded).
+# The programs see their own folder through /proc/self/exe, with every link resolved.
+shared=$(realpath "$usr/share/carddemo")
+for file in QXProduct.ini dogmax.ssk; do
+  grep -F "\"$shared/$file\"" "$trace" | grep -q ') = [0-9]' ||
+    fail "the installed console did not read $shared/$file"
+done
 
 if [ "$failures" -gt 0 ]; then
   echo "$failures check(s) failed" >&2

@@ -3,10 +3,10 @@
 #include <charconv>
 #include <system_error>
 
-#include "executable_dir.h"
+#include "data_folders.h"
 
 std::filesystem::path DefaultPortsDirectory() {
-    return ExecutableDirectory() / "ports";
+    return PortLinksFolder(ThisProgramsDataFolders());
 }
 
 std::string ResolvePortName(const std::string& name, const std::filesystem::path& portsDir) {

@@ -9,5 +9,6 @@
 // /dev/<name>. On Windows the name is used as it is.
 std::string ResolvePortName(const std::string& name, const std::filesystem::path& portsDir);
 
-// The `ports` folder beside the running executable.
+// The `ports` folder beside the running executable; for an installed program without one
+// there, the `ports` folder in the user's configuration folder (PortLinksFolder).
 std::filesystem::path DefaultPortsDirectory();

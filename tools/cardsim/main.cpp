@@ -12,7 +12,6 @@
 
 #include "device_profile.h"
 #include "dispatcher.h"
-#include "executable_dir.h"
 #include "pty_port.h"
 #include "read_side.h"
 #include "serve.h"
@@ -46,7 +45,7 @@ int main(int argc, char** argv) {
     }
     SimOptions options;
     if (const auto error = ParseSimOptions(std::vector<std::string>(argv + 1, argv + argc),
-                                           ExecutableDirectory(), options)) {
+                                           ThisProgramsDataFolders(), options)) {
         std::fprintf(stderr, "cardsim: %s (see --help)\n", error->c_str());
         return 2;
     }

@@ -5,16 +5,15 @@
 #include "executable_dir.h"
 
 std::optional<std::string> ParseSimOptions(const std::vector<std::string>& arguments,
-                                           const std::filesystem::path& consoleFolder,
-                                           SimOptions& options) {
+                                           const DataFolders& console, SimOptions& options) {
     std::vector<std::string> known = {"--link", "--profile", "--transcript"};
     for (const auto& name : ReadSettings::OptionNames()) known.push_back(name);
     for (const auto& name : WriteScenario::OptionNames()) known.push_back(name);
     CommandLine line;
     if (auto error = line.Parse(arguments, known)) return error;
 
-    options.link = line.Get("--link", (consoleFolder / "ports" / "COM1").string());
-    options.profile = line.Get("--profile", (consoleFolder / kProfileFileName).string());
+    options.link = line.Get("--link", (PortLinksFolder(console) / "COM1").string());
+    options.profile = line.Get("--profile", FindDataFile(kProfileFileName, console).string());
     options.transcript = line.Get("--transcript", "");
     if (auto error = ReadSettings::Parse(line, options.reading)) return error;
     return WriteScenario::Parse(line, options.writing);
@@ -24,8 +23,10 @@ void PrintUsage() {
     std::printf(
         "usage: cardsim [options]\n"
         "  --link PATH        where the console finds the port (default: ports/COM1 beside\n"
-        "                     the console executable)\n"
-        "  --profile PATH     device profile (default: QXProduct.ini beside the console)\n"
+        "                     the console executable; installed in a folder without one:\n"
+        "                     ~/.config/carddemo/ports/COM1)\n"
+        "  --profile PATH     device profile (default: the console's QXProduct.ini: beside\n"
+        "                     it, else in ~/.config/carddemo, else in ../share/carddemo)\n"
         "  --transcript FILE  timestamped hex of every byte, both ways\n"
         "%s%s",
         ReadSettings::Usage(), WriteScenario::Usage());

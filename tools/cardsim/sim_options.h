@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "data_folders.h"
 #include "read_settings.h"
 #include "write_scenario.h"
 
@@ -18,9 +19,9 @@ struct SimOptions {
 };
 
 // Reads the options (`arguments` without the program's name) into `options`; the link and
-// the profile default to their places in `consoleFolder`. An error text when an option is
-// unknown, lacks its value or makes no sense.
+// the profile default to where the console of these folders looks for them (COM1 among its
+// port links, its profile). An error text when an option is unknown, lacks its value or
+// makes no sense.
 std::optional<std::string> ParseSimOptions(const std::vector<std::string>& arguments,
-                                           const std::filesystem::path& consoleFolder,
-                                           SimOptions& options);
+                                           const DataFolders& console, SimOptions& options);
 void PrintUsage();

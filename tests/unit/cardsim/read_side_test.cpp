@@ -30,7 +30,7 @@ TEST_P(SwipeTiming, FollowsTheOptionsOrTheirDefaults) {
     std::vector<std::string> arguments = {"--read-scenario", "split"};
     arguments.insert(arguments.end(), c.arguments.begin(), c.arguments.end());
     SimOptions options;
-    ASSERT_FALSE(ParseSimOptions(arguments, "/console", options));
+    ASSERT_FALSE(ParseSimOptions(arguments, DataFolders{"/console", {}, {}}, options));
     ReadSide reading(profile, options.reading);
     Scheduler output;
 

@@ -8,13 +8,25 @@
 
 namespace {
 
+const DataFolders kConsole{"/console", {}, {}};
+
 TEST(SimOptions, DefaultsToThePlacesBesideTheConsole) {
     SimOptions options;
-    ASSERT_FALSE(ParseSimOptions({}, "/console", options));
+    ASSERT_FALSE(ParseSimOptions({}, kConsole, options));
     EXPECT_EQ(options.link, "/console/ports/COM1");
     EXPECT_EQ(options.profile, "/console/QXProduct.ini");
     EXPECT_EQ(options.transcript, "");
     EXPECT_EQ(options.reading.cards.size(), SampleCards().size());
+}
+
+TEST(SimOptions, DefaultsToTheInstalledConsolesPlaces) {
+    TempDir dir;
+    std::filesystem::create_directories(dir / "share");
+    WriteFile(dir / "share" / "QXProduct.ini", "[Command]\n");
+    SimOptions options;
+    ASSERT_FALSE(ParseSimOptions({}, {dir / "bin", dir / "user", dir / "share"}, options));
+    EXPECT_EQ(options.link, dir / "user" / "ports" / "COM1");
+    EXPECT_EQ(options.profile, dir / "share" / "QXProduct.ini");
 }
 
 TEST(SimOptions, TakesEveryOption) {
@@ -23,7 +35,7 @@ TEST(SimOptions, TakesEveryOption) {
         {"--link", "l", "--profile", "p", "--transcript", "t", "--read-scenario", "silent,good",
          "--swipe-ms", "0", "--read-pause-ms", "7", "--write-replies", "none,split",
          "--write-reply-ms", "8", "--write-split-ms", "9"},
-        "/console", options));
+        kConsole, options));
     EXPECT_EQ(options.link, "l");
     EXPECT_EQ(options.profile, "p");
     EXPECT_EQ(options.transcript, "t");
@@ -58,7 +70,7 @@ TEST_P(SimOptionRefusal, SaysWhy) {
         if (argument == "CARDS") argument = (dir / "cards.txt").string();
     }
     SimOptions options;
-    const auto error = ParseSimOptions(arguments, "/console", options);
+    const auto error = ParseSimOptions(arguments, kConsole, options);
     ASSERT_TRUE(error);
     EXPECT_NE(error->find(c.reason), std::string::npos) << *error;
 }

@@ -1,0 +1,7 @@
+#pragma once
+
+#include "card_worker.h"
+
+// The cards of the job's card list, written in order with the job's selection and
+// settings; a card the device does not confirm is written again.
+JobEnding RunListWrite(CardJob& job, SerialLink& link);
