@@ -93,9 +93,17 @@ class CCardDemoDlg : public QDialog {
     void UpdateCommandStates();
     void ShowLogWhileIdle(bool show);
     void SaveLog();
+    void ExportRecords();
+    void WriteList();
 
     // Running and stopping jobs (job_control.cpp).
     void RunJob();
+    // Run's checks: a track chosen and the number boxes valid; says what is wrong.
+    bool ReadyToStart();
+    // Locks the window, fills the job from the controls and starts the worker.
+    void StartJob();
+    // The checked track toggle's selection; NoTrack when none is checked.
+    TrackSelection SelectedTracks() const;
     void LockForJob();
     // The log box where a job shows it, over the track area.
     void PlaceLogOverTracks();

@@ -2,19 +2,24 @@
 // them arrive in OnSysCommand, as the About entry does.
 #include "console_commands.h"
 
+#include <QComboBox>
 #include <QKeySequence>
 #include <QPlainTextEdit>
 
 #include "about_dlg.h"
 #include "card_demo_dlg.h"
+#include "card_list.h"
 #include "console_dialog.h"
 #include "console_texts.h"
 #include "export_file.h"
 #include "file_dialog.h"
 #include "gbk.h"
+#include "job_records.h"
 #include "message_box.h"
+#include "record_export.h"
 #include "string_table.h"
 #include "system_menu.h"
+#include "write_plan.h"
 
 void CCardDemoDlg::CreateSystemMenu() {
     const std::vector<MenuEntry> entries{
@@ -53,6 +58,12 @@ void CCardDemoDlg::OnSysCommand(int id) {
         case kSaveLogCommand:
             if (!jobRunning_) SaveLog();
             break;
+        case kExportRecordsCommand:
+            if (!jobRunning_) ExportRecords();
+            break;
+        case kWriteListCommand:
+            if (!jobRunning_ && job_.Mode == 0) WriteList();
+            break;
         default:
             break;
     }
@@ -83,4 +94,46 @@ void CCardDemoDlg::SaveLog() {
     if (const auto error = WriteFileWhole(file->path, bytes)) {
         ShowMessageBox(this, QString::fromStdString(*error));
     }
+}
+
+void CCardDemoDlg::ExportRecords() {
+    const std::optional<ChosenFile> file = AskForFile(this, {FileQuestion::Purpose::Save,
+                                                             ConsoleTexts::ExportTitle(),
+                                                             ConsoleTexts::ExportFilters(),
+                                                             {"csv", "json"},
+                                                             ConsoleTexts::ExportName()});
+    if (!file) return;
+    const std::string bytes =
+        file->filter == 1 ? RecordsJson(job_.Records) : RecordsCsv(job_.Records);
+    if (const auto error = WriteFileWhole(file->path, bytes)) {
+        ShowMessageBox(this, QString::fromStdString(*error));
+    }
+}
+
+void CCardDemoDlg::WriteList() {
+    if (!ReadyToStart()) return;
+    const std::optional<ChosenFile> file = AskForFile(this, {FileQuestion::Purpose::Open,
+                                                             ConsoleTexts::ListTitle(),
+                                                             ConsoleTexts::ListFilters(),
+                                                             {},
+                                                             {}});
+    if (!file) return;
+    // The list is checked whole against what the job will be, before anything is sent.
+    const TrackSelection tracks = SelectedTracks();
+    const bool lowDensity = Control<QComboBox>(IDC_DENSITY)->currentIndex() == 0;
+    CardListResult list =
+        ReadCardList(file->path, *TrackSetOf(tracks), TrackLimitsFor(job_.Profile, lowDensity));
+    if (!list.errors.empty()) {
+        QStringList lines;
+        for (const std::string& error : list.errors) lines << QString::fromStdString(error);
+        ShowMessageBox(this, lines.join(u'\n'));
+        return;
+    }
+    const QString label = QString::fromStdString(PlanFor(tracks)->label) + QStringLiteral("轨");
+    if (!AskOkCancel(this, ConsoleTexts::ListConfirm(static_cast<int>(list.cards.size()), label))) {
+        return;
+    }
+    job_.ListWrite = 1;
+    job_.CardList = std::move(list.cards);
+    StartJob();
 }

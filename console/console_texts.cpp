@@ -41,6 +41,30 @@ QStringList SaveLogFilters() {
     return {QStringLiteral("UTF-8文本文件 (*.txt)"), QStringLiteral("GBK文本文件 (*.txt)")};
 }
 
+QString ExportTitle() {
+    return QStringLiteral("导出作业记录");
+}
+
+QString ExportName() {
+    return QStringLiteral("作业记录.csv");
+}
+
+QStringList ExportFilters() {
+    return {QStringLiteral("CSV文件 (*.csv)"), QStringLiteral("JSON文件 (*.json)")};
+}
+
+QString ListTitle() {
+    return QStringLiteral("按列表写卡");
+}
+
+QStringList ListFilters() {
+    return {QStringLiteral("卡列表 (*.csv *.txt)"), QStringLiteral("所有文件 (*)")};
+}
+
+QString ListConfirm(int cards, const QString& tracks) {
+    return QStringLiteral("列表共%1张卡，写入%2。").arg(cards).arg(tracks);
+}
+
 QString TrackHint(int track, const Iso7811Hint& hint) {
     QStringList lines;
     if (!hint.outside.isEmpty()) {

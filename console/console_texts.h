@@ -21,6 +21,18 @@ QString SaveLogTitle();
 QString SaveLogName();
 QStringList SaveLogFilters();
 
+// Exporting the card records: title, default name, filters CSV (the default) and JSON.
+QString ExportTitle();
+QString ExportName();
+QStringList ExportFilters();
+
+// Writing a card list: the file dialog's title and filters, and the question before the
+// job starts: "列表共%d张卡，写入%s。" with the tracks as the operator's texts name them
+// ("2，3轨").
+QString ListTitle();
+QStringList ListFilters();
+QString ListConfirm(int cards, const QString& tracks);
+
 // The tooltip of a track box whose text an ISO/IEC 7811 track would not hold: the
 // characters outside the track's set and, when passed, the track's standard capacity.
 // Empty when there is nothing to say.

@@ -7,7 +7,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QThread>
-#include <algorithm>
 #include <array>
 
 #include "card_demo_dlg.h"
@@ -73,20 +72,35 @@ constexpr int kLogHeight = 329;
 }  // namespace
 
 void CCardDemoDlg::RunJob() {
+    if (!ReadyToStart()) return;
+    job_.ListWrite = 0;
+    job_.CardList.clear();
+    StartJob();
+}
+
+bool CCardDemoDlg::ReadyToStart() {
     // Run brings the window back from the log shown on demand, whether a job starts or not.
     if (logShownWhileIdle_) ShowLogWhileIdle(false);
-    const bool trackChosen =
-        std::any_of(kTrackToggles.begin(), kTrackToggles.end(),
-                    [this](int id) { return Control<QPushButton>(id)->isChecked(); });
-    if (!trackChosen) {
+    if (SelectedTracks() == NoTrack) {
         ShowMessageBox(this, QStringLiteral("请选择一操作轨道！"));
-        return;
+        return false;
     }
     // A value out of range has been shown to the operator; a job on it is not started.
-    if (!UpdateData(true)) return;
+    return UpdateData(true);
+}
+
+void CCardDemoDlg::StartJob() {
     LockForJob();
     FillJobFromControls();
     StartWorker();
+}
+
+TrackSelection CCardDemoDlg::SelectedTracks() const {
+    TrackSelection tracks = NoTrack;
+    for (std::size_t i = 0; i < kTrackToggles.size(); ++i) {
+        if (Control<QPushButton>(kTrackToggles[i])->isChecked()) tracks = kToggleTracks[i];
+    }
+    return tracks;
 }
 
 void CCardDemoDlg::LockForJob() {
@@ -131,9 +145,7 @@ void CCardDemoDlg::FillJobFromControls() {
                                  Control<QComboBox>(IDC_DATA_BITS)->currentText(),
                                  Control<QComboBox>(IDC_STOP_BITS)->currentText())
                             .toStdString();
-    for (std::size_t i = 0; i < kTrackToggles.size(); ++i) {
-        if (Control<QPushButton>(kTrackToggles[i])->isChecked()) job_.Tracks = kToggleTracks[i];
-    }
+    if (const TrackSelection tracks = SelectedTracks(); tracks != NoTrack) job_.Tracks = tracks;
     job_.LowCoercivity = Control<QComboBox>(IDC_COERCIVITY)->currentIndex() == 0 ? 1 : 0;
     job_.IsoFormat = Control<QComboBox>(IDC_FORMAT)->currentIndex() == 1 ? 1 : 0;
     job_.LowDensity = Control<QComboBox>(IDC_DENSITY)->currentIndex() == 0 ? 1 : 0;

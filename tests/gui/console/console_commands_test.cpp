@@ -11,13 +11,9 @@
 #include <QTest>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 
-#include "console_fixture.h"
-#include "gbk.h"
-#include "profile_text.h"
-#include "pty_peer.h"
+#include "job_fixture.h"
 #include "system_menu.h"
 
 namespace {
@@ -26,21 +22,8 @@ const char* const kLogUtf8 =
     "第1次成功读取，共读取5个2轨数据\r\n12345\r\n"
     "------------------------------------------------------\r\n";
 
-std::string FileBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-QString Path(const std::filesystem::path& path) {
-    return QString::fromStdString(path.string());
-}
-
-class ConsoleCommands : public ConsoleTest {
+class ConsoleCommands : public JobConsoleTest {
   protected:
-    QPlainTextEdit* LogBox() { return Ctl<QPlainTextEdit>(IDC_LOG); }
-    void Press(QKeySequence keys) {
-        QTest::keyClick(&Dlg(), keys[0].key(), keys[0].keyboardModifiers());
-    }
     bool TrackAreaShown() {
         for (int id : {IDC_TRACK1_TEXT, IDC_TRACK2_TEXT, IDC_TRACK3_TEXT, IDC_TRACK2_START,
                        IDC_TRACK3_INCREMENT}) {
@@ -49,16 +32,12 @@ class ConsoleCommands : public ConsoleTest {
         return true;
     }
     QAction* Entry(int id) { return Dlg().SystemCommands().EntryAction(id); }
-    // A read job that runs until Stop: the far end never answers.
-    void StartSilentJob(PtyPeer& device) {
-        Dlg().SetSerialTimeouts({10, 0, 30, 0, 200});
-        Combo(IDC_PORT)->setEditText(QString::fromStdString(device.TerminalPath()));
+    // A read job that runs until Stop: the device never answers.
+    void StartSilentJob() {
+        StartSim({"--read-scenario", "silent"});
         Click(IDC_TOGGLE_TRACK2);
         Click(IDC_RUN);
         ASSERT_TRUE(Dlg().JobRunning());
-    }
-    bool WaitForJobEnd() {
-        return QTest::qWaitFor([&] { return !Dlg().JobRunning(); }, 10000);
     }
 };
 
@@ -84,9 +63,8 @@ TEST_F(ConsoleCommands, EntriesAreEnabledAsTheModeAndTheJobAllow) {
     Click(IDC_WRITE_MODE);
     EXPECT_EQ(states(), std::vector<bool>({true, true, true, true}));
 
-    PtyPeer device;
     Click(IDC_READ_MODE);
-    StartSilentJob(device);
+    StartSilentJob();
     EXPECT_EQ(states(), std::vector<bool>({false, false, false, false}));
     Press(QKeySequence(Qt::Key_F2));  // ignored: the job owns the log box
     EXPECT_FALSE(Dlg().LogShownWhileIdle());
@@ -122,8 +100,7 @@ TEST_F(ConsoleCommands, RunFromTheShownLogKeepsItWhereTheJobWantsItAndTheJobsEnd
     Dlg().OnSysCommand(kViewLogCommand);
     const QRect idleLog = LogBox()->geometry();
 
-    PtyPeer device;
-    StartSilentJob(device);
+    StartSilentJob();
     EXPECT_FALSE(Dlg().LogShownWhileIdle());
     EXPECT_TRUE(LogBox()->isVisible());
     EXPECT_EQ(LogBox()->geometry(), idleLog);
@@ -168,7 +145,7 @@ TEST_F(ConsoleCommands, CtrlSSavesTheLogAsUtf8OrAsGbkByTheChosenFilter) {
     for (const SaveCase& c : cases) {
         SCOPED_TRACE(c.filter);
         const auto path = dir_ / ("log" + std::to_string(c.filter) + ".txt");
-        fileAnswers_ = {{Path(path), c.filter}};
+        fileAnswers_ = {{QtPath(path), c.filter}};
         Press(QKeySequence(Qt::CTRL | Qt::Key_S));
         EXPECT_EQ(FileBytes(path), c.expected);
     }
@@ -188,10 +165,10 @@ TEST_F(ConsoleCommands, SavingWhereNothingCanBeWrittenSaysWhyAndLeavesNoFile) {
     Dlg().Job().JobLog = Gbk(kLogUtf8);
     WriteFile(dir_ / "plain.txt", "not a folder");
     const auto path = dir_ / "plain.txt" / "log.txt";
-    fileAnswers_ = {{Path(path), 0}};
+    fileAnswers_ = {{QtPath(path), 0}};
     Dlg().OnSysCommand(kSaveLogCommand);
     ASSERT_EQ(messages_.size(), 1u);
-    EXPECT_EQ(messages_[0].text, Path(path) + ": 无法写入：" + std::strerror(ENOTDIR));
+    EXPECT_EQ(messages_[0].text, QtPath(path) + ": 无法写入：" + std::strerror(ENOTDIR));
     EXPECT_EQ(messages_[0].owner, &Dlg());
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.Path()), {}), 2);
     EXPECT_EQ(Dlg().Job().JobLog, Gbk(kLogUtf8));

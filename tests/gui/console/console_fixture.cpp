@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
+#include <fstream>
+#include <iterator>
 
 #include "file_dialog.h"
 #include "message_box.h"
@@ -15,6 +17,10 @@ void ConsoleTest::SetUp() {
     SetMessageBoxRunner([this](QMessageBox& box) {
         messages_.push_back(
             {box.windowTitle(), box.text(), box.icon(), box.standardButtons(), box.parentWidget()});
+        if (box.standardButtons() != QMessageBox::Ok && !boxAnswers_.empty()) {
+            box.button(boxAnswers_.front())->click();
+            boxAnswers_.erase(boxAnswers_.begin());
+        }
     });
     SetFileDialogRunner([this](QFileDialog& dialog) {
         fileDialogs_.push_back({dialog.windowTitle(), dialog.directory().absolutePath(),
@@ -67,6 +73,10 @@ void ConsoleTest::Click(int buttonId) {
     QTest::mouseClick(Button(buttonId), Qt::LeftButton);
 }
 
+void ConsoleTest::Press(const QKeySequence& keys) {
+    QTest::keyClick(dialog_.get(), keys[0].key(), keys[0].keyboardModifiers());
+}
+
 void ConsoleTest::Type(QWidget* widget, const QString& text) {
     for (qsizetype i = 0; i < text.size(); ++i) {
         // A character outside the basic plane arrives whole, as one key's text.
@@ -89,4 +99,13 @@ void ConsoleTest::Commit(QWidget* widget, const QString& text) {
 void ConsoleTest::Paste(QWidget* widget, const QString& text) {
     QApplication::clipboard()->setText(text);
     QTest::keyClick(widget, Qt::Key_V, Qt::ControlModifier);
+}
+
+QString ConsoleTest::QtPath(const std::filesystem::path& path) {
+    return QString::fromStdString(path.string());
+}
+
+std::string ConsoleTest::FileBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }

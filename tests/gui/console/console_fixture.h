@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -50,8 +51,9 @@ inline const char* const kTestProfile =
     "ReadTack2=0x1b0x720x32\n";
 
 // A console on a profile of the test's own, shown offscreen. Every message box it opens is
-// recorded and closed at once; every file dialog is recorded and answered from
-// fileAnswers_ (Cancel when none is left).
+// recorded and closed at once (a question box with the next of boxAnswers_ clicked, or
+// none when none is left); every file dialog is recorded and answered from fileAnswers_
+// (Cancel when none is left).
 class ConsoleTest : public ::testing::Test {
   protected:
     void SetUp() override;
@@ -77,6 +79,8 @@ class ConsoleTest : public ::testing::Test {
     // The model box by model index: 0 KX100 ... 4 KX500.
     void ChooseModel(int index) { Choose(IDC_MODEL, index); }
     void Click(int buttonId);
+    // A shortcut pressed while the window has the focus.
+    void Press(const QKeySequence& keys);
 
     // Text arriving as key presses, one character each, as a keyboard types it.
     static void Type(QWidget* widget, const QString& text);
@@ -85,7 +89,12 @@ class ConsoleTest : public ::testing::Test {
     // Text pasted from the clipboard with Ctrl+V.
     static void Paste(QWidget* widget, const QString& text);
 
+    // A path as a file dialog takes it, and a file's bytes (empty when there is none).
+    static QString QtPath(const std::filesystem::path& path);
+    static std::string FileBytes(const std::filesystem::path& path);
+
     std::vector<ShownMessage> messages_;
+    std::vector<QMessageBox::StandardButton> boxAnswers_;
     std::vector<ShownFileDialog> fileDialogs_;
     std::vector<FileAnswer> fileAnswers_;
     TempDir dir_;

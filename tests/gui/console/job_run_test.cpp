@@ -6,40 +6,14 @@
 #include <QScrollBar>
 #include <QTest>
 
-#include "cardsim_process.h"
-#include "console_fixture.h"
-#include "gbk.h"
+#include "job_fixture.h"
 #include "message_box.h"
-#include "profile_text.h"
 
 namespace {
 
-const std::string kJobProfile = ProfileText({{"SysDelay", "50"}});
-
-class JobRunTest : public ConsoleTest {
+class JobRunTest : public JobConsoleTest {
   protected:
-    void SetUp() override {
-        ConsoleTest::SetUp();
-        OpenConsole(kJobProfile);
-        Dlg().SetSerialTimeouts({10, 0, 30, 0, 200});
-    }
-
-    void StartSim(std::vector<std::string> arguments) {
-        sim_ = std::make_unique<CardsimProcess>(std::move(arguments), kJobProfile);
-        Combo(IDC_PORT)->setEditText(QString::fromStdString(sim_->PortPath()));
-    }
-
-    bool WaitForJobEnd(int ms = 10000) {
-        return QTest::qWaitFor([&] { return !Dlg().JobRunning(); }, ms);
-    }
-
-    QPlainTextEdit* LogBox() { return Ctl<QPlainTextEdit>(IDC_LOG); }
-    QString JobLogOnScreen() {
-        return QString::fromStdString(GbkToUtf8(Dlg().Job().JobLog)).replace("\r\n", "\n");
-    }
     void SetNumber(int id, const QString& text) { Ctl<QLineEdit>(id)->setText(text); }
-
-    std::unique_ptr<CardsimProcess> sim_;
 };
 
 TEST_F(JobRunTest, RunWithoutATrackOnlySaysSo) {
