@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QKeySequence>
 #include <QPlainTextEdit>
+#include <functional>
 
 #include "about_dlg.h"
 #include "card_demo_dlg.h"
@@ -20,6 +21,21 @@
 #include "string_table.h"
 #include "system_menu.h"
 #include "write_plan.h"
+
+namespace {
+
+// Asks the operator where to save, then writes the bytes for the chosen filter, whole or
+// not at all; a failure is shown with the system's reason.
+void SaveAs(QWidget* owner, const FileQuestion& question,
+            const std::function<std::string(int filter)>& bytesFor) {
+    const std::optional<ChosenFile> file = AskForFile(owner, question);
+    if (!file) return;
+    if (const auto error = WriteFileWhole(file->path, bytesFor(file->filter))) {
+        ShowMessageBox(owner, QString::fromStdString(*error));
+    }
+}
+
+}  // namespace
 
 void CCardDemoDlg::CreateSystemMenu() {
     const std::vector<MenuEntry> entries{
@@ -83,31 +99,28 @@ void CCardDemoDlg::ShowLogWhileIdle(bool show) {
 }
 
 void CCardDemoDlg::SaveLog() {
-    const std::optional<ChosenFile> file = AskForFile(this, {FileQuestion::Purpose::Save,
-                                                             ConsoleTexts::SaveLogTitle(),
-                                                             ConsoleTexts::SaveLogFilters(),
-                                                             {"txt", "txt"},
-                                                             ConsoleTexts::SaveLogName()});
-    if (!file) return;
-    // The log is GBK already; the second filter keeps its bytes as they are.
-    const std::string bytes = file->filter == 1 ? job_.JobLog : GbkToUtf8(job_.JobLog);
-    if (const auto error = WriteFileWhole(file->path, bytes)) {
-        ShowMessageBox(this, QString::fromStdString(*error));
-    }
+    SaveAs(this,
+           {FileQuestion::Purpose::Save,
+            ConsoleTexts::SaveLogTitle(),
+            ConsoleTexts::SaveLogFilters(),
+            {"txt", "txt"},
+            ConsoleTexts::SaveLogName()},
+           [this](int filter) {
+               // The log is GBK already; the second filter keeps its bytes as they are.
+               return filter == 1 ? job_.JobLog : GbkToUtf8(job_.JobLog);
+           });
 }
 
 void CCardDemoDlg::ExportRecords() {
-    const std::optional<ChosenFile> file = AskForFile(this, {FileQuestion::Purpose::Save,
-                                                             ConsoleTexts::ExportTitle(),
-                                                             ConsoleTexts::ExportFilters(),
-                                                             {"csv", "json"},
-                                                             ConsoleTexts::ExportName()});
-    if (!file) return;
-    const std::string bytes =
-        file->filter == 1 ? RecordsJson(job_.Records) : RecordsCsv(job_.Records);
-    if (const auto error = WriteFileWhole(file->path, bytes)) {
-        ShowMessageBox(this, QString::fromStdString(*error));
-    }
+    SaveAs(this,
+           {FileQuestion::Purpose::Save,
+            ConsoleTexts::ExportTitle(),
+            ConsoleTexts::ExportFilters(),
+            {"csv", "json"},
+            ConsoleTexts::ExportName()},
+           [this](int filter) {
+               return filter == 1 ? RecordsJson(job_.Records) : RecordsCsv(job_.Records);
+           });
 }
 
 void CCardDemoDlg::WriteList() {
