@@ -27,11 +27,7 @@ void ConsoleTest::SetUp() {
                                 dialog.nameFilters(),
                                 dialog.acceptMode() == QFileDialog::AcceptSave,
                                 dialog.testOption(QFileDialog::DontUseNativeDialog)});
-        if (fileAnswers_.empty() || fileAnswers_.front().path.isEmpty()) {
-            if (!fileAnswers_.empty()) fileAnswers_.erase(fileAnswers_.begin());
-            dialog.reject();
-            return dialog.result();
-        }
+        if (fileAnswers_.empty()) return static_cast<int>(QDialog::Rejected);
         const FileAnswer answer = fileAnswers_.front();
         fileAnswers_.erase(fileAnswers_.begin());
         dialog.selectNameFilter(dialog.nameFilters().value(answer.filter));

@@ -35,7 +35,7 @@ struct ShownFileDialog {
 };
 
 // How a test answers the next file dialog: a full path typed into the name field with
-// one of the filters chosen, or, with an empty path, Cancel.
+// one of the filters chosen.
 struct FileAnswer {
     QString path;
     int filter = 0;
