@@ -6,17 +6,17 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSerialPortInfo>
 #include <QThread>
 
-#include "about_dlg.h"
 #include "console_dialog.h"
+#include "drop_down_combo.h"
 #include "gbk.h"
 #include "ini_file.h"
 #include "message_box.h"
 #include "model_rule.h"
-#include "string_table.h"
-#include "system_menu.h"
+#include "port_list.h"
+#include "port_name.h"
+#include "track_hints.h"
 #include "track_text_box.h"
 #include "window_console.h"
 
@@ -56,6 +56,16 @@ constexpr std::array<int, 6> kDisabledAtStart{IDC_STOP,           IDC_TOGGLE_TRA
 constexpr std::array<int, 4> kEnabledAtStart{IDC_TRACK2_START, IDC_TRACK2_INCREMENT,
                                              IDC_TRACK3_START, IDC_TRACK3_INCREMENT};
 
+// The names the port box always offers: those of the template.
+QStringList FixedPortNames() {
+    QStringList names;
+    for (const ComboList& list : kConsoleComboLists) {
+        if (list.id != IDC_PORT) continue;
+        for (const char* item : list.items) names << QString::fromUtf8(item);
+    }
+    return names;
+}
+
 QIcon ConsoleIcon() {
     QIcon icon;
     for (const char* image : kConsoleIconImages) icon.addFile(QString::fromUtf8(image));
@@ -69,6 +79,20 @@ int PixelSizeForCell(QFont font, int cellPixels) {
     font.setPixelSize(size);
     while (size > 1 && QFontMetrics(font).height() > cellPixels) font.setPixelSize(--size);
     return size;
+}
+
+// The big font is taller than the room between a count label and the track box beneath
+// it, so a label reaches over its box's frame. Its text is drawn from the bottom up
+// instead, the lowest ink of its glyphs a pixel above the frame; the font's empty descent
+// goes below the frame and its empty top, where room is short, above the label. The label
+// keeps its place and size.
+void KeepTextAbove(QLabel& label, const QWidget& box) {
+    const QFontMetrics metrics(label.font());
+    const int inkBelowBaseline = metrics.tightBoundingRect(label.text()).bottom();
+    const int baseline = box.geometry().top() - 2 - inkBelowBaseline;
+    const int textBottom = baseline + metrics.descent() - 1;
+    label.setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    label.setContentsMargins(0, 0, 0, std::max(0, label.geometry().bottom() - textBottom));
 }
 
 }  // namespace
@@ -95,8 +119,7 @@ void CCardDemoDlg::OnInitDialog(const std::filesystem::path& profilePath) {
                                        }});
     UpdateData(false);
 
-    systemMenu_ = new SystemMenu(*this, LoadStringResource(IDS_ABOUTBOX),
-                                 [this](int id) { OnSysCommand(id); });
+    CreateSystemMenu();
     setWindowIcon(ConsoleIcon());
 
     ClearCommandSlots(job_.Profile);
@@ -105,6 +128,7 @@ void CCardDemoDlg::OnInitDialog(const std::filesystem::path& profilePath) {
     job_.StopFlag = 0;
 
     SelectStartItems();
+    AttachTrackHints();
     SetBigFont();
 
     const IniFile profile = IniFile::Load(profilePath);
@@ -127,12 +151,16 @@ void CCardDemoDlg::FillComboLists() {
         for (const char* item : list.items) AddSortedItem(*combo, QString::fromUtf8(item));
     }
     // Besides COM1 to COM4, the ports this machine has, each once.
-    auto* ports = Control<QComboBox>(IDC_PORT);
-    for (const QSerialPortInfo& port : QSerialPortInfo::availablePorts()) {
-        if (ports->findText(port.portName(), Qt::MatchFixedString) < 0) {
-            AddSortedItem(*ports, port.portName());
-        }
-    }
+    FillPortList(*Control<QComboBox>(IDC_PORT), FixedPortNames(), SystemPorts());
+}
+
+void CCardDemoDlg::OnPortListOpening() {
+    // The machine's ports now: an adapter plugged in since, or a simulator started, is
+    // there to choose.
+    std::vector<OfferedPort> ports = SystemPorts();
+    const std::vector<OfferedPort> links = PortLinks(DefaultPortsDirectory());
+    ports.insert(ports.end(), links.begin(), links.end());
+    FillPortList(*Control<QComboBox>(IDC_PORT), FixedPortNames(), ports);
 }
 
 void CCardDemoDlg::SelectStartItems() {
@@ -141,6 +169,19 @@ void CCardDemoDlg::SelectStartItems() {
         auto* combo = Control<QComboBox>(item.id);
         combo->setCurrentIndex(combo->findText(QString::fromUtf8(item.text), Qt::MatchExactly));
     }
+}
+
+void CCardDemoDlg::AttachTrackHints() {
+    for (std::size_t track = 0; track < kTracks.size(); ++track) {
+        trackHints_[track] = new TrackHints(*TrackBox(track), kTracks[track].number);
+    }
+    // Any change of the format counts, the program's too: the hints follow what is shown.
+    auto* format = Control<QComboBox>(IDC_FORMAT);
+    auto follow = [this, format] {
+        for (TrackHints* hints : trackHints_) hints->SetActive(format->currentIndex() == 1);
+    };
+    connect(format, &QComboBox::currentIndexChanged, this, follow);
+    follow();
 }
 
 void CCardDemoDlg::SetBigFont() {
@@ -156,6 +197,9 @@ void CCardDemoDlg::SetBigFont() {
         auto* label = Control<QLabel>(id);
         label->setFont(bigFont_);
         FitHeightToFont(*label);
+    }
+    for (const TrackControls& track : kTracks) {
+        KeepTextAbove(*Control<QLabel>(track.countLabel), *Control<QWidget>(track.textBox));
     }
 }
 
@@ -177,6 +221,8 @@ void CCardDemoDlg::ConnectHandlers() {
         auto* toggle = Control<QPushButton>(id);
         connect(toggle, &QPushButton::clicked, this, [this, toggle] { OnTrackToggle(toggle); });
     }
+    connect(Control<DropDownCombo>(IDC_PORT), &DropDownCombo::listAboutToOpen, this,
+            &CCardDemoDlg::OnPortListOpening);
     connect(Control<QPushButton>(IDC_RUN), &QPushButton::clicked, this, &CCardDemoDlg::RunJob);
     connect(Control<QPushButton>(IDC_STOP), &QPushButton::clicked, this, &CCardDemoDlg::StopJob);
 }
@@ -201,22 +247,18 @@ void CCardDemoDlg::OnOK() {
     if (jobRunning_ || UpdateData(true)) accept();
 }
 
-void CCardDemoDlg::OnSysCommand(int id) {
-    if (!IsAboutCommand(id)) return;
-    CAboutDlg about(this);
-    about.exec();
-}
-
 void CCardDemoDlg::OnReadMode() {
     Control<QPushButton>(IDC_READ_MODE)->setChecked(true);
     Control<QPushButton>(IDC_WRITE_MODE)->setChecked(false);
     job_.Mode = 1;
+    UpdateCommandStates();
 }
 
 void CCardDemoDlg::OnWriteMode() {
     Control<QPushButton>(IDC_READ_MODE)->setChecked(false);
     Control<QPushButton>(IDC_WRITE_MODE)->setChecked(true);
     job_.Mode = 0;
+    UpdateCommandStates();
 }
 
 void CCardDemoDlg::OnTrackTextChanged(std::size_t track) {

@@ -17,6 +17,7 @@
 class QPushButton;
 class QThread;
 class SystemMenu;
+class TrackHints;
 class TrackTextBox;
 class WindowConsole;
 
@@ -44,12 +45,16 @@ class CCardDemoDlg : public QDialog {
     // and never checks or unchecks a toggle.
     void ApplyModelRule();
 
-    // A system command: ids 16 to 31 open the About box; the window manager keeps the
-    // others.
+    // A system command: ids 16 to 31 open the About box, the console's own commands
+    // (console_commands.h) run theirs; the window manager keeps the others.
     void OnSysCommand(int id);
 
-    // The menu that offers the About entry where the platform has no system menu.
+    // The menu that offers the About entry and the console's own commands where the
+    // platform has no system menu.
     SystemMenu& SystemCommands() const { return *systemMenu_; }
+
+    // Whether the log box is shown in place of the track boxes while no job runs.
+    bool LogShownWhileIdle() const { return logShownWhileIdle_; }
 
     // The serial time-outs the jobs' links use (tests shorten them).
     void SetSerialTimeouts(const SerialTimeouts& timeouts) { timeouts_ = timeouts; }
@@ -67,6 +72,8 @@ class CCardDemoDlg : public QDialog {
     void OnInitDialog(const std::filesystem::path& profilePath);
     void FillComboLists();
     void SelectStartItems();
+    // ISO/IEC 7811 hints on the track boxes while the format box says ISO.
+    void AttachTrackHints();
     void SetBigFont();
     void ConnectHandlers();
     // Enter: close after the values pass validation.
@@ -78,10 +85,30 @@ class CCardDemoDlg : public QDialog {
     void OnDensityChanged();
     void OnTrackToggle(QPushButton* clicked);
     void OnModelChanged();
+    // Each time the port box's list opens it is made anew.
+    void OnPortListOpening();
+
+    // The console's own commands (console_commands.cpp).
+    void CreateSystemMenu();
+    void UpdateCommandStates();
+    void ShowLogWhileIdle(bool show);
+    void SaveLog();
+    void ExportRecords();
+    void WriteList();
 
     // Running and stopping jobs (job_control.cpp).
     void RunJob();
+    // Run's checks: a track chosen and the number boxes valid; says what is wrong.
+    bool ReadyToStart();
+    // Locks the window, fills the job from the controls and starts the worker.
+    void StartJob();
+    // The checked track toggle's selection; NoTrack when none is checked.
+    TrackSelection SelectedTracks() const;
     void LockForJob();
+    // The log box where a job shows it, over the track area.
+    void PlaceLogOverTracks();
+    // The track boxes and their number boxes, which the log box replaces.
+    void SetTrackAreaHidden(bool hidden);
     void FillJobFromControls();
     void StartWorker();
     void StopJob();
@@ -101,6 +128,7 @@ class CCardDemoDlg : public QDialog {
     CardJob job_;
     QFont bigFont_;
     SystemMenu* systemMenu_ = nullptr;
+    std::array<TrackHints*, 3> trackHints_{};
     std::unique_ptr<LogView> logView_;
     // Held but never attached to a control: the frame 143 stays a plain black frame.
     CPictureCtrl picture_{true};
@@ -109,6 +137,7 @@ class CCardDemoDlg : public QDialog {
     std::unique_ptr<QThread> worker_;
     int jobNumber_ = 0;
     bool jobRunning_ = false;
+    bool logShownWhileIdle_ = false;
     std::optional<int> pendingClose_;
     SerialTimeouts timeouts_;
 };

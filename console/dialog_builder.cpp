@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "drop_down_combo.h"
 #include "track_text_box.h"
 
 namespace {
@@ -32,7 +33,7 @@ const QStringList& FallbackFaces() {
 }
 
 QComboBox* CreateComboBox(QWidget& parent, int listPixels) {
-    auto* combo = new QComboBox(&parent);
+    auto* combo = new DropDownCombo(&parent);
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
     // A typed text stays as typed: no completion from the list.
@@ -128,12 +129,17 @@ QString StaticCaption(const char* caption) {
 }
 
 void AddSortedItem(QComboBox& combo, const QString& item) {
+    QStringList items;
+    for (int i = 0; i < combo.count(); ++i) items << combo.itemText(i);
+    combo.insertItem(SortedPosition(items, item), item);
+}
+
+int SortedPosition(const QStringList& items, const QString& item) {
     int index = 0;
-    while (index < combo.count() &&
-           QString::compare(combo.itemText(index), item, Qt::CaseInsensitive) <= 0) {
+    while (index < items.size() && QString::compare(items[index], item, Qt::CaseInsensitive) <= 0) {
         ++index;
     }
-    combo.insertItem(index, item);
+    return index;
 }
 
 void FitHeightToFont(QWidget& control) {

@@ -29,6 +29,8 @@ QString StaticCaption(const char* caption);
 // Inserts an item at its place in a sorted list (compared without regard to case), as a
 // sorted combo box does with every item it receives.
 void AddSortedItem(QComboBox& combo, const QString& item);
+// Where such a list puts the item: after every item that does not sort after it.
+int SortedPosition(const QStringList& items, const QString& item);
 
 // Makes a text control at least as tall as its font's lines, growing it about its middle,
 // so that a font taller than the template allows is not cut.

@@ -7,7 +7,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QThread>
-#include <algorithm>
 #include <array>
 
 #include "card_demo_dlg.h"
@@ -73,18 +72,35 @@ constexpr int kLogHeight = 329;
 }  // namespace
 
 void CCardDemoDlg::RunJob() {
-    const bool trackChosen =
-        std::any_of(kTrackToggles.begin(), kTrackToggles.end(),
-                    [this](int id) { return Control<QPushButton>(id)->isChecked(); });
-    if (!trackChosen) {
+    if (!ReadyToStart()) return;
+    job_.ListWrite = 0;
+    job_.CardList.clear();
+    StartJob();
+}
+
+bool CCardDemoDlg::ReadyToStart() {
+    // Run brings the window back from the log shown on demand, whether a job starts or not.
+    if (logShownWhileIdle_) ShowLogWhileIdle(false);
+    if (SelectedTracks() == NoTrack) {
         ShowMessageBox(this, QStringLiteral("请选择一操作轨道！"));
-        return;
+        return false;
     }
     // A value out of range has been shown to the operator; a job on it is not started.
-    if (!UpdateData(true)) return;
+    return UpdateData(true);
+}
+
+void CCardDemoDlg::StartJob() {
     LockForJob();
     FillJobFromControls();
     StartWorker();
+}
+
+TrackSelection CCardDemoDlg::SelectedTracks() const {
+    TrackSelection tracks = NoTrack;
+    for (std::size_t i = 0; i < kTrackToggles.size(); ++i) {
+        if (Control<QPushButton>(kTrackToggles[i])->isChecked()) tracks = kToggleTracks[i];
+    }
+    return tracks;
 }
 
 void CCardDemoDlg::LockForJob() {
@@ -97,6 +113,15 @@ void CCardDemoDlg::LockForJob() {
         }
     }
 
+    PlaceLogOverTracks();
+
+    Control<QWidget>(IDC_RUN)->setEnabled(false);
+    Control<QWidget>(IDC_STOP)->setEnabled(true);
+    jobRunning_ = true;
+    UpdateCommandStates();
+}
+
+void CCardDemoDlg::PlaceLogOverTracks() {
     auto* log = Control<QPlainTextEdit>(IDC_LOG);
     const double dpi = logicalDpiX();
     log->setGeometry(PixelsAtDpi(kLogLeft, dpi), PixelsAtDpi(kLogTop, dpi),
@@ -104,10 +129,12 @@ void CCardDemoDlg::LockForJob() {
     log->show();
     log->raise();
     log->repaint();
+}
 
-    Control<QWidget>(IDC_RUN)->setEnabled(false);
-    Control<QWidget>(IDC_STOP)->setEnabled(true);
-    jobRunning_ = true;
+void CCardDemoDlg::SetTrackAreaHidden(bool hidden) {
+    for (const LockedControl& control : kJobLocks) {
+        if (control.lock == JobLock::Hide) Control<QWidget>(control.id)->setVisible(!hidden);
+    }
 }
 
 void CCardDemoDlg::FillJobFromControls() {
@@ -118,9 +145,7 @@ void CCardDemoDlg::FillJobFromControls() {
                                  Control<QComboBox>(IDC_DATA_BITS)->currentText(),
                                  Control<QComboBox>(IDC_STOP_BITS)->currentText())
                             .toStdString();
-    for (std::size_t i = 0; i < kTrackToggles.size(); ++i) {
-        if (Control<QPushButton>(kTrackToggles[i])->isChecked()) job_.Tracks = kToggleTracks[i];
-    }
+    if (const TrackSelection tracks = SelectedTracks(); tracks != NoTrack) job_.Tracks = tracks;
     job_.LowCoercivity = Control<QComboBox>(IDC_COERCIVITY)->currentIndex() == 0 ? 1 : 0;
     job_.IsoFormat = Control<QComboBox>(IDC_FORMAT)->currentIndex() == 1 ? 1 : 0;
     job_.LowDensity = Control<QComboBox>(IDC_DENSITY)->currentIndex() == 0 ? 1 : 0;
@@ -162,6 +187,11 @@ void CCardDemoDlg::OnJobDone() {
     ApplyModelRule();
     Control<QWidget>(IDC_RUN)->setEnabled(true);
     Control<QWidget>(IDC_STOP)->setEnabled(false);
+    UpdateCommandStates();
+    // The log box has gone with the job: a port that failed is not left to the log alone.
+    if (!job_.PortFailure.empty()) {
+        ShowMessageBox(this, GbkScreenDecoder().Decode(job_.PortFailure));
+    }
 }
 
 void CCardDemoDlg::OnLogRefresh() {

@@ -1,5 +1,6 @@
 #include "log_view.h"
 
+#include <QMenu>
 #include <QTextCursor>
 #include <string_view>
 
@@ -22,4 +23,16 @@ void LogView::Show(const std::string& jobLog) {
     end.movePosition(QTextCursor::End);
     box_.setTextCursor(end);
     box_.ensureCursorVisible();
+}
+
+void LogView::OfferInContextMenu(const QList<QAction*>& actions) {
+    box_.setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(&box_, &QWidget::customContextMenuRequested, &box_,
+                     [this, actions](const QPoint& pos) {
+                         QMenu* menu = box_.createStandardContextMenu();
+                         menu->setAttribute(Qt::WA_DeleteOnClose);
+                         menu->addSeparator();
+                         menu->addActions(actions);
+                         menu->popup(box_.viewport()->mapToGlobal(pos));
+                     });
 }

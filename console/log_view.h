@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QPlainTextEdit>
 #include <string>
 
@@ -13,6 +14,9 @@ class LogView {
     explicit LogView(QPlainTextEdit& box) : box_(box) {}
 
     void Show(const std::string& jobLog);
+
+    // The box's right-click menu: the text control's own entries, then these actions.
+    void OfferInContextMenu(const QList<QAction*>& actions);
 
   private:
     QPlainTextEdit& box_;

@@ -10,15 +10,27 @@ MessageBoxRunner& Runner() {
     return runner;
 }
 
-}  // namespace
-
-void ShowMessageBox(QWidget* owner, const QString& text, QMessageBox::Icon icon) {
-    QMessageBox box(icon, QApplication::applicationDisplayName(), text, QMessageBox::Ok, owner);
+// Shows the box modally, or hands it to the test's runner.
+void Run(QMessageBox& box) {
     if (Runner()) {
         Runner()(box);
     } else {
         box.exec();
     }
+}
+
+}  // namespace
+
+void ShowMessageBox(QWidget* owner, const QString& text, QMessageBox::Icon icon) {
+    QMessageBox box(icon, QApplication::applicationDisplayName(), text, QMessageBox::Ok, owner);
+    Run(box);
+}
+
+bool AskOkCancel(QWidget* owner, const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), text,
+                    QMessageBox::Ok | QMessageBox::Cancel, owner);
+    Run(box);
+    return box.clickedButton() == box.button(QMessageBox::Ok);
 }
 
 void SetMessageBoxRunner(MessageBoxRunner runner) {

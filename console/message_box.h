@@ -10,7 +10,11 @@
 void ShowMessageBox(QWidget* owner, const QString& text,
                     QMessageBox::Icon icon = QMessageBox::NoIcon);
 
-// Replaces the modal run of the box, so that tests can look at it and close it without
+// The same box with OK and Cancel, for a question; true when the operator chose OK.
+bool AskOkCancel(QWidget* owner, const QString& text);
+
+// Replaces the modal run of the box, so that tests can look at it and answer it (by
+// clicking one of its buttons; a box left unanswered counts as closed without OK) without
 // an operator. An empty runner restores the modal run.
 using MessageBoxRunner = std::function<void(QMessageBox& box)>;
 void SetMessageBoxRunner(MessageBoxRunner runner);

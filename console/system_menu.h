@@ -1,27 +1,48 @@
 #pragma once
 
+#include <QKeySequence>
 #include <QObject>
 #include <QString>
 #include <functional>
 #include <memory>
+#include <vector>
 
+class QAction;
 class QMenu;
 class QWidget;
 
+// One of the window's own commands: its menu text, and the keys that run it anywhere in
+// the window. Windows keeps the low four bits of a system command for itself, so an id
+// is a multiple of 16 below 0xF000, and none is 16, the About entry's.
+struct MenuEntry {
+    int id;
+    QString text;
+    QKeySequence shortcut;
+};
+
 // Adds the About entry (a separator, then the text, with the command AboutMenuCommand) where the
 // platform keeps a window's system commands: the system menu on Windows, the window's context menu
-// elsewhere. A chosen entry ends in onCommand with its command id. An empty text adds nothing.
+// elsewhere. The window's own commands, when given, come before it. A chosen entry, or an entry's
+// shortcut, ends in onCommand with its command id. An empty text adds no About entry.
 class SystemMenu : public QObject {
     Q_OBJECT
   public:
     SystemMenu(QWidget& window, const QString& aboutText, std::function<void(int)> onCommand);
+    SystemMenu(QWidget& window, const std::vector<MenuEntry>& entries, const QString& aboutText,
+               std::function<void(int)> onCommand);
     ~SystemMenu() override;
 
-    // The context menu that holds the entry; null on Windows and for an empty text.
+    // The context menu that holds the entries; null on Windows and when it would be empty.
     QMenu* ContextMenu() const { return contextMenu_; }
+
+    // An entry's action, which other menus may offer too; null for an id without an entry.
+    QAction* EntryAction(int id) const;
+    // A disabled entry is greyed in every menu and its shortcut does nothing.
+    void SetEntryEnabled(int id, bool enabled);
 
   private:
     QMenu* contextMenu_ = nullptr;
+    std::vector<std::pair<int, QAction*>> actions_;
     struct NativeFilter;
     std::unique_ptr<NativeFilter> nativeFilter_;
 };

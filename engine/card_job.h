@@ -76,6 +76,10 @@ struct CardJob {
     // boxes' texts; whoever fills the list has checked it against the job.
     int32_t ListWrite = 0;
     std::vector<ListCard> CardList;
+    // The log entry's first line (GBK, no line break) when the job ended because its port
+    // would not open or broke; empty otherwise. The worker clears it as a job starts, so
+    // the console can tell these endings from the others when the job is done.
+    std::string PortFailure;
 
     ::Console* Console = nullptr;
 };

@@ -31,12 +31,17 @@ void PauseUnlessStopped(const CardJob& job) {
     }
 }
 
+// Logs why the port failed and keeps the reason for the console.
+void ReportPortFailure(CardJob& job, const std::string& entry) {
+    job.PortFailure = entry.ends_with("\r\n") ? entry.substr(0, entry.size() - 2) : entry;
+    AppendLog(job, entry + JobTexts::HyphenLine());
+}
+
 }  // namespace
 
 bool ReportIfBroken(CardJob& job, const SerialLink& link) {
     if (!link.IsBroken()) return false;
-    AppendLog(job,
-              JobTexts::PortBroken(link.PortName(), link.FailureReason()) + JobTexts::HyphenLine());
+    ReportPortFailure(job, JobTexts::PortBroken(link.PortName(), link.FailureReason()));
     return true;
 }
 
@@ -46,6 +51,7 @@ int CardWorker(CardJob* job) {
 
 int CardWorker(CardJob* job, const SerialTimeouts& timeouts) {
     if (job == nullptr) return -1;
+    job->PortFailure.clear();
 
     SerialLink link(timeouts);
     link.SetPortName(job->PortName);
@@ -57,8 +63,7 @@ int CardWorker(CardJob* job, const SerialTimeouts& timeouts) {
         ending = RunBranch(*job, link);
     } else {
         // Running on against a port that is not there would only loop until Stop.
-        AppendLog(*job, JobTexts::PortOpenFailed(job->PortName, link.FailureReason()) +
-                            JobTexts::HyphenLine());
+        ReportPortFailure(*job, JobTexts::PortOpenFailed(job->PortName, link.FailureReason()));
     }
 
     if (ending == JobEnding::Normal) PauseUnlessStopped(*job);

@@ -1,8 +1,14 @@
 // The application shell: skin, modal console, skin removed once the console is gone.
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QDir>
+#include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -10,6 +16,7 @@
 #include "card_demo_app.h"
 #include "console_fixture.h"
 #include "message_box.h"
+#include "qt_texts.h"
 #include "skin.h"
 
 namespace {
@@ -175,4 +182,29 @@ TEST(ConsoleProgram, StartsTheSameWhateverTheArguments) {
         program.waitForFinished(5000);
         EXPECT_TRUE(program.readAllStandardOutput().isEmpty());
     }
+}
+
+TEST(QtChineseTexts, QtsOwnTextsInTheWindowHaveNoEnglishWord) {
+    const QtChineseTexts texts;
+    ASSERT_TRUE(texts.Installed());
+    QStringList shown;
+    QPlainTextEdit log;
+    const std::unique_ptr<QMenu> menu(log.createStandardContextMenu());
+    for (QAction* action : menu->actions()) shown << action->text();
+    QMessageBox box(QMessageBox::NoIcon, "", "", QMessageBox::Ok | QMessageBox::Cancel);
+    for (QAbstractButton* button : box.buttons()) shown << button->text();
+    QFileDialog dialog;
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    for (auto* label : dialog.findChildren<QLabel*>()) shown << label->text();
+    for (auto* button : dialog.findChildren<QAbstractButton*>()) {
+        shown << button->text() << button->toolTip();
+    }
+    for (auto* view : dialog.findChildren<QAbstractItemView*>()) {
+        for (int column = 0; column < view->model()->columnCount(); ++column) {
+            shown << view->model()->headerData(column, Qt::Horizontal).toString();
+        }
+    }
+    // Shortcuts beside menu entries and mnemonics aside.
+    const QString words = shown.join(" | ").remove(QRegularExpression("\t[^|]*|\\(?&[A-Za-z]\\)?"));
+    EXPECT_FALSE(words.contains(QRegularExpression("[A-Za-z]{2,}"))) << words.toStdString();
 }

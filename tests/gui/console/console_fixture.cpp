@@ -2,16 +2,38 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFileDialog>
 #include <QInputMethodEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTest>
+#include <fstream>
+#include <iterator>
 
+#include "file_dialog.h"
 #include "message_box.h"
 
 void ConsoleTest::SetUp() {
     SetMessageBoxRunner([this](QMessageBox& box) {
         messages_.push_back(
             {box.windowTitle(), box.text(), box.icon(), box.standardButtons(), box.parentWidget()});
+        if (box.standardButtons() != QMessageBox::Ok && !boxAnswers_.empty()) {
+            box.button(boxAnswers_.front())->click();
+            boxAnswers_.erase(boxAnswers_.begin());
+        }
+    });
+    SetFileDialogRunner([this](QFileDialog& dialog) {
+        fileDialogs_.push_back({dialog.windowTitle(), dialog.directory().absolutePath(),
+                                dialog.nameFilters(),
+                                dialog.acceptMode() == QFileDialog::AcceptSave,
+                                dialog.testOption(QFileDialog::DontUseNativeDialog)});
+        if (fileAnswers_.empty()) return static_cast<int>(QDialog::Rejected);
+        const FileAnswer answer = fileAnswers_.front();
+        fileAnswers_.erase(fileAnswers_.begin());
+        dialog.selectNameFilter(dialog.nameFilters().value(answer.filter));
+        dialog.findChild<QLineEdit*>("fileNameEdit")->setText(answer.path);
+        static_cast<QDialog&>(dialog).accept();  // as the Save or Open button does
+        return dialog.result();
     });
     OpenConsole(kTestProfile);
 }
@@ -19,6 +41,7 @@ void ConsoleTest::SetUp() {
 void ConsoleTest::TearDown() {
     dialog_.reset();
     SetMessageBoxRunner({});
+    SetFileDialogRunner({});
 }
 
 void ConsoleTest::OpenConsole(const std::string& profileText) {
@@ -46,6 +69,10 @@ void ConsoleTest::Click(int buttonId) {
     QTest::mouseClick(Button(buttonId), Qt::LeftButton);
 }
 
+void ConsoleTest::Press(const QKeySequence& keys) {
+    QTest::keyClick(dialog_.get(), keys[0].key(), keys[0].keyboardModifiers());
+}
+
 void ConsoleTest::Type(QWidget* widget, const QString& text) {
     for (qsizetype i = 0; i < text.size(); ++i) {
         // A character outside the basic plane arrives whole, as one key's text.
@@ -68,4 +95,13 @@ void ConsoleTest::Commit(QWidget* widget, const QString& text) {
 void ConsoleTest::Paste(QWidget* widget, const QString& text) {
     QApplication::clipboard()->setText(text);
     QTest::keyClick(widget, Qt::Key_V, Qt::ControlModifier);
+}
+
+QString ConsoleTest::QtPath(const std::filesystem::path& path) {
+    return QString::fromStdString(path.string());
+}
+
+std::string ConsoleTest::FileBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }

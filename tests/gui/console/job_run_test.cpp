@@ -6,40 +6,14 @@
 #include <QScrollBar>
 #include <QTest>
 
-#include "cardsim_process.h"
-#include "console_fixture.h"
-#include "gbk.h"
+#include "job_fixture.h"
 #include "message_box.h"
-#include "profile_text.h"
 
 namespace {
 
-const std::string kJobProfile = ProfileText({{"SysDelay", "50"}});
-
-class JobRunTest : public ConsoleTest {
+class JobRunTest : public JobConsoleTest {
   protected:
-    void SetUp() override {
-        ConsoleTest::SetUp();
-        OpenConsole(kJobProfile);
-        Dlg().SetSerialTimeouts({10, 0, 30, 0, 200});
-    }
-
-    void StartSim(std::vector<std::string> arguments) {
-        sim_ = std::make_unique<CardsimProcess>(std::move(arguments), kJobProfile);
-        Combo(IDC_PORT)->setEditText(QString::fromStdString(sim_->PortPath()));
-    }
-
-    bool WaitForJobEnd(int ms = 10000) {
-        return QTest::qWaitFor([&] { return !Dlg().JobRunning(); }, ms);
-    }
-
-    QPlainTextEdit* LogBox() { return Ctl<QPlainTextEdit>(IDC_LOG); }
-    QString JobLogOnScreen() {
-        return QString::fromStdString(GbkToUtf8(Dlg().Job().JobLog)).replace("\r\n", "\n");
-    }
     void SetNumber(int id, const QString& text) { Ctl<QLineEdit>(id)->setText(text); }
-
-    std::unique_ptr<CardsimProcess> sim_;
 };
 
 TEST_F(JobRunTest, RunWithoutATrackOnlySaysSo) {
@@ -90,6 +64,7 @@ TEST_F(JobRunTest, ReadJobShowsEachCardThenStopUnlocks) {
 
     Click(IDC_STOP);
     ASSERT_TRUE(WaitForJobEnd());
+    EXPECT_TRUE(messages_.empty());  // a stopped job has nothing more to say
     EXPECT_EQ(Dlg().Job().StopFlag.load(), 0);
     EXPECT_FALSE(LogBox()->isVisible());
     EXPECT_TRUE(TrackBox(IDC_TRACK2_TEXT)->isVisible());
@@ -166,6 +141,30 @@ TEST_F(JobRunTest, WriteWarningIsTheWindowsMessageAndEndsTheJob) {
     EXPECT_EQ(messages_[0].icon, QMessageBox::NoIcon);
     EXPECT_EQ(messages_[0].buttons, QMessageBox::Ok);
     EXPECT_TRUE(Button(IDC_RUN)->isEnabled());
+}
+
+// A port that fails ends the job and the log box with it: the reason is also shown in a
+// box of the window's, in the log's words.
+TEST_F(JobRunTest, PortFailureIsShownInABoxInTheLogsWords) {
+    StartSim({"--swipe-ms", "30"});
+    const QString missing = QtPath(dir_ / "missing" / "tty");
+    Click(IDC_TOGGLE_TRACK2);
+    Click(IDC_RUN);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return JobLogOnScreen().contains("第1次成功读取"); }, 10000));
+    sim_->Stop();  // unplugged
+    ASSERT_TRUE(WaitForJobEnd());
+    Combo(IDC_PORT)->setEditText(missing);
+    Click(IDC_RUN);
+    ASSERT_TRUE(WaitForJobEnd());
+
+    ASSERT_EQ(messages_.size(), 2u);
+    EXPECT_TRUE(messages_[0].text.startsWith("端口" + QtPath(sim_->PortPath()) + "通信中断："));
+    EXPECT_TRUE(messages_[1].text.startsWith("端口" + missing + "打开失败："));
+    for (const ShownMessage& message : messages_) {
+        EXPECT_EQ(message.owner, &Dlg());
+        EXPECT_TRUE(JobLogOnScreen().contains(message.text + "\n----"))
+            << message.text.toStdString();
+    }
 }
 
 TEST_F(JobRunTest, JobSettingsComeFromTheBoxes) {

@@ -1,6 +1,9 @@
 // Track boxes: their counters, their byte limits and the input they refuse.
 #include <QApplication>
+#include <QLabel>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
 
 #include "console_fixture.h"
 
@@ -91,6 +94,26 @@ TEST_F(TrackCounter, TrackThreeCountsInItsOwnLabel) {
 TEST_F(TrackCounter, TextSetByTheProgramIsCountedToo) {
     TrackBox(IDC_TRACK2_TEXT)->setPlainText("ab\ncd");
     EXPECT_EQ(LabelText(IDC_TRACK2_COUNT), "2轨6个数据：");
+}
+
+// The big font is taller than the room above a track box: the count's glyphs must still
+// end above the box's frame, not on it.
+TEST_F(TrackCounter, CountTextEndsAboveTheFrameOfItsBox) {
+    for (const auto& [label, box] : {std::pair{IDC_TRACK1_COUNT, IDC_TRACK1_TEXT},
+                                     {IDC_TRACK2_COUNT, IDC_TRACK2_TEXT},
+                                     {IDC_TRACK3_COUNT, IDC_TRACK3_TEXT}}) {
+        SCOPED_TRACE(label);
+        QLabel* count = Ctl<QLabel>(label);
+        const QImage picture = count->grab().toImage();
+        int lowestInk = -1;
+        for (int y = 0; y < picture.height(); ++y) {
+            for (int x = 0; x < picture.width(); ++x) {
+                if (qGray(picture.pixel(x, y)) < 128) lowestInk = y;
+            }
+        }
+        ASSERT_GE(lowestInk, 0);
+        EXPECT_LT(count->y() + lowestInk, TrackBox(box)->y() - 1);
+    }
 }
 
 using TrackLimit = TrackBoxTest;
@@ -229,4 +252,38 @@ TEST_F(TrackLimit, EnterWithoutCtrlBreaksNoLineButGoesToTheWindow) {
         EXPECT_EQ(TrackBox(IDC_TRACK2_TEXT)->blockCount(), 1);
         EXPECT_FALSE(Dlg().isVisible());
     }
+}
+
+using TrackHint = ConsoleTest;
+
+// ISO/IEC 7811 gives track 2 digits and a few signs: a letter is marked and named, not
+// refused, and nothing moves.
+TEST_F(TrackHint, IsoFormatMarksALetterOnTrackTwoInRedAndNamesItIbmDoesNot) {
+    TrackTextBox* box = TrackBox(IDC_TRACK2_TEXT);
+    auto redMarks = [box] {  // start and length of each
+        QList<int> marks;
+        for (const auto& range : box->document()->firstBlock().layout()->formats()) {
+            if (range.format.underlineStyle() != QTextCharFormat::NoUnderline &&
+                range.format.underlineColor() == QColor(Qt::red)) {
+                marks << range.start << range.length;
+            }
+        }
+        return marks;
+    };
+    const QRect place = box->geometry();
+    Type(box, "1234A5=6");
+    EXPECT_EQ(box->toPlainText(), "1234A5=6");
+    EXPECT_EQ(redMarks(), QList<int>({4, 1}));
+    EXPECT_EQ(box->toolTip(), "不在ISO/IEC 7811 2轨字符集内的字符：A");
+
+    Choose(IDC_FORMAT, 0);  // IBM
+    EXPECT_TRUE(redMarks().isEmpty());
+    EXPECT_TRUE(box->toolTip().isEmpty());
+
+    Choose(IDC_FORMAT, 1);
+    box->setPlainText(QString(38, u'1'));  // with both sentinels and the LRC, 41 characters
+    EXPECT_TRUE(redMarks().isEmpty());
+    EXPECT_EQ(box->toolTip(),
+              "超出ISO/IEC 7811 2轨的容量：标准最多40个字符，现有41个（含起止符和校验符）");
+    EXPECT_EQ(box->geometry(), place);
 }

@@ -1,0 +1,152 @@
+// The window's own commands, from its menu, its shortcuts or the log box's menu: all of
+// them arrive in OnSysCommand, as the About entry does.
+#include "console_commands.h"
+
+#include <QComboBox>
+#include <QKeySequence>
+#include <QPlainTextEdit>
+#include <functional>
+
+#include "about_dlg.h"
+#include "card_demo_dlg.h"
+#include "card_list.h"
+#include "console_dialog.h"
+#include "console_texts.h"
+#include "export_file.h"
+#include "file_dialog.h"
+#include "gbk.h"
+#include "job_records.h"
+#include "message_box.h"
+#include "record_export.h"
+#include "string_table.h"
+#include "system_menu.h"
+#include "write_plan.h"
+
+namespace {
+
+// Asks the operator where to save, then writes the bytes for the chosen filter, whole or
+// not at all; a failure is shown with the system's reason.
+void SaveAs(QWidget* owner, const FileQuestion& question,
+            const std::function<std::string(int filter)>& bytesFor) {
+    const std::optional<ChosenFile> file = AskForFile(owner, question);
+    if (!file) return;
+    if (const auto error = WriteFileWhole(file->path, bytesFor(file->filter))) {
+        ShowMessageBox(owner, QString::fromStdString(*error));
+    }
+}
+
+}  // namespace
+
+void CCardDemoDlg::CreateSystemMenu() {
+    const std::vector<MenuEntry> entries{
+        {kViewLogCommand, ConsoleTexts::ViewLogEntry(), QKeySequence(Qt::Key_F2)},
+        {kSaveLogCommand, ConsoleTexts::SaveLogEntry(), QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {kExportRecordsCommand, ConsoleTexts::ExportRecordsEntry(),
+         QKeySequence(Qt::CTRL | Qt::Key_E)},
+        {kWriteListCommand, ConsoleTexts::WriteListEntry(), QKeySequence(Qt::CTRL | Qt::Key_L)},
+    };
+    systemMenu_ = new SystemMenu(*this, entries, LoadStringResource(IDS_ABOUTBOX),
+                                 [this](int id) { OnSysCommand(id); });
+    logView_->OfferInContextMenu(
+        {systemMenu_->EntryAction(kViewLogCommand), systemMenu_->EntryAction(kSaveLogCommand)});
+    UpdateCommandStates();
+}
+
+void CCardDemoDlg::UpdateCommandStates() {
+    // A running job owns the log and the records; a list is written only in write mode.
+    systemMenu_->SetEntryEnabled(kViewLogCommand, !jobRunning_);
+    systemMenu_->SetEntryEnabled(kSaveLogCommand, !jobRunning_);
+    systemMenu_->SetEntryEnabled(kExportRecordsCommand, !jobRunning_);
+    systemMenu_->SetEntryEnabled(kWriteListCommand, !jobRunning_ && job_.Mode == 0);
+}
+
+void CCardDemoDlg::OnSysCommand(int id) {
+    if (IsAboutCommand(id)) {
+        CAboutDlg about(this);
+        about.exec();
+        return;
+    }
+    // Whatever way a command comes, a state that has it disabled ignores it.
+    switch (id & 0xFFF0) {
+        case kViewLogCommand:
+            if (!jobRunning_) ShowLogWhileIdle(!logShownWhileIdle_);
+            break;
+        case kSaveLogCommand:
+            if (!jobRunning_) SaveLog();
+            break;
+        case kExportRecordsCommand:
+            if (!jobRunning_) ExportRecords();
+            break;
+        case kWriteListCommand:
+            if (!jobRunning_ && job_.Mode == 0) WriteList();
+            break;
+        default:
+            break;
+    }
+}
+
+void CCardDemoDlg::ShowLogWhileIdle(bool show) {
+    logShownWhileIdle_ = show;
+    SetTrackAreaHidden(show);
+    auto* log = Control<QPlainTextEdit>(IDC_LOG);
+    if (show) {
+        PlaceLogOverTracks();
+        logView_->Show(job_.JobLog);
+        log->setFocus();
+    } else {
+        log->hide();
+    }
+}
+
+void CCardDemoDlg::SaveLog() {
+    SaveAs(this,
+           {FileQuestion::Purpose::Save,
+            ConsoleTexts::SaveLogTitle(),
+            ConsoleTexts::SaveLogFilters(),
+            {"txt", "txt"},
+            ConsoleTexts::SaveLogName()},
+           [this](int filter) {
+               // The log is GBK already; the second filter keeps its bytes as they are.
+               return filter == 1 ? job_.JobLog : GbkToUtf8(job_.JobLog);
+           });
+}
+
+void CCardDemoDlg::ExportRecords() {
+    SaveAs(this,
+           {FileQuestion::Purpose::Save,
+            ConsoleTexts::ExportTitle(),
+            ConsoleTexts::ExportFilters(),
+            {"csv", "json"},
+            ConsoleTexts::ExportName()},
+           [this](int filter) {
+               return filter == 1 ? RecordsJson(job_.Records) : RecordsCsv(job_.Records);
+           });
+}
+
+void CCardDemoDlg::WriteList() {
+    if (!ReadyToStart()) return;
+    const std::optional<ChosenFile> file = AskForFile(this, {FileQuestion::Purpose::Open,
+                                                             ConsoleTexts::ListTitle(),
+                                                             ConsoleTexts::ListFilters(),
+                                                             {},
+                                                             {}});
+    if (!file) return;
+    // The list is checked whole against what the job will be, before anything is sent.
+    const TrackSelection tracks = SelectedTracks();
+    const bool lowDensity = Control<QComboBox>(IDC_DENSITY)->currentIndex() == 0;
+    CardListResult list =
+        ReadCardList(file->path, *TrackSetOf(tracks), TrackLimitsFor(job_.Profile, lowDensity));
+    if (!list.errors.empty()) {
+        QStringList lines;
+        for (const std::string& error : list.errors) lines << QString::fromStdString(error);
+        ShowMessageBox(this, lines.join(u'\n'));
+        return;
+    }
+    const QString label = QString::fromStdString(PlanFor(tracks)->label) + QStringLiteral("轨");
+    if (!AskOkCancel(this, ConsoleTexts::ListConfirm(static_cast<int>(list.cards.size()), label))) {
+        return;
+    }
+    job_.ListWrite = 1;
+    job_.CardList = std::move(list.cards);
+    StartJob();
+}

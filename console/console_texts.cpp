@@ -1,0 +1,88 @@
+#include "console_texts.h"
+
+namespace ConsoleTexts {
+namespace {
+
+// How a character outside a track's set is named in a hint: the invisible ones by name.
+QString CharacterName(const QString& character) {
+    if (character == u"\n") return QStringLiteral("换行");
+    if (character == u" ") return QStringLiteral("空格");
+    if (character == u"\t") return QStringLiteral("制表符");
+    return character;
+}
+
+}  // namespace
+
+QString ViewLogEntry() {
+    return QStringLiteral("查看日志(&L)");
+}
+
+QString SaveLogEntry() {
+    return QStringLiteral("保存日志(&S)...");
+}
+
+QString ExportRecordsEntry() {
+    return QStringLiteral("导出作业记录(&E)...");
+}
+
+QString WriteListEntry() {
+    return QStringLiteral("按列表写卡(&W)...");
+}
+
+QString SaveLogTitle() {
+    return QStringLiteral("保存日志");
+}
+
+QString SaveLogName() {
+    return QStringLiteral("作业日志.txt");
+}
+
+QStringList SaveLogFilters() {
+    return {QStringLiteral("UTF-8文本文件 (*.txt)"), QStringLiteral("GBK文本文件 (*.txt)")};
+}
+
+QString ExportTitle() {
+    return QStringLiteral("导出作业记录");
+}
+
+QString ExportName() {
+    return QStringLiteral("作业记录.csv");
+}
+
+QStringList ExportFilters() {
+    return {QStringLiteral("CSV文件 (*.csv)"), QStringLiteral("JSON文件 (*.json)")};
+}
+
+QString ListTitle() {
+    return QStringLiteral("按列表写卡");
+}
+
+QStringList ListFilters() {
+    return {QStringLiteral("卡列表 (*.csv *.txt)"), QStringLiteral("所有文件 (*)")};
+}
+
+QString ListConfirm(int cards, const QString& tracks) {
+    return QStringLiteral("列表共%1张卡，写入%2。").arg(cards).arg(tracks);
+}
+
+QString TrackHint(int track, const Iso7811Hint& hint) {
+    QStringList lines;
+    if (!hint.outside.isEmpty()) {
+        QStringList names;
+        for (const char32_t c : hint.outside.toUcs4())
+            names << CharacterName(QString::fromUcs4(&c, 1));
+        lines << QStringLiteral("不在ISO/IEC 7811 %1轨字符集内的字符：%2")
+                     .arg(track)
+                     .arg(names.join(QStringLiteral("、")));
+    }
+    if (hint.OverCapacity()) {
+        lines << QStringLiteral(
+                     "超出ISO/IEC 7811 %1轨的容量：标准最多%2个字符，现有%3个（含起止符和校验符）")
+                     .arg(track)
+                     .arg(hint.capacity)
+                     .arg(hint.length);
+    }
+    return lines.join(u'\n');
+}
+
+}  // namespace ConsoleTexts

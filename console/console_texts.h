@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "iso7811.h"
+
+// The window's texts for the functions it offers beyond its template: menu entries, file
+// dialogs, questions and hints. Written here once.
+namespace ConsoleTexts {
+
+// Menu entries; the shortcut is shown beside them by the menu.
+QString ViewLogEntry();
+QString SaveLogEntry();
+QString ExportRecordsEntry();
+QString WriteListEntry();
+
+// Saving the job log: the dialog's title, its default file name, and its filters: UTF-8
+// first (the default), then GBK.
+QString SaveLogTitle();
+QString SaveLogName();
+QStringList SaveLogFilters();
+
+// Exporting the card records: title, default name, filters CSV (the default) and JSON.
+QString ExportTitle();
+QString ExportName();
+QStringList ExportFilters();
+
+// Writing a card list: the file dialog's title and filters, and the question before the
+// job starts: "列表共%d张卡，写入%s。" with the tracks as the operator's texts name them
+// ("2，3轨").
+QString ListTitle();
+QStringList ListFilters();
+QString ListConfirm(int cards, const QString& tracks);
+
+// The tooltip of a track box whose text an ISO/IEC 7811 track would not hold: the
+// characters outside the track's set and, when passed, the track's standard capacity.
+// Empty when there is nothing to say.
+QString TrackHint(int track, const Iso7811Hint& hint);
+
+}  // namespace ConsoleTexts

@@ -1,0 +1,61 @@
+#include "file_dialog.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QSettings>
+#include <utility>
+
+namespace {
+
+FileDialogRunner& Runner() {
+    static FileDialogRunner runner;
+    return runner;
+}
+
+// Qt's file dialog keeps its history and last folder in the user's settings when it goes.
+// The console keeps nothing between runs and writes nothing the operator did not ask for:
+// those settings are sent where they can be neither read nor written.
+void KeepNoDialogHistory() {
+#if !defined(Q_OS_WIN) && !defined(Q_OS_MACOS)
+    static const bool redirected = [] {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           QStringLiteral("/dev/null"));
+        return true;
+    }();
+    (void)redirected;
+#endif
+}
+
+}  // namespace
+
+std::optional<ChosenFile> AskForFile(QWidget* owner, const FileQuestion& question) {
+    KeepNoDialogHistory();
+    QFileDialog dialog(owner, question.title, QDir::homePath());
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setNameFilters(question.filters);
+    if (question.purpose == FileQuestion::Purpose::Save) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        if (!question.suffixes.isEmpty()) dialog.setDefaultSuffix(question.suffixes.front());
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                         [&dialog, &question](const QString& filter) {
+                             const qsizetype index = question.filters.indexOf(filter);
+                             if (index >= 0 && index < question.suffixes.size()) {
+                                 dialog.setDefaultSuffix(question.suffixes[index]);
+                             }
+                         });
+        if (!question.proposedName.isEmpty()) dialog.selectFile(question.proposedName);
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
+    const int result = Runner() ? Runner()(dialog) : dialog.exec();
+    if (result != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return ChosenFile{
+        dialog.selectedFiles().front(),
+        std::max<int>(0, static_cast<int>(question.filters.indexOf(dialog.selectedNameFilter())))};
+}
+
+void SetFileDialogRunner(FileDialogRunner runner) {
+    Runner() = std::move(runner);
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+class QFileDialog;
+class QWidget;
+
+// What the console asks the operator for: a file to write or one to read.
+struct FileQuestion {
+    enum class Purpose { Save, Open };
+    Purpose purpose = Purpose::Save;
+    QString title;
+    QStringList filters;  // the first one is chosen at first
+    // For saving: the suffix each filter adds to a name typed without one, and the name
+    // offered at first.
+    QStringList suffixes;
+    QString proposedName;
+};
+
+struct ChosenFile {
+    QString path;
+    int filter = 0;  // index into the question's filters
+};
+
+// Qt's own widget file dialog (the same on every platform), owned by the window and
+// starting in the user's home folder; it remembers nothing between runs. Empty when the
+// operator cancels.
+std::optional<ChosenFile> AskForFile(QWidget* owner, const FileQuestion& question);
+
+// Replaces the modal run of the dialog, so that tests can answer it without an operator:
+// the runner returns the dialog's result code. An empty runner restores the modal run.
+using FileDialogRunner = std::function<int(QFileDialog& dialog)>;
+void SetFileDialogRunner(FileDialogRunner runner);

@@ -1,0 +1,85 @@
+#include "port_list.h"
+
+#include <QComboBox>
+#include <QSerialPortInfo>
+#include <algorithm>
+#include <system_error>
+
+#include "dialog_builder.h"
+
+namespace {
+
+struct ListItem {
+    QString name;
+    QString toolTip;
+    bool operator==(const ListItem&) const = default;
+};
+
+std::vector<ListItem> ItemsOf(const QComboBox& box) {
+    std::vector<ListItem> items;
+    for (int i = 0; i < box.count(); ++i) {
+        items.push_back({box.itemText(i), box.itemData(i, Qt::ToolTipRole).toString()});
+    }
+    return items;
+}
+
+}  // namespace
+
+std::vector<OfferedPort> SystemPorts() {
+    std::vector<OfferedPort> ports;
+    for (const QSerialPortInfo& port : QSerialPortInfo::availablePorts()) {
+        QStringList about;
+        for (const QString& text : {port.description(), port.manufacturer()}) {
+            if (!text.isEmpty()) about << text;
+        }
+        ports.push_back({port.portName(), about.join(u'\n')});
+    }
+    return ports;
+}
+
+std::vector<OfferedPort> PortLinks(const std::filesystem::path& portsDir) {
+    std::vector<OfferedPort> ports;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(portsDir, error)) {
+        // A link whose device has gone (a simulator that ended) is no port.
+        const auto target = std::filesystem::canonical(entry.path(), error);
+        if (error) continue;
+        ports.push_back({QString::fromStdString(entry.path().filename().string()),
+                         QString::fromStdString(target.string())});
+    }
+    return ports;
+}
+
+void FillPortList(QComboBox& box, const QStringList& fixedNames,
+                  const std::vector<OfferedPort>& ports) {
+    QStringList names;
+    std::vector<ListItem> items;
+    auto add = [&](const QString& name) {
+        const int at = SortedPosition(names, name);
+        names.insert(at, name);
+        items.insert(items.begin() + at, ListItem{name, {}});
+        return at;
+    };
+    for (const QString& name : fixedNames) add(name);
+    for (const OfferedPort& port : ports) {
+        // Names are told apart without regard to case, as the box finds them.
+        const auto same = std::find_if(names.begin(), names.end(), [&](const QString& name) {
+            return name.compare(port.name, Qt::CaseInsensitive) == 0;
+        });
+        const auto index = same != names.end() ? same - names.begin() : add(port.name);
+        if (!port.toolTip.isEmpty()) items[index].toolTip = port.toolTip;
+    }
+    if (items == ItemsOf(box)) return;
+
+    const QString shown = box.currentText();
+    const QString chosen = box.currentIndex() >= 0 ? box.itemText(box.currentIndex()) : QString();
+    box.clear();
+    for (const ListItem& item : items) {
+        box.addItem(item.name);
+        if (!item.toolTip.isEmpty()) {
+            box.setItemData(box.count() - 1, item.toolTip, Qt::ToolTipRole);
+        }
+    }
+    box.setCurrentIndex(chosen.isEmpty() ? -1 : box.findText(chosen, Qt::MatchExactly));
+    box.setEditText(shown);
+}
