@@ -41,13 +41,30 @@ class ChunkedLine {
     std::string consumed_;
 };
 
+// The words the log's lines are made of, in GBK, converted once: a conversion costs more
+// than a whole run.
+struct LogWords {
+    std::string read = Utf8ToGbk("读取");
+    std::string failed = Utf8ToGbk("轨失败\r\n");
+    std::string ordinal = Utf8ToGbk("第");
+    std::string succeeded = Utf8ToGbk("次成功读取，共读取");
+    std::string readCount = Utf8ToGbk("共读取");
+    std::string of = Utf8ToGbk("个");
+    std::string trackData = Utf8ToGbk("轨数据\r\n");
+    std::string hyphens = std::string(54, '-') + "\r\n";
+};
+
+const LogWords& Words() {
+    static const LogWords words;
+    return words;
+}
+
 // Walks an entry front to back through the pieces the log's formats are made of.
 class EntryWalk {
   public:
     EntryWalk(std::string_view text, std::string_view data) : rest_(text), data_(data) {}
 
-    bool Literal(const std::string& utf8) {
-        const std::string gbk = Utf8ToGbk(utf8);
+    bool Literal(std::string_view gbk) {
         if (!rest_.starts_with(gbk)) return false;
         rest_.remove_prefix(gbk.size());
         return true;
@@ -71,7 +88,7 @@ class EntryWalk {
         rest_.remove_prefix(text.size());
         Require(Literal("\r\n"), "line break after the printed text");
     }
-    void Hyphens() { Require(Literal(std::string(54, '-') + "\r\n"), "hyphen line"); }
+    void Hyphens() { Require(Literal(Words().hyphens), "hyphen line"); }
     bool Done() const { return rest_.empty(); }
 
   private:
@@ -81,21 +98,24 @@ class EntryWalk {
 
 // One track's lines; returns whether it counted as a success.
 bool WalkTrack(EntryWalk& walk, int track, bool second, bool closed, int successNumber) {
-    const std::string name = std::to_string(track) + "轨";
-    if (walk.Literal("读取" + name + "失败\r\n")) {
+    const LogWords& words = Words();
+    const std::string digit = std::to_string(track);
+    if (walk.Literal(words.read)) {
+        Require(walk.Literal(digit) && walk.Literal(words.failed), "failure line");
         walk.Hyphens();
         return false;
     }
     if (second) {
         walk.Hyphens();
-        Require(walk.Literal("共读取"), "second track's count");
+        Require(walk.Literal(words.readCount), "second track's count");
     } else {
-        Require(walk.Literal("第"), "success line or failure line");
+        Require(walk.Literal(words.ordinal), "success line or failure line");
         Require(walk.Number() == successNumber, "success number");
-        Require(walk.Literal("次成功读取，共读取"), "success line");
+        Require(walk.Literal(words.succeeded), "success line");
     }
     const auto count = walk.Number();
-    Require(count.has_value() && walk.Literal("个" + name + "数据\r\n"), "count line");
+    Require(count && walk.Literal(words.of) && walk.Literal(digit) && walk.Literal(words.trackData),
+            "count line");
     walk.Counted(*count);
     if (second || closed) walk.Hyphens();
     return !second;
