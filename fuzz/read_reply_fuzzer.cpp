@@ -1,9 +1,11 @@
 // The reply reader and the log entry on a small profile drawn from the input and a line
 // that delivers the rest in chunks: a reply holds only bytes that came after a head and
 // before a tail, never more than the bound, and every entry has the log's shape.
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "fuzz_input.h"
 #include "gbk.h"
@@ -14,7 +16,8 @@ namespace {
 
 // What the input still holds, delivered as a serial line with time-outs would: a length
 // byte and that many bytes make a chunk that arrives at once (0 is a read's whole time-out
-// of silence); a read takes what its chunk still holds, up to the count asked for.
+// of silence); a read takes what its chunk still holds, up to the count asked for. The
+// job ends at the first read that finds nothing left, so the last reply is taken whole.
 class ChunkedLine {
   public:
     explicit ChunkedLine(FuzzInput& input) : input_(input) {}
@@ -22,7 +25,10 @@ class ChunkedLine {
     int32_t Read(unsigned char* buffer, int32_t count) {
         if (count <= 0) return 0;
         if (chunk_.empty()) {
-            if (input_.Empty()) return 0;
+            if (input_.Empty()) {
+                ended_ = true;
+                return 0;
+            }
             chunk_ = input_.Bytes(input_.Byte());
         }
         const std::string_view taken = chunk_.substr(0, static_cast<std::size_t>(count));
@@ -32,13 +38,14 @@ class ChunkedLine {
         if (taken.size() < static_cast<std::size_t>(count)) chunk_ = {};
         return static_cast<int32_t>(taken.size());
     }
-    bool Ended() const { return chunk_.empty() && input_.Empty(); }
+    bool Ended() const { return ended_; }
     const std::string& Consumed() const { return consumed_; }
 
   private:
     FuzzInput& input_;
     std::string_view chunk_;
     std::string consumed_;
+    bool ended_ = false;
 };
 
 // The words the log's lines are made of, in GBK, converted once: a conversion costs more
