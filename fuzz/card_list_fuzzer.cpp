@@ -3,21 +3,14 @@
 //
 //   build-fuzz/fuzz/card_list_fuzzer -max_total_time=60 fuzz/corpus/card_list
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 
 #include "card_list.h"
 #include "csv.h"
+#include "fuzz_input.h"
 
 namespace {
-
-void Require(bool condition, const char* what) {
-    if (condition) return;
-    std::fprintf(stderr, "invariant broken: %s\n", what);
-    std::abort();
-}
 
 bool LineBreaksAreCrLf(std::string_view value) {
     for (std::size_t i = 0; i < value.size(); ++i) {

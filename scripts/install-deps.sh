@@ -3,6 +3,8 @@
 # there. Runs apt-get as root, through sudo otherwise.
 #   scripts/install-deps.sh            what building, testing and the demo need
 #   scripts/install-deps.sh package    that, and the tools that make and check the .deb
+#   scripts/install-deps.sh fuzz       that, and clang with its libFuzzer and sanitizer
+#                                      runtimes (for scripts/fuzz.sh)
 set -euo pipefail
 
 packages=(g++ cmake ninja-build qt6-base-dev qt6-serialport-dev libgtest-dev libgmock-dev
@@ -11,11 +13,14 @@ packages=(g++ cmake ninja-build qt6-base-dev qt6-serialport-dev libgtest-dev lib
 # package's library dependencies; the validators check the desktop entry and metainfo;
 # strace shows which files the installed console reads.
 package_tools=(dpkg-dev file desktop-file-utils appstream strace)
+# The runtimes are only recommended by clang, and recommendations are not installed here.
+fuzz_tools=(clang libclang-rt-14-dev)
 
 for group in "$@"; do
   case "$group" in
     package) packages+=("${package_tools[@]}") ;;
-    *) echo "install-deps.sh: unknown group '$group' (known: package)" >&2; exit 2 ;;
+    fuzz) packages+=("${fuzz_tools[@]}") ;;
+    *) echo "install-deps.sh: unknown group '$group' (known: package, fuzz)" >&2; exit 2 ;;
   esac
 done
 
