@@ -131,16 +131,16 @@ constexpr const char* kExitStatus =
     "3 profile or port failure, 130 stopped (Ctrl+C, SIGTERM, or standard output closed).\n";
 
 void AddOptions(QCommandLineParser& parser) {
-    for (const OptionSpec& spec : OptionSpecs()) {
-        QCommandLineOption option(spec.names, QString::fromUtf8(spec.description));
-        if (spec.valueName != nullptr) option.setValueName(QString::fromUtf8(spec.valueName));
+    for (const OptionSpec& entry : OptionSpecs()) {
+        QCommandLineOption option(entry.names, QString::fromUtf8(entry.description));
+        if (entry.valueName != nullptr) option.setValueName(QString::fromUtf8(entry.valueName));
         parser.addOption(option);
     }
 }
 
 QString CommandList() {
     QStringList names;
-    for (const CommandSpec& spec : kCommandSpecs) names << QString::fromUtf8(spec.synopsis);
+    for (const CommandSpec& entry : kCommandSpecs) names << QString::fromUtf8(entry.synopsis);
     return names.join(QStringLiteral(", "));
 }
 
@@ -270,21 +270,21 @@ void ReadCommandOptions(const QCommandLineParser& parser, CliOptions& options, R
 const CommandSpec* FindCommand(const QString& name) {
     const auto found =
         std::find_if(kCommandSpecs.begin(), kCommandSpecs.end(),
-                     [&](const CommandSpec& spec) { return name == QLatin1String(spec.name); });
+                     [&](const CommandSpec& entry) { return name == QLatin1String(entry.name); });
     return found == kCommandSpecs.end() ? nullptr : &*found;
 }
 
 // The first option given that belongs to other commands.
 void RefuseForeignOptions(const QCommandLineParser& parser, const CommandSpec& command,
                           Refusal& refusal) {
-    for (const OptionSpec& spec : OptionSpecs()) {
-        if ((spec.commands & command.bit) != 0 || !parser.isSet(spec.names.last())) continue;
+    for (const OptionSpec& entry : OptionSpecs()) {
+        if ((entry.commands & command.bit) != 0 || !parser.isSet(entry.names.last())) continue;
         QStringList owners;
         for (const CommandSpec& other : kCommandSpecs) {
-            if ((spec.commands & other.bit) != 0) owners << QString::fromUtf8(other.name);
+            if ((entry.commands & other.bit) != 0) owners << QString::fromUtf8(other.name);
         }
         refusal.Add(QStringLiteral("--%1 is not an option of %2 (it belongs to %3): leave it out")
-                        .arg(spec.names.last(), QString::fromUtf8(command.name),
+                        .arg(entry.names.last(), QString::fromUtf8(command.name),
                              owners.join(QStringLiteral(" and "))));
     }
 }
@@ -370,9 +370,9 @@ std::string HelpText() {
         "Usage: cardctl COMMAND [options]\n\n"
         "Reads and writes magnetic-stripe cards from a terminal, with the "
         "console's engine,\nprofile and port names.\n\nCommands:\n");
-    for (const CommandSpec& spec : kCommandSpecs) {
-        text += Wrapped(QStringLiteral("  %1 ").arg(QString::fromUtf8(spec.synopsis), -11),
-                        QString::fromUtf8(spec.summary));
+    for (const CommandSpec& entry : kCommandSpecs) {
+        text += Wrapped(QStringLiteral("  %1 ").arg(QString::fromUtf8(entry.synopsis), -11),
+                        QString::fromUtf8(entry.summary));
     }
     // The parser's own text begins with its usage line and a blank line; its option list
     // follows.
