@@ -151,7 +151,7 @@ void CCardDemoDlg::FillComboLists() {
         for (const char* item : list.items) AddSortedItem(*combo, QString::fromUtf8(item));
     }
     // Besides COM1 to COM4, the ports this machine has, each once.
-    FillPortList(*Control<QComboBox>(IDC_PORT), FixedPortNames(), OfferedPorts(SystemPorts()));
+    FillPortList(*Control<QComboBox>(IDC_PORT), FixedPortNames(), OfferedPorts(SystemPortsFound()));
 }
 
 void CCardDemoDlg::OnPortListOpening() {

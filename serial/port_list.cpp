@@ -1,6 +1,5 @@
 #include "port_list.h"
 
-#include <QSerialPortInfo>
 #include <system_error>
 
 namespace {
@@ -13,20 +12,20 @@ std::vector<FoundPort> PosixPortFolderLinks(const std::filesystem::path& portsDi
         // A link whose device has gone (a simulator that ended) is no port.
         const auto target = std::filesystem::canonical(entry.path(), error);
         if (error) continue;
-        ports.push_back({entry.path().filename().string(), target.string(), {}, {}, {}, true});
+        FoundPort port;
+        port.name = entry.path().filename().string();
+        port.location = target.string();
+        port.inPortsFolder = true;
+        ports.push_back(std::move(port));
     }
     return ports;
 }
 
 }  // namespace
 
-std::vector<FoundPort> SystemPorts() {
+std::vector<FoundPort> SystemPortsFound() {
     std::vector<FoundPort> ports;
-    for (const QSerialPortInfo& port : QSerialPortInfo::availablePorts()) {
-        ports.push_back({port.portName().toStdString(), port.systemLocation().toStdString(),
-                         port.description().toStdString(), port.manufacturer().toStdString(),
-                         port.serialNumber().toStdString(), false});
-    }
+    for (SystemPort& port : SystemSerialPorts()) ports.push_back({std::move(port), false});
     return ports;
 }
 
@@ -35,7 +34,7 @@ std::vector<FoundPort> PortFolderLinks(const std::filesystem::path& portsDir) {
 }
 
 std::vector<FoundPort> AvailablePorts(const std::filesystem::path& portsDir) {
-    std::vector<FoundPort> ports = SystemPorts();
+    std::vector<FoundPort> ports = SystemPortsFound();
     const std::vector<FoundPort> links = PortFolderLinks(portsDir);
     ports.insert(ports.end(), links.begin(), links.end());
     return ports;

@@ -1,22 +1,18 @@
 #pragma once
 
 #include <filesystem>
-#include <string>
 #include <vector>
 
-// A port to offer the operator, with what is known about it.
-struct FoundPort {
-    std::string name;      // as the port box and cardctl --port take it
-    std::string location;  // the device it reaches
-    // What the system says about it, each part non-empty.
-    std::string description;
-    std::string manufacturer;
-    std::string serialNumber;
+#include "system_ports.h"
+
+// A port to offer the operator: one the system reports, or a name of the `ports` folder,
+// whose location is the device it leads to.
+struct FoundPort : SystemPort {
     bool inPortsFolder = false;
 };
 
-// The serial ports the system reports now.
-std::vector<FoundPort> SystemPorts();
+// The system's serial ports (system_ports.h).
+std::vector<FoundPort> SystemPortsFound();
 
 // The names in the `ports` folder that lead to something now (a link such as
 // ports/COM1 -> /dev/ttyUSB0 or to a simulator's terminal).
