@@ -2,11 +2,18 @@
 
 #include <system_error>
 
-namespace {
-
-// Links are how ports get their names outside Windows.
-std::vector<FoundPort> PosixPortFolderLinks(const std::filesystem::path& portsDir) {
+std::vector<FoundPort> SystemPortsFound() {
     std::vector<FoundPort> ports;
+    for (SystemPort& port : SystemSerialPorts()) ports.push_back({std::move(port), false});
+    return ports;
+}
+
+std::vector<FoundPort> PortFolderLinks(const std::filesystem::path& portsDir) {
+    std::vector<FoundPort> ports;
+#ifdef _WIN32
+    // Windows names its ports itself: a port opens by its name, never through the folder.
+    (void)portsDir;
+#else
     std::error_code error;
     for (const auto& entry : std::filesystem::directory_iterator(portsDir, error)) {
         // A link whose device has gone (a simulator that ended) is no port.
@@ -18,19 +25,8 @@ std::vector<FoundPort> PosixPortFolderLinks(const std::filesystem::path& portsDi
         port.inPortsFolder = true;
         ports.push_back(std::move(port));
     }
+#endif
     return ports;
-}
-
-}  // namespace
-
-std::vector<FoundPort> SystemPortsFound() {
-    std::vector<FoundPort> ports;
-    for (SystemPort& port : SystemSerialPorts()) ports.push_back({std::move(port), false});
-    return ports;
-}
-
-std::vector<FoundPort> PortFolderLinks(const std::filesystem::path& portsDir) {
-    return PosixPortFolderLinks(portsDir);
 }
 
 std::vector<FoundPort> AvailablePorts(const std::filesystem::path& portsDir) {
