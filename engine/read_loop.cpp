@@ -7,9 +7,7 @@
 #include "read_entry.h"
 #include "read_reply.h"
 
-namespace {
-
-const CommandSlot* ReadCommand(const DeviceProfile& profile, TrackSelection tracks) {
+const CommandSlot* ReadCommandFor(const DeviceProfile& profile, TrackSelection tracks) {
     switch (tracks) {
         case Track1:
             return &profile.ReadTack1;
@@ -27,8 +25,6 @@ const CommandSlot* ReadCommand(const DeviceProfile& profile, TrackSelection trac
     return nullptr;
 }
 
-}  // namespace
-
 JobEnding RunReadLoop(CardJob& job, SerialLink& link) {
     // Without a tail byte no reply could ever end; say so once instead of reading forever.
     if (job.Profile.ReadTail.Empty()) {
@@ -40,7 +36,7 @@ JobEnding RunReadLoop(CardJob& job, SerialLink& link) {
         job.Profile,
         [&link](unsigned char* buffer, int32_t count) { return link.Read(buffer, count); },
         [&] { return job.StopFlag.load() != 0 || link.IsBroken(); });
-    const CommandSlot* command = ReadCommand(job.Profile, job.Tracks);
+    const CommandSlot* command = ReadCommandFor(job.Profile, job.Tracks);
     int successNumber = 1;
     while (true) {
         // Sent again after every card and after every fruitless wait.

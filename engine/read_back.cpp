@@ -1,0 +1,43 @@
+#include "read_back.h"
+
+#include "device_commands.h"
+#include "job_log.h"
+#include "job_texts.h"
+#include "read_entry.h"
+#include "read_loop.h"
+#include "read_reply.h"
+
+ReadBackResult ReadBackCard(CardJob& job, SerialLink& link, const WritePlan& plan,
+                            const TrackTexts& written) {
+    AppendLog(job, JobTexts::SwipeToVerify());
+    ReplyReader reader(
+        job.Profile,
+        [&link](unsigned char* buffer, int32_t count) { return link.Read(buffer, count); },
+        [&] { return job.StopFlag.load() != 0 || link.IsBroken(); });
+    const CommandSlot* command = ReadCommandFor(job.Profile, job.Tracks);
+    ReadBackResult result;
+    while (true) {
+        SendSlot(link, *command);
+        const ReplyReader::Outcome outcome = reader.AwaitReply();
+        if (outcome == ReplyReader::Outcome::Reply) break;
+        if (outcome == ReplyReader::Outcome::End) {
+            result.outcome = ReportIfBroken(job, link) ? ReadBackResult::Outcome::Broken
+                                                       : ReadBackResult::Outcome::Stopped;
+            return result;
+        }
+    }
+
+    const ReadEntry read = MakeReadEntry(job.Tracks, reader.Data(), job.Profile, 1);
+    result.outcome = ReadBackResult::Outcome::Same;
+    for (const int track : plan.tracks) {
+        const TrackResult& back = read.tracks[track - 1];
+        const bool failed = back.status != TrackStatus::Ok;
+        const bool same = !failed && back.bytes == TrackText(written, track);
+        result.trackSame[track - 1] = same;
+        if (same) continue;
+        result.outcome = ReadBackResult::Outcome::Differs;
+        result.logText += failed ? JobTexts::VerifyReadFailed(track) : JobTexts::VerifyDiffers(track);
+    }
+    if (result.outcome == ReadBackResult::Outcome::Same) result.logText = JobTexts::VerifyPassed();
+    return result;
+}
