@@ -1,7 +1,7 @@
 #include "log_file.h"
 
 LogFile::LogFile(const QString& path, bool utf8) : file_(path) {
-    if (utf8) gbk_.emplace("GBK");
+    if (utf8) gbk_.emplace();
 }
 
 std::unique_ptr<LogFile> LogFile::Create(const QString& path, bool utf8, std::string& error) {
@@ -17,13 +17,12 @@ std::unique_ptr<LogFile> LogFile::Create(const QString& path, bool utf8, std::st
 
 void LogFile::Update(const std::string& jobLog) {
     if (jobLog.size() <= written_) return;
-    const QByteArrayView added(jobLog.data() + written_,
-                               static_cast<qsizetype>(jobLog.size() - written_));
+    const std::string_view added = std::string_view(jobLog).substr(written_);
     written_ = jobLog.size();
     if (gbk_) {
-        file_.write(QString((*gbk_)(added)).toUtf8());
+        file_.write(gbk_->Decode(added).toUtf8());
     } else {
-        file_.write(added.data(), added.size());
+        file_.write(added.data(), static_cast<qint64>(added.size()));
     }
     file_.flush();
 }
