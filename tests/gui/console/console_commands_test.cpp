@@ -69,7 +69,7 @@ TEST_F(ConsoleCommands, F2ShowsTheLogAtItsEndInPlaceOfTheTracksUntilF2OrRun) {
     Click(IDC_RUN);
     ASSERT_TRUE(Dlg().JobRunning());
     EXPECT_EQ(LogBox()->geometry(), shown);
-    EXPECT_EQ(Menu().filter("off").size(), 4);
+    EXPECT_EQ(Menu().filter("off").size(), 6);
     Press(QKeySequence(Qt::Key_F2));
     EXPECT_FALSE(Dlg().LogShownWhileIdle());
     Click(IDC_STOP);
