@@ -4,20 +4,29 @@
 #include "job_log.h"
 #include "job_texts.h"
 #include "read_entry.h"
+#include "job_keys.h"
 #include "read_loop.h"
 #include "read_reply.h"
 
 ReadBackResult ReadBackCard(CardJob& job, SerialLink& link, const WritePlan& plan,
                             const TrackTexts& written) {
+    ReadBackResult result;
+    const auto commandKey = ReadCommandKey(job.Tracks);
+    std::vector<std::string_view> missing;
+    if (commandKey == nullptr || (job.Profile.*commandKey).Empty()) missing.push_back("ReadTack");
+    if (job.Profile.ReadTail.Empty()) missing.push_back("ReadTail");
+    if (!missing.empty()) {
+        // Without them no card could be read back: the job ends as on Stop, said once.
+        AppendLog(job, JobTexts::MissingReadKeys(missing) + JobTexts::HyphenLine());
+        return result;
+    }
     AppendLog(job, JobTexts::SwipeToVerify());
     ReplyReader reader(
         job.Profile,
         [&link](unsigned char* buffer, int32_t count) { return link.Read(buffer, count); },
         [&] { return job.StopFlag.load() != 0 || link.IsBroken(); });
-    const CommandSlot* command = ReadCommandFor(job.Profile, job.Tracks);
-    ReadBackResult result;
     while (true) {
-        SendSlot(link, *command);
+        SendSlot(link, job.Profile.*commandKey);
         const ReplyReader::Outcome outcome = reader.AwaitReply();
         if (outcome == ReplyReader::Outcome::Reply) break;
         if (outcome == ReplyReader::Outcome::End) {

@@ -2,9 +2,6 @@
 
 #include "card_worker.h"
 
-// The read command of the selection; null for NoTrack.
-const CommandSlot* ReadCommandFor(const DeviceProfile& profile, TrackSelection tracks);
-
 // The read job: asks the device for the chosen tracks and logs every swiped card until
 // StopFlag is seen.
 JobEnding RunReadLoop(CardJob& job, SerialLink& link);

@@ -1,0 +1,41 @@
+#include "port_list.h"
+
+#include <system_error>
+
+namespace {
+
+// Links are how ports get their names outside Windows.
+std::vector<FoundPort> PosixPortFolderLinks(const std::filesystem::path& portsDir) {
+    std::vector<FoundPort> ports;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(portsDir, error)) {
+        // A link whose device has gone (a simulator that ended) is no port.
+        const auto target = std::filesystem::canonical(entry.path(), error);
+        if (error) continue;
+        FoundPort port;
+        port.name = entry.path().filename().string();
+        port.location = target.string();
+        port.inPortsFolder = true;
+        ports.push_back(std::move(port));
+    }
+    return ports;
+}
+
+}  // namespace
+
+std::vector<FoundPort> SystemPortsFound() {
+    std::vector<FoundPort> ports;
+    for (SystemPort& port : SystemSerialPorts()) ports.push_back({std::move(port), false});
+    return ports;
+}
+
+std::vector<FoundPort> PortFolderLinks(const std::filesystem::path& portsDir) {
+    return PosixPortFolderLinks(portsDir);
+}
+
+std::vector<FoundPort> AvailablePorts(const std::filesystem::path& portsDir) {
+    std::vector<FoundPort> ports = SystemPortsFound();
+    const std::vector<FoundPort> links = PortFolderLinks(portsDir);
+    ports.insert(ports.end(), links.begin(), links.end());
+    return ports;
+}
