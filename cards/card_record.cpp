@@ -8,7 +8,15 @@ std::string_view CardKindName(CardKind kind) {
 }
 
 std::string_view TrackStatusName(TrackStatus status) {
-    return status == TrackStatus::Ok ? "ok" : "failed";
+    switch (status) {
+        case TrackStatus::Ok:
+            return "ok";
+        case TrackStatus::Failed:
+            break;
+        case TrackStatus::VerifyFailed:
+            return "verify-failed";
+    }
+    return "failed";
 }
 
 std::string IsoLocalTime(const QDateTime& time) {

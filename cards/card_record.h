@@ -11,8 +11,9 @@
 enum class CardKind { Read, Write };
 
 // A read track is `Failed` when the device sent its failure mark, a written one when the
-// device did not confirm the write.
-enum class TrackStatus { Ok, Failed };
+// device did not confirm the write; `VerifyFailed` when the device confirmed it but the
+// card, read back, did not give it back.
+enum class TrackStatus { Ok, Failed, VerifyFailed };
 
 struct TrackResult {
     std::string bytes;  // GBK, as on the wire
@@ -35,7 +36,7 @@ using CardRecordList = std::vector<CardRecord>;
 
 // "read" or "write".
 std::string_view CardKindName(CardKind kind);
-// "ok" or "failed".
+// "ok", "failed" or "verify-failed".
 std::string_view TrackStatusName(TrackStatus status);
 
 // A time as records carry it; seconds precision, the offset always as +hh:mm.

@@ -25,6 +25,14 @@ std::string FileTooLarge(std::size_t limitBytes) {
     return "文件太大（超过" + std::to_string(limitBytes / (1024 * 1024)) + " MB）";
 }
 
+std::string NotAJournal() {
+    return "不是作业记录文件：第一行应为作业记录的CSV表头";
+}
+
+std::string WrittenCardNotInList(std::string_view listName) {
+    return "这张已写入的卡不在列表" + std::string(listName) + "中（或多于列表中的同样的卡）";
+}
+
 std::string EmptyFile() {
     return "文件是空的";
 }

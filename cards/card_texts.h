@@ -30,6 +30,10 @@ std::string TextAfterQuote();
 std::string LineTooLong(std::size_t limitBytes);
 std::string MissingValue(int track);
 std::string Unencodable(int track, std::string_view character);
+// A file given as a journal whose header is not the records' CSV header.
+std::string NotAJournal();
+// A confirmed card of a journal that no row of the list is left for.
+std::string WrittenCardNotInList(std::string_view listName);
 std::string OverLimit(int track, std::size_t bytes, std::size_t limit);
 
 }  // namespace CardTexts

@@ -96,6 +96,26 @@ const std::vector<OptionSpec>& OptionSpecs() {
         {{"step2"}, "N", "run: track 2's increment, 0-99 (default 1).", kRun},
         {{"start3"}, "N", "run: track 3's first number, 0-99 (default 0).", kRun},
         {{"step3"}, "N", "run: track 3's increment, 0-99 (default 1).", kRun},
+        {{"max-tries"},
+         "N",
+         "run, batch, clone: a card the device refuses N times in a row ends the job with "
+         "status 1 (default 3; 0 writes it again until confirmed).",
+         kRun | kBatch | kClone},
+        {{"journal"},
+         "FILE",
+         "Appends each card's record to FILE (records CSV) as soon as it is logged, synced "
+         "to the disk card by card.",
+         kRead | kWrite | kRun | kBatch | kClone},
+        {{"resume"},
+         "JOURNAL",
+         "batch: leaves out the cards JOURNAL shows written and confirmed; name it with "
+         "--journal too to go on appending to it.",
+         kBatch},
+        {{"verify"},
+         nullptr,
+         "write, run, batch, clone: reads each confirmed card back (swipe it again) and "
+         "writes it again on the next blank when it differs.",
+         kWrite | kRun | kBatch | kClone},
         {{"h", "help"}, nullptr, "Shows this help.", kEveryCommand},
         {{"version"}, nullptr, "Shows the version.", kEveryCommand},
     };
@@ -126,6 +146,7 @@ const char* const kExamples[] = {
     "cardctl write --tracks 2 --track2 4000001234567899=2512101",
     "cardctl run --tracks 2 --track2 62270001 --count 20 --start2 1",
     "cardctl batch list.csv --tracks 23 --records written.csv",
+    "cardctl batch list.csv --tracks 23 --resume journal.csv --journal journal.csv",
     "cardctl clone --tracks 23 --count 3",
     "cardctl ports",
     "cardctl profile --profile my-device.ini",
@@ -133,7 +154,8 @@ const char* const kExamples[] = {
 
 constexpr const char* kExitStatus =
     "Exit status: 0 all done, 1 some card not confirmed, 2 bad arguments or input file,\n"
-    "3 profile or port failure, 130 stopped (Ctrl+C, SIGTERM, or standard output closed).\n";
+    "3 profile or port failure, 4 cards went out but an output file failed,\n"
+    "130 stopped (Ctrl+C, SIGTERM, or standard output closed).\n";
 
 void AddOptions(QCommandLineParser& parser) {
     for (const OptionSpec& entry : OptionSpecs()) {
@@ -245,6 +267,13 @@ void ReadOutputOptions(const QCommandLineParser& parser, CliOptions& options, Re
     }
     options.json = parser.isSet(QStringLiteral("json"));
     options.quiet = parser.isSet(QStringLiteral("quiet"));
+    options.verify = parser.isSet(QStringLiteral("verify"));
+    for (const auto& [name, path] : {std::pair{QStringLiteral("journal"), &options.journalPath},
+                                     std::pair{QStringLiteral("resume"), &options.resumePath}}) {
+        *path = parser.value(name);
+        if (parser.isSet(name) && path->isEmpty())
+            refusal.Add(QStringLiteral("--%1 needs a file name: write --%1 journal.csv").arg(name));
+    }
     options.profilePath = parser.value(QStringLiteral("profile"));
     if (parser.isSet(QStringLiteral("profile")) && options.profilePath.isEmpty()) {
         refusal.Add(QStringLiteral("--profile needs a file: write --profile QXProduct.ini"));
@@ -273,6 +302,7 @@ void ReadCommandOptions(const QCommandLineParser& parser, CliOptions& options, R
         numbering.*number.target = NumberOption(parser, QString::fromUtf8(number.name), range.min,
                                                 range.max, numbering.*number.target, refusal);
     }
+    options.maxTries = NumberOption(parser, QStringLiteral("max-tries"), 0, 1000000, 3, refusal);
     for (int track = 1; track <= 3; ++track) {
         const QString name = QStringLiteral("track%1").arg(track);
         if (!parser.isSet(name)) continue;

@@ -45,6 +45,10 @@ struct CliOptions {
     std::array<std::optional<QString>, 3> texts;
     RunNumbering numbering;  // run; clone takes its count
     QString listPath;        // batch
+    int maxTries = 3;        // run, batch, clone; 0 sets no limit
+    QString journalPath;     // every record appended as its card is logged
+    QString resumePath;      // batch: the journal whose confirmed cards are left out
+    bool verify = false;     // write, run, batch, clone: each confirmed card read back
 };
 
 struct ParsedCommandLine {

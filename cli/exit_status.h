@@ -6,5 +6,6 @@ enum ExitStatus : int {
     kExitNotConfirmed = 1,   // some written card was not confirmed by the device
     kExitBadInput = 2,       // bad arguments or a bad input file; nothing was sent
     kExitDeviceFailure = 3,  // the profile or the port failed
+    kExitOutputFailed = 4,   // cards went out but an output file could not be written
     kExitStopped = 130,      // stopped by Ctrl+C or SIGTERM
 };

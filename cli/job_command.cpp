@@ -4,15 +4,18 @@
 #include "exit_status.h"
 #include "job_fill.h"
 #include "job_session.h"
+#include "stop_summary.h"
 
 namespace {
 
 int StatusOf(const JobOutcome& outcome) {
     if (outcome.interrupted) return kExitStopped;
     if (outcome.refused) return kExitBadInput;
+    if (outcome.gaveUp) return kExitNotConfirmed;
     // A job that ended on its own before its goal lost its port; its entry said why.
     if (!outcome.reachedGoal) return kExitDeviceFailure;
-    return outcome.tally.notConfirmed > 0 ? kExitNotConfirmed : kExitDone;
+    // A card read back wrong and then written again on the next blank is done.
+    return outcome.tally.notConfirmed > 0 || outcome.cardsLeft ? kExitNotConfirmed : kExitDone;
 }
 
 // --cards N: N cards logged, failed reads included.
@@ -24,6 +27,15 @@ JobGoal ReadGoal(int cards) {
         };
     }
     return goal;
+}
+
+// A run, a list or a clone's copies: when stopped or ended by a card's tries, says how to
+// write the rest.
+JobOutcome RunWrites(const CliOptions& options, JobSession& session, CliOutput& output,
+                     int cards) {
+    const JobOutcome outcome = session.Run({cards, {}});
+    SayHowToGoOn(options, outcome, cards, output);
+    return outcome;
 }
 
 int RunClone(const CliOptions& options, JobSession& session, CliOutput& output) {
@@ -46,7 +58,7 @@ int RunClone(const CliOptions& options, JobSession& session, CliOutput& output) 
     output.Message("cardctl: card read; now " + std::to_string(count) +
                    (count == 1 ? " blank card" : " blank cards") + " to write");
     FillListWrite(job, copies.cards);
-    return StatusOf(session.Run({count, {}}));
+    return StatusOf(RunWrites(options, session, output, count));
 }
 
 int RunCommand(const CliOptions& options, PreparedJob& prepared, JobSession& session,
@@ -58,11 +70,13 @@ int RunCommand(const CliOptions& options, PreparedJob& prepared, JobSession& ses
         case CliCommand::Write:
             return StatusOf(session.Run({1, {}}));
         case CliCommand::Run:
-            return StatusOf(session.Run({options.numbering.count, {}}));
+            return StatusOf(RunWrites(options, session, output, options.numbering.count));
         case CliCommand::Batch: {
             const int cards = static_cast<int>(prepared.cards.size());
+            // A resumed list whose every card is in the journal is done.
+            if (cards == 0) return kExitDone;
             FillListWrite(job, std::move(prepared.cards));
-            return StatusOf(session.Run({cards, {}}));
+            return StatusOf(RunWrites(options, session, output, cards));
         }
         case CliCommand::Clone:
             return RunClone(options, session, output);
@@ -83,5 +97,6 @@ int RunJobCommand(const CliOptions& options, CliOutput& output, StopSignals& sto
     const int status = RunCommand(options, prepared, session, output);
     // Also after Ctrl+C: the records file holds every card the jobs logged.
     if (!session.WriteRecordsFile() && status == kExitDone) return kExitBadInput;
+    if (session.JournalFailed() && status == kExitDone) return kExitOutputFailed;
     return status;
 }

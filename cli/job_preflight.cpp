@@ -4,12 +4,14 @@
 #include <QFileInfo>
 
 #include "card_check.h"
+#include "card_texts.h"
 #include "exit_status.h"
 #include "job_fill.h"
 #include "job_records.h"
 #include "key_gaps.h"
 #include "profile_file.h"
 #include "text_checks.h"
+#include "written_cards.h"
 
 namespace {
 
@@ -55,6 +57,32 @@ std::optional<int> CheckTexts(const CliOptions& options, const DeviceProfile& pr
     return std::nullopt;
 }
 
+// --resume: the cards the journal shows written are left out. A confirmed card that no row
+// is left for means the journal belongs to another list: nothing is sent then.
+std::optional<int> LeaveOutJournalled(const CliOptions& options, CliOutput& output,
+                                      std::vector<ListCard>& cards) {
+    if (options.resumePath.isEmpty()) return std::nullopt;
+    const ConfirmedCardsResult journal = ReadConfirmedCards(options.resumePath);
+    if (!journal.error.empty()) {
+        output.Error("cardctl: --resume " + journal.error);
+        return kExitBadInput;
+    }
+    const TrackSet tracks = *TrackSetOf(options.job.tracks);
+    ResumedList resumed = LeaveOutWritten(cards, tracks, journal.cards);
+    const std::string listName = options.listPath.toStdString();
+    for (std::size_t i = 0; i < resumed.unmatched.size() && i < kMaxListErrors; ++i) {
+        output.Error(options.resumePath.toStdString() + ":" +
+                     std::to_string(resumed.unmatched[i].line) + ": " +
+                     CardTexts::WrittenCardNotInList(listName));
+    }
+    if (!resumed.unmatched.empty()) return kExitBadInput;
+    output.Message("cardctl: " + std::to_string(resumed.skipped) + " of " +
+                   std::to_string(cards.size()) + " cards are in the journal; " +
+                   std::to_string(resumed.remaining.size()) + " to write");
+    cards = std::move(resumed.remaining);
+    return std::nullopt;
+}
+
 // The whole list is checked before the first card, as the window checks it.
 std::optional<int> ReadList(const CliOptions& options, const DeviceProfile& profile,
                             CliOutput& output, std::vector<ListCard>& cards) {
@@ -63,7 +91,7 @@ std::optional<int> ReadList(const CliOptions& options, const DeviceProfile& prof
                                        TrackLimitsFor(profile, options.job.lowDensity));
     if (list.errors.empty()) {
         cards = std::move(list.cards);
-        return std::nullopt;
+        return LeaveOutJournalled(options, output, cards);
     }
     for (const std::string& error : list.errors) output.Error(error);
     return kExitBadInput;

@@ -16,10 +16,30 @@ JobSession::JobSession(const CliOptions& options, PreparedJob& prepared, CliOutp
       stream_(output, options.json) {
     FillJob(job_, options, JobModesOf(options.command).front());
     job_.Profile = prepared.profile;
+    job_.MaxTries = options.maxTries;
+    job_.Verify = options.verify ? 1 : 0;
     console_ =
         std::make_unique<TerminalConsole>(prepared.texts, output, [this] { OnLogRefresh(); });
     job_.Console = console_.get();
     stream_.Begin();
+    OpenJournal();
+}
+
+void JobSession::OpenJournal() {
+    if (options_.journalPath.isEmpty()) return;
+    std::string error;
+    journal_ = Journal::Open(options_.journalPath, error);
+    if (journal_) return;
+    journalFailed_ = true;
+    output_.Error("cardctl: --journal " + error + "; the job goes on without it");
+}
+
+void JobSession::AppendToJournal(const CardRecord& record) {
+    if (!journal_) return;
+    if (const auto error = journal_->Append(record)) {
+        journalFailed_ = true;
+        output_.Error("cardctl: --journal " + *error + "; the job goes on without it");
+    }
 }
 
 JobOutcome JobSession::Run(const JobGoal& goal) {
@@ -40,12 +60,16 @@ JobOutcome JobSession::Run(const JobGoal& goal) {
     outcome.interrupted = outcome.interrupted || output_.RecordsLost();
     output_.EndProgress();
     outcome.refused = console_->Refused();
+    outcome.gaveUp = !job_.TriesExhausted.empty();
     outcome.tally = tally_;
     // A single write is done with its one card, confirmed or not; runs and lists write
     // again until every card is confirmed.
     const bool single = goal.cards == 1 && job_.Continuous == 0 && job_.ListWrite == 0;
-    const int settled = outcome.tally.confirmed + (single ? outcome.tally.notConfirmed : 0);
+    const JobTally& tally = outcome.tally;
+    const int settled =
+        tally.confirmed + (single ? tally.notConfirmed + tally.verifyFailed : 0);
     outcome.reachedGoal = goal.cards > 0 ? settled >= goal.cards : goalReached_;
+    outcome.cardsLeft = tally.confirmed < goal.cards;
     if (outcome.interrupted && goal.cards > settled) {
         const int left = goal.cards - settled;
         output_.Message("cardctl: stopped with " + std::to_string(left) + " of " +
@@ -64,7 +88,11 @@ void JobSession::OnLogRefresh() {
         ShowNotices(added);
         return;
     }
-    for (; recordsSeen_ < records.size(); ++recordsSeen_) tally_.Add(records[recordsSeen_]);
+    for (; recordsSeen_ < records.size(); ++recordsSeen_) {
+        // On the disk before the worker goes on to the next card.
+        AppendToJournal(records[recordsSeen_]);
+        tally_.Add(records[recordsSeen_]);
+    }
     stream_.Update(records);
     // A reader that went away (cardctl read | head -3) ends the job as Stop does, so the
     // device is still reset.

@@ -10,6 +10,7 @@
 #include "cli_output.h"
 #include "job_preflight.h"
 #include "job_tally.h"
+#include "journal.h"
 #include "record_stream.h"
 #include "serial_link.h"
 #include "terminal_console.h"
@@ -29,6 +30,8 @@ struct JobOutcome {
     bool interrupted = false;  // a signal pressed Stop, or the records' reader went away
     bool refused = false;      // the job refused its input with a message
     bool reachedGoal = false;  // all its cards written, or its reads enough
+    bool gaveUp = false;       // a card ran out of tries
+    bool cardsLeft = false;    // a write job ended with fewer cards confirmed than its goal
     JobTally tally;
 };
 
@@ -48,10 +51,14 @@ class JobSession {
     // Writes the --records file, if one was asked for: every record of every job.
     // Shows why when it cannot.
     bool WriteRecordsFile() const;
+    // Whether --journal was asked for and failed (it was said then, once).
+    bool JournalFailed() const { return journalFailed_; }
 
   private:
     void OnLogRefresh();
     void ShowNotices(std::string_view gbkText);
+    void OpenJournal();
+    void AppendToJournal(const CardRecord& record);
 
     const CliOptions& options_;
     PreparedJob& prepared_;
@@ -61,6 +68,8 @@ class JobSession {
     CardJob job_;
     std::unique_ptr<TerminalConsole> console_;
     RecordStream stream_;
+    std::unique_ptr<Journal> journal_;
+    bool journalFailed_ = false;
 
     // The running job's goal and tally, and where the records and the log not yet seen
     // begin.

@@ -12,6 +12,10 @@ void JobTally::Add(const CardRecord& record) {
         ++read;
     } else if (AllTracksOk(record)) {
         ++confirmed;
+    } else if (std::any_of(record.results.begin(), record.results.end(), [](const auto& result) {
+                   return result.status == TrackStatus::VerifyFailed;
+               })) {
+        ++verifyFailed;
     } else {
         ++notConfirmed;
     }
@@ -19,5 +23,5 @@ void JobTally::Add(const CardRecord& record) {
 
 std::string ProgressLine(const JobTally& tally, int total) {
     return std::to_string(tally.confirmed) + "/" + std::to_string(total) + " cards, " +
-           std::to_string(tally.notConfirmed) + " not confirmed";
+           std::to_string(tally.notConfirmed + tally.verifyFailed) + " not confirmed";
 }

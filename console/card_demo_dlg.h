@@ -10,6 +10,7 @@
 #include "device_profile.h"
 #include "dialog_builder.h"
 #include "executable_dir.h"
+#include "journal.h"
 #include "log_view.h"
 #include "picture_ctrl.h"
 #include "serial_link.h"
@@ -96,6 +97,15 @@ class CCardDemoDlg : public QDialog {
     void ExportRecords();
     void WriteList();
 
+    // Unattended writing (unattended_commands.cpp).
+    void ToggleJournal();
+    // Appends the records the jobs logged since the last call; on the journal's first
+    // failure it is turned off and said once, while the job goes on.
+    void AppendToJournal();
+    // With the journal on: offers to leave out the list's cards it shows written. False
+    // when the operator cancels, or leaves nothing to write.
+    bool LeaveOutJournalledCards(std::vector<ListCard>& cards);
+
     // Running and stopping jobs (job_control.cpp).
     void RunJob();
     // Run's checks: a track chosen and the number boxes valid; says what is wrong.
@@ -139,6 +149,9 @@ class CCardDemoDlg : public QDialog {
     bool jobRunning_ = false;
     bool logShownWhileIdle_ = false;
     std::optional<int> pendingClose_;
+    bool verifyAfterWrite_ = false;
+    std::unique_ptr<Journal> journal_;
+    std::size_t journalled_ = 0;  // records already in the journal, or from before it
     SerialTimeouts timeouts_;
 };
 

@@ -24,6 +24,8 @@
 
 namespace {
 
+constexpr int kListMaxTries = 3;
+
 // Asks the operator where to save, then writes the bytes for the chosen filter, whole or
 // not at all; a failure is shown with the system's reason.
 void SaveAs(QWidget* owner, const FileQuestion& question,
@@ -44,6 +46,8 @@ void CCardDemoDlg::CreateSystemMenu() {
         {kExportRecordsCommand, ConsoleTexts::ExportRecordsEntry(),
          QKeySequence(Qt::CTRL | Qt::Key_E)},
         {kWriteListCommand, ConsoleTexts::WriteListEntry(), QKeySequence(Qt::CTRL | Qt::Key_L)},
+        {kVerifyCommand, ConsoleTexts::VerifyEntry(), {}},
+        {kJournalCommand, ConsoleTexts::JournalEntry(), {}},
     };
     systemMenu_ = new SystemMenu(*this, entries, LoadStringResource(IDS_ABOUTBOX),
                                  [this](int id) { OnSysCommand(id); });
@@ -58,6 +62,10 @@ void CCardDemoDlg::UpdateCommandStates() {
     systemMenu_->SetEntryEnabled(kSaveLogCommand, !jobRunning_);
     systemMenu_->SetEntryEnabled(kExportRecordsCommand, !jobRunning_);
     systemMenu_->SetEntryEnabled(kWriteListCommand, !jobRunning_ && job_.Mode == 0);
+    systemMenu_->SetEntryEnabled(kVerifyCommand, !jobRunning_);
+    systemMenu_->SetEntryEnabled(kJournalCommand, !jobRunning_);
+    systemMenu_->SetEntryChecked(kVerifyCommand, verifyAfterWrite_);
+    systemMenu_->SetEntryChecked(kJournalCommand, journal_ != nullptr);
 }
 
 void CCardDemoDlg::OnSysCommand(int id) {
@@ -79,6 +87,13 @@ void CCardDemoDlg::OnSysCommand(int id) {
             break;
         case kWriteListCommand:
             if (!jobRunning_ && job_.Mode == 0) WriteList();
+            break;
+        case kVerifyCommand:
+            if (!jobRunning_) verifyAfterWrite_ = !verifyAfterWrite_;
+            UpdateCommandStates();
+            break;
+        case kJournalCommand:
+            if (!jobRunning_) ToggleJournal();
             break;
         default:
             break;
@@ -142,11 +157,14 @@ void CCardDemoDlg::WriteList() {
         ShowMessageBox(this, lines.join(u'\n'));
         return;
     }
+    if (!LeaveOutJournalledCards(list.cards)) return;
     const QString label = QString::fromStdString(PlanFor(tracks)->label) + QStringLiteral("轨");
     if (!AskOkCancel(this, ConsoleTexts::ListConfirm(static_cast<int>(list.cards.size()), label))) {
         return;
     }
     job_.ListWrite = 1;
     job_.CardList = std::move(list.cards);
+    // Unattended, a card the device keeps refusing must not hold the list for ever.
+    job_.MaxTries = kListMaxTries;
     StartJob();
 }

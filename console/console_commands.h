@@ -6,3 +6,5 @@ inline constexpr int kViewLogCommand = 0x0100;
 inline constexpr int kSaveLogCommand = 0x0110;
 inline constexpr int kExportRecordsCommand = 0x0120;
 inline constexpr int kWriteListCommand = 0x0130;
+inline constexpr int kVerifyCommand = 0x0140;
+inline constexpr int kJournalCommand = 0x0150;

@@ -29,6 +29,32 @@ QString WriteListEntry() {
     return QStringLiteral("按列表写卡(&W)...");
 }
 
+QString VerifyEntry() {
+    return QStringLiteral("写后校验(&V)");
+}
+
+QString JournalEntry() {
+    return QStringLiteral("作业记录自动保存(&J)...");
+}
+
+QString JournalTitle() {
+    return QStringLiteral("作业记录自动保存");
+}
+
+QString JournalName() {
+    return QStringLiteral("作业记录.csv");
+}
+
+QStringList JournalFilters() {
+    return {QStringLiteral("CSV文件 (*.csv)")};
+}
+
+QString SkipWrittenQuestion(int cards, int written) {
+    return QStringLiteral("列表共%1张卡，其中%2张已写入（见作业记录）。跳过已写入的卡？")
+        .arg(cards)
+        .arg(written);
+}
+
 QString SaveLogTitle() {
     return QStringLiteral("保存日志");
 }

@@ -14,6 +14,15 @@ QString ViewLogEntry();
 QString SaveLogEntry();
 QString ExportRecordsEntry();
 QString WriteListEntry();
+QString VerifyEntry();
+QString JournalEntry();
+
+// Choosing the journal: the dialog's title, its default name and its filter.
+QString JournalTitle();
+QString JournalName();
+QStringList JournalFilters();
+// "列表共%d张卡，其中%d张已写入（见作业记录）。跳过已写入的卡？"
+QString SkipWrittenQuestion(int cards, int written);
 
 // Saving the job log: the dialog's title, its default file name, and its filters: UTF-8
 // first (the default), then GBK.

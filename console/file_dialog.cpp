@@ -33,8 +33,10 @@ std::optional<ChosenFile> AskForFile(QWidget* owner, const FileQuestion& questio
     QFileDialog dialog(owner, question.title, QDir::homePath());
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setNameFilters(question.filters);
-    if (question.purpose == FileQuestion::Purpose::Save) {
+    if (question.purpose != FileQuestion::Purpose::Open) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite,
+                         question.purpose == FileQuestion::Purpose::Append);
         dialog.setFileMode(QFileDialog::AnyFile);
         if (!question.suffixes.isEmpty()) dialog.setDefaultSuffix(question.suffixes.front());
         QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,

@@ -10,7 +10,9 @@ class QWidget;
 
 // What the console asks the operator for: a file to write or one to read.
 struct FileQuestion {
-    enum class Purpose { Save, Open };
+    // Append: a file to write to the end of, new or not, so choosing one that exists asks
+    // nothing.
+    enum class Purpose { Save, Append, Open };
     Purpose purpose = Purpose::Save;
     QString title;
     QStringList filters;  // the first one is chosen at first

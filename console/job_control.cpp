@@ -75,6 +75,7 @@ void CCardDemoDlg::RunJob() {
     if (!ReadyToStart()) return;
     job_.ListWrite = 0;
     job_.CardList.clear();
+    job_.MaxTries = 0;
     StartJob();
 }
 
@@ -92,6 +93,7 @@ bool CCardDemoDlg::ReadyToStart() {
 void CCardDemoDlg::StartJob() {
     LockForJob();
     FillJobFromControls();
+    job_.Verify = verifyAfterWrite_ ? 1 : 0;
     StartWorker();
 }
 
@@ -189,12 +191,13 @@ void CCardDemoDlg::OnJobDone() {
     Control<QWidget>(IDC_STOP)->setEnabled(false);
     UpdateCommandStates();
     // The log box has gone with the job: a port that failed is not left to the log alone.
-    if (!job_.PortFailure.empty()) {
-        ShowMessageBox(this, GbkScreenDecoder().Decode(job_.PortFailure));
+    for (const std::string* ending : {&job_.PortFailure, &job_.TriesExhausted}) {
+        if (!ending->empty()) ShowMessageBox(this, GbkScreenDecoder().Decode(*ending));
     }
 }
 
 void CCardDemoDlg::OnLogRefresh() {
+    AppendToJournal();
     UpdateData(false);
 }
 

@@ -33,6 +33,15 @@ bool AskOkCancel(QWidget* owner, const QString& text) {
     return box.clickedButton() == box.button(QMessageBox::Ok);
 }
 
+QMessageBox::StandardButton AskYesNoCancel(QWidget* owner, const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), text,
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, owner);
+    Run(box);
+    for (const QMessageBox::StandardButton answer : {QMessageBox::Yes, QMessageBox::No})
+        if (box.clickedButton() == box.button(answer)) return answer;
+    return QMessageBox::Cancel;
+}
+
 void SetMessageBoxRunner(MessageBoxRunner runner) {
     Runner() = std::move(runner);
 }

@@ -13,6 +13,9 @@ void ShowMessageBox(QWidget* owner, const QString& text,
 // The same box with OK and Cancel, for a question; true when the operator chose OK.
 bool AskOkCancel(QWidget* owner, const QString& text);
 
+// The same box with Yes, No and Cancel; closing it without a choice is Cancel.
+QMessageBox::StandardButton AskYesNoCancel(QWidget* owner, const QString& text);
+
 // Replaces the modal run of the box, so that tests can look at it and answer it (by
 // clicking one of its buttons; a box left unanswered counts as closed without OK) without
 // an operator. An empty runner restores the modal run.

@@ -113,6 +113,17 @@ void SystemMenu::SetEntryEnabled(int id, bool enabled) {
     }
 }
 
+void SystemMenu::SetEntryChecked(int id, bool checked) {
+    if (QAction* action = EntryAction(id)) {
+        action->setCheckable(true);
+        action->setChecked(checked);
+    }
+    if (nativeFilter_) {
+        CheckMenuItem(nativeFilter_->menu, static_cast<UINT>(id),
+                      MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+    }
+}
+
 #else
 
 struct SystemMenu::NativeFilter {};
@@ -141,6 +152,13 @@ SystemMenu::~SystemMenu() = default;
 
 void SystemMenu::SetEntryEnabled(int id, bool enabled) {
     if (QAction* action = EntryAction(id)) action->setEnabled(enabled);
+}
+
+void SystemMenu::SetEntryChecked(int id, bool checked) {
+    if (QAction* action = EntryAction(id)) {
+        action->setCheckable(true);
+        action->setChecked(checked);
+    }
 }
 
 #endif

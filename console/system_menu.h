@@ -39,6 +39,8 @@ class SystemMenu : public QObject {
     QAction* EntryAction(int id) const;
     // A disabled entry is greyed in every menu and its shortcut does nothing.
     void SetEntryEnabled(int id, bool enabled);
+    // A checked entry shows a check mark in every menu.
+    void SetEntryChecked(int id, bool checked);
 
   private:
     QMenu* contextMenu_ = nullptr;

@@ -81,6 +81,14 @@ struct CardJob {
     // would not open or broke; empty otherwise. The worker clears it as a job starts, so
     // the console can tell these endings from the others when the job is done.
     std::string PortFailure;
+    // Runs and lists: a card the device refuses this many times in a row ends the job;
+    // 0 writes it again for ever, as the numbered run always has.
+    int32_t MaxTries = 0;
+    // The log entry's first line (GBK, no line break) when a card ran out of tries; empty
+    // otherwise, and cleared as a job starts, as PortFailure is.
+    std::string TriesExhausted;
+    // 1 = each card the device confirms is read back and compared with what was written.
+    int32_t Verify = 0;
 
     ::Console* Console = nullptr;
 };

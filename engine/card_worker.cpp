@@ -52,6 +52,7 @@ int CardWorker(CardJob* job) {
 int CardWorker(CardJob* job, const SerialTimeouts& timeouts) {
     if (job == nullptr) return -1;
     job->PortFailure.clear();
+    job->TriesExhausted.clear();
 
     SerialLink link(timeouts);
     link.SetPortName(job->PortName);

@@ -76,6 +76,32 @@ std::string ListWriteEnd(int written, int refused) {
     return Format("列表写卡结束：成功%d张，未成功%d次\r\n", written, refused);
 }
 
+std::string TriesExhausted(int card, int cards, int tries,
+                           const std::vector<std::pair<int, std::string>>& values) {
+    std::string text = Format("第%d/%d张卡连续%d次写入未成功，停止写卡：", card, cards, tries);
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        if (i > 0) text += Utf8ToGbk("，");
+        text += Utf8ToGbk(Tracks(values[i].first) + "轨 ") + CString(values[i].second);
+    }
+    return text + "\r\n";
+}
+
+std::string SwipeToVerify() {
+    return Utf8ToGbk("请再刷一次刚写好的卡，以校验写入的数据\r\n");
+}
+
+std::string VerifyPassed() {
+    return Utf8ToGbk("读回校验成功\r\n");
+}
+
+std::string VerifyReadFailed(int track) {
+    return Utf8ToGbk(Tracks(track) + "轨校验失败：读卡失败\r\n");
+}
+
+std::string VerifyDiffers(int track) {
+    return Utf8ToGbk(Tracks(track) + "轨校验失败：读回的数据与写入的不同\r\n");
+}
+
 std::string EnterTrackText(std::string_view tracks) {
     return Utf8ToGbk("请输入" + std::string(tracks) + "轨信息！");
 }

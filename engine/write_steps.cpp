@@ -12,6 +12,7 @@
 #include "job_log.h"
 #include "job_records.h"
 #include "job_texts.h"
+#include "read_back.h"
 
 namespace {
 
@@ -33,6 +34,18 @@ std::array<TrackResult, kTrackCount> WrittenTracks(const WritePlan& plan, const 
                               matched ? TrackStatus::Ok : TrackStatus::Failed};
     }
     return results;
+}
+
+// Names the card that ran out of tries by its place and its values, in the log and for
+// the console.
+void ReportTriesExhausted(CardJob& job, const WritePlan& plan, const RunCard& card, int total,
+                          int tries) {
+    std::vector<std::pair<int, std::string>> values;
+    for (const int track : plan.tracks) values.emplace_back(track, TrackText(card.values, track));
+    const std::string entry =
+        JobTexts::TriesExhausted(card.place.number, total, tries, values);
+    job.TriesExhausted = entry.substr(0, entry.size() - 2);
+    AppendLog(job, entry + JobTexts::HyphenLine());
 }
 
 }  // namespace
@@ -80,25 +93,42 @@ void AppendWriteResult(CardJob& job, std::string_view resultText) {
 WriteReply WriteCard(CardJob& job, SerialLink& link, const WritePlan& plan, const TrackTexts& data,
                      const CardPlace& place) {
     SendWriteSequence(job, link, plan, data);
-    const WriteReply reply = AwaitWriteReply(job, link, job.Profile.*plan.expectedReply);
-    if (reply == WriteReply::Matched || reply == WriteReply::NotMatched) {
-        const bool matched = reply == WriteReply::Matched;
-        AddCardRecord(job, place.number, CardKind::Write, WrittenTracks(plan, data, matched));
-        AppendWriteResult(job, place.entryPrefix + ResultText(plan, data, matched));
+    WriteReply reply = AwaitWriteReply(job, link, job.Profile.*plan.expectedReply);
+    if (reply != WriteReply::Matched && reply != WriteReply::NotMatched) return reply;
+    const bool confirmed = reply == WriteReply::Matched;
+    std::array<TrackResult, kTrackCount> tracks = WrittenTracks(plan, data, confirmed);
+    std::string verifyText;
+    if (confirmed && job.Verify != 0) {
+        // A card left unverified by Stop or a lost port is no card done: nothing recorded.
+        const ReadBackResult back = ReadBackCard(job, link, plan, data);
+        if (back.outcome == ReadBackResult::Outcome::Stopped) return WriteReply::Stopped;
+        if (back.outcome == ReadBackResult::Outcome::Broken) return WriteReply::Broken;
+        for (const int track : plan.tracks)
+            if (!back.trackSame[track - 1]) tracks[track - 1].status = TrackStatus::VerifyFailed;
+        if (back.outcome == ReadBackResult::Outcome::Differs) reply = WriteReply::NotMatched;
+        verifyText = back.logText;
     }
+    AddCardRecord(job, place.number, CardKind::Write, tracks);
+    AppendWriteResult(job, place.entryPrefix + ResultText(plan, data, confirmed) + verifyText);
     return reply;
 }
 
 JobEnding WriteRun(CardJob& job, SerialLink& link, const WritePlan& plan, int64_t total,
                    const RunCardFn& cardAfter, RunTally& tally) {
+    int refusedInRow = 0;
     while (tally.written < total) {
         const RunCard card = cardAfter(tally.written);
         switch (WriteCard(job, link, plan, card.values, card.place)) {
             case WriteReply::Matched:
                 ++tally.written;
+                refusedInRow = 0;
                 break;
             case WriteReply::NotMatched:
                 ++tally.refused;
+                if (job.MaxTries > 0 && ++refusedInRow >= job.MaxTries) {
+                    ReportTriesExhausted(job, plan, card, static_cast<int>(total), refusedInRow);
+                    return JobEnding::WithoutPause;
+                }
                 break;
             case WriteReply::Stopped:
                 return JobEnding::Normal;

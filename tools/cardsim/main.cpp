@@ -59,8 +59,9 @@ int main(int argc, char** argv) {
         return 2;
     }
 
-    ReadSide reading(profile, std::move(options.reading));
-    WriteSide writing(profile, std::move(options.writing));
+    ReadBackQueue readBack(std::move(options.readBack));
+    ReadSide reading(profile, std::move(options.reading), readBack);
+    WriteSide writing(profile, std::move(options.writing), readBack);
     Dispatcher dispatcher({&reading, &writing}, {profile.SoftReset, profile.HardReset});
 
     InstallStopHandlers();

@@ -6,7 +6,7 @@
 
 std::optional<std::string> ParseSimOptions(const std::vector<std::string>& arguments,
                                            const DataFolders& console, SimOptions& options) {
-    std::vector<std::string> known = {"--link", "--profile", "--transcript"};
+    std::vector<std::string> known = {"--link", "--profile", "--transcript", "--read-back"};
     for (const auto& name : ReadSettings::OptionNames()) known.push_back(name);
     for (const auto& name : WriteScenario::OptionNames()) known.push_back(name);
     CommandLine line;
@@ -16,6 +16,10 @@ std::optional<std::string> ParseSimOptions(const std::vector<std::string>& argum
     options.profile = line.Get("--profile", FindDataFile(kProfileFileName, console).string());
     options.transcript = line.Get("--transcript", "");
     if (auto error = ReadSettings::Parse(line, options.reading)) return error;
+    if (line.Has("--read-back")) {
+        if (auto error = ReadBackQueue::Parse(line.Get("--read-back", ""), options.readBack))
+            return error;
+    }
     return WriteScenario::Parse(line, options.writing);
 }
 
@@ -28,6 +32,6 @@ void PrintUsage() {
         "  --profile PATH     device profile (default: the console's QXProduct.ini: beside\n"
         "                     it, else in ~/.config/carddemo, else in ../share/carddemo)\n"
         "  --transcript FILE  timestamped hex of every byte, both ways\n"
-        "%s%s",
-        ReadSettings::Usage(), WriteScenario::Usage());
+        "%s%s%s",
+        ReadSettings::Usage(), WriteScenario::Usage(), ReadBackQueue::Usage());
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "data_folders.h"
+#include "read_back.h"
 #include "read_settings.h"
 #include "write_scenario.h"
 
@@ -16,6 +17,7 @@ struct SimOptions {
     std::string transcript;         // empty: no transcript
     ReadSettings reading;
     WriteScenario writing;
+    std::vector<ReadBackMode> readBack;  // empty: reads never swipe a written card back
 };
 
 // Reads the options (`arguments` without the program's name) into `options`; the link and

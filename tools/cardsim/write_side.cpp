@@ -40,8 +40,9 @@ std::string Printable(const std::string& bytes) {
 
 }  // namespace
 
-WriteSide::WriteSide(const DeviceProfile& profile, WriteScenario scenario)
-    : profile_(profile), parser_(profile), scenario_(std::move(scenario)) {}
+WriteSide::WriteSide(const DeviceProfile& profile, WriteScenario scenario,
+                     ReadBackQueue& readBack)
+    : profile_(profile), parser_(profile), scenario_(std::move(scenario)), readBack_(readBack) {}
 
 DeviceSide::Offer WriteSide::Take(std::string_view pending, Scheduler& output) {
     const WriteParser::Result result = parser_.Parse(pending);
@@ -95,6 +96,8 @@ void WriteSide::Answer(Scheduler& output) {
     std::printf(" answer %s\n", ReplyName(reply));
     std::fflush(stdout);
 
+    if (reply == WriteScenario::Reply::Ok || reply == WriteScenario::Reply::Split)
+        readBack_.Written(*card_);
     const std::string bytes = ReplyBytes(reply);
     if (reply == WriteScenario::Reply::Split && bytes.size() >= 2) {
         output.After(scenario_.replyMs, bytes.substr(0, bytes.size() / 2));

@@ -5,13 +5,15 @@
 
 #include "device_profile.h"
 #include "device_side.h"
+#include "read_back.h"
 #include "write_parser.h"
 #include "write_scenario.h"
 
 // Takes write sequences, keeps the written card and confirms (or not) as told.
 class WriteSide : public DeviceSide {
   public:
-    WriteSide(const DeviceProfile& profile, WriteScenario scenario);
+    // Confirmed cards go to `readBack`, which swipes them back when it is enabled.
+    WriteSide(const DeviceProfile& profile, WriteScenario scenario, ReadBackQueue& readBack);
     Offer Take(std::string_view pending, Scheduler& output) override;
     void Reset() override;
 
@@ -30,6 +32,7 @@ class WriteSide : public DeviceSide {
     const DeviceProfile& profile_;
     WriteParser parser_;
     const WriteScenario scenario_;
+    ReadBackQueue& readBack_;
     std::size_t nextReply_ = 0;
     Setup setup_;
     std::optional<CardTracks> card_;  // written, not yet asked about

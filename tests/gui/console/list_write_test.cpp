@@ -2,7 +2,9 @@
 // simulated device.
 #include <QRegularExpression>
 
+#include "console_commands.h"
 #include "job_fixture.h"
+#include "system_menu.h"
 #include "record_export.h"
 
 namespace {
@@ -83,6 +85,27 @@ TEST_F(ListWrite, AConfirmedListIsWrittenAsRunWritesWithARefusedCardWrittenAgain
     EXPECT_TRUE(log.endsWith("列表写卡结束：成功3张，未成功1次\n" + QString(54, '-') + "\n"));
     EXPECT_FALSE(LogBox()->isVisible());
     EXPECT_TRUE(Button(IDC_RUN)->isEnabled());
+}
+
+// With the journal on every card goes to it; a card refused three times in a row ends
+// the list with a box, and the list opened again offers to leave out the card written.
+TEST_F(ListWrite, JournalKeepsEveryCardAndTheListAgainOffersToLeaveOutTheWrittenOnes) {
+    StartSim({"--write-reply-ms", "20", "--write-replies", "ok,fail,fail,fail"});
+    WriteFile(dir_ / "cards.txt", "111\n222\n");
+    fileAnswers_ = {{QtPath(dir_ / "journal.csv"), 0}};
+    Dlg().OnSysCommand(kJournalCommand);
+    EXPECT_TRUE(Dlg().SystemCommands().EntryAction(kJournalCommand)->isChecked());
+    WriteList("cards.txt", QMessageBox::Ok);
+    ASSERT_TRUE(WaitForJobEnd());
+    ASSERT_EQ(messages_.size(), 2u);
+    EXPECT_EQ(messages_[1].text, "第2/2张卡连续3次写入未成功，停止写卡：2轨 222");
+    const std::string journal = FileBytes(dir_ / "journal.csv");
+    EXPECT_TRUE(journal.starts_with("\xEF\xBB\xBF" + RecordsCsvHeader())) << journal;
+    EXPECT_EQ(QString::fromStdString(journal).count(",write,2,,,222,failed,,\r\n"), 3);
+
+    WriteList("cards.txt", QMessageBox::Cancel);
+    EXPECT_EQ(messages_.back().text, "列表共2张卡，其中1张已写入（见作业记录）。跳过已写入的卡？");
+    EXPECT_FALSE(Dlg().JobRunning());
 }
 
 }  // namespace

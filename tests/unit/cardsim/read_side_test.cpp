@@ -31,7 +31,8 @@ TEST_P(SwipeTiming, FollowsTheOptionsOrTheirDefaults) {
     arguments.insert(arguments.end(), c.arguments.begin(), c.arguments.end());
     SimOptions options;
     ASSERT_FALSE(ParseSimOptions(arguments, DataFolders{"/console", {}, {}}, options));
-    ReadSide reading(profile, options.reading);
+    ReadBackQueue noReadBack({});
+    ReadSide reading(profile, options.reading, noReadBack);
     Scheduler output;
 
     ASSERT_EQ(reading.Take(kReadTrack2, output).claim, DeviceSide::Claim::Taken);

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "card_list.h"
+#include "track_set.h"
+
+// The cards a journal (or a records CSV export) shows written and confirmed, and a card
+// list without them, for a list write that goes on where an earlier one stopped.
+
+struct ConfirmedCard {
+    int line = 0;  // where its row starts in the journal, counting from 1
+    TrackSet tracks = TrackSet::Track2;
+    // GBK as the device received it, by track number - 1; empty outside `tracks`.
+    std::array<std::string, kTrackCount> gbk;
+};
+
+struct ConfirmedCardsResult {
+    std::vector<ConfirmedCard> cards;
+    std::string error;  // "FILE: reason" when the file cannot be read as a journal
+};
+
+// Rows of kind `write` whose every track of its selection is `ok`. Other rows, and rows a
+// kill or a power cut left torn (cut short, unreadable), are no confirmed card.
+ConfirmedCardsResult ReadConfirmedCards(const QString& path);
+ConfirmedCardsResult ParseConfirmedCards(std::string_view bytes, std::string_view fileName);
+
+struct ResumedList {
+    std::vector<ListCard> remaining;  // the list's cards not yet written, in list order
+    int skipped = 0;
+    // Confirmed cards that no row of the list is left for.
+    std::vector<ConfirmedCard> unmatched;
+};
+
+// Each confirmed card of the selection leaves out the first row of the list not yet left
+// out whose selection's texts are the same bytes, so a row that occurs twice needs two
+// confirmed cards. A confirmed card of another selection matches no row.
+ResumedList LeaveOutWritten(const std::vector<ListCard>& list, TrackSet tracks,
+                            const std::vector<ConfirmedCard>& confirmed);
