@@ -5,20 +5,30 @@
 
 class QSocketNotifier;
 
-// Turns SIGINT and SIGTERM into a Qt signal on the thread that made this object. The
-// handler only writes a byte into a pipe, which is safe in a signal handler; everything
-// else happens in the event loop. A second signal is handled like the first, so the
-// process never ends with the port still held. One instance at a time; the handlers that
-// were there before come back when it goes.
+// Turns the operating system's requests to stop into a Qt signal on the thread that made
+// this object. The handler only writes a byte into a pipe, which is safe in a signal
+// handler; everything else happens in the event loop. A second signal is handled like the
+// first, so the process never ends with the port still held. One instance at a time; the
+// handlers that were there before come back when it goes. Windows has no pipe to wake an
+// event loop from a console control handler: there nothing is caught, and the process
+// ends as it always has.
 class StopSignals : public QObject {
     Q_OBJECT
 
   public:
-    StopSignals();
+    enum class Watched {
+        Terminal,  // Ctrl+C (SIGINT) and SIGTERM, for a program run from a shell
+        Session,   // SIGTERM and SIGHUP: a logout or a service manager ends a window
+    };
+    enum class Kind { None, Interrupt, Terminate, HangUp };
+
+    explicit StopSignals(Watched watched = Watched::Terminal);
     ~StopSignals() override;
 
     // How many signals came so far, including those the event loop has not seen yet.
     int Count();
+    // The first signal that came.
+    Kind First();
 
   signals:
     void Received();
@@ -28,4 +38,5 @@ class StopSignals : public QObject {
 
     std::unique_ptr<QSocketNotifier> notifier_;
     int count_ = 0;
+    Kind first_ = Kind::None;
 };
