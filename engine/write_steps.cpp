@@ -86,13 +86,13 @@ void AppendWriteResult(CardJob& job, std::string_view resultText) {
 }
 
 WriteReply WriteCard(CardJob& job, SerialLink& link, const WritePlan& plan, const TrackTexts& data,
-                     const CardPlace& place) {
+                     std::string_view entryPrefix) {
     SendWriteSequence(job, link, plan, data);
     const WriteReply reply = AwaitWriteReply(job, link, job.Profile.*plan.expectedReply);
     if (reply == WriteReply::Matched || reply == WriteReply::NotMatched) {
         const bool matched = reply == WriteReply::Matched;
-        AddCardRecord(job, place.number, CardKind::Write, WrittenTracks(plan, data, matched));
-        AppendWriteResult(job, place.entryPrefix + ResultText(plan, data, matched));
+        AddCardRecord(job, CardKind::Write, WrittenTracks(plan, data, matched));
+        AppendWriteResult(job, std::string(entryPrefix) + ResultText(plan, data, matched));
     }
     return reply;
 }
@@ -101,7 +101,7 @@ JobEnding WriteRun(CardJob& job, SerialLink& link, const WritePlan& plan, int64_
                    const RunCardFn& cardAfter, RunTally& tally) {
     while (tally.written < total) {
         const RunCard card = cardAfter(tally.written);
-        switch (WriteCard(job, link, plan, card.values, card.place)) {
+        switch (WriteCard(job, link, plan, card.values, card.entryPrefix)) {
             case WriteReply::Matched:
                 ++tally.written;
                 break;
