@@ -3,6 +3,7 @@
 #include "card_copy.h"
 #include "exit_status.h"
 #include "job_session.h"
+#include "stop_signals.h"
 
 namespace {
 
@@ -100,8 +101,17 @@ int RunJobCommand(const CliOptions& options, CliOutput& output, StopSignals& sto
     PreparedJob prepared;
     if (const auto status = PrepareJob(options, timeouts, output, prepared)) return *status;
     JobSession session(options, prepared, output, stopSignals, timeouts);
-    const int status = RunCommand(options, prepared, session, output);
+    int status = RunCommand(options, prepared, session, output);
+    if (status == kExitStopped && stopSignals.First() == StopSignals::Kind::Terminate)
+        status = kExitTerminated;
     // Also after Ctrl+C: the records file holds every card the jobs logged.
-    if (!session.WriteRecordsFile() && status == kExitDone) return kExitBadInput;
-    return status;
+    bool outputFailed = !session.WriteRecordsFile();
+    if (prepared.log && !prepared.log->Failure().empty()) {
+        output.Error("cardctl: --log " + options.logPath.toStdString() +
+                     " is incomplete: " + prepared.log->Failure());
+        outputFailed = true;
+    }
+    // A script that retries on 2 would write every card again.
+    const bool cardsWentOut = status == kExitDone || status == kExitNotConfirmed;
+    return outputFailed && cardsWentOut ? kExitOutputFailed : status;
 }

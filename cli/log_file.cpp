@@ -20,10 +20,7 @@ void LogFile::Update(const std::string& jobLog) {
     const QByteArrayView added(jobLog.data() + written_,
                                static_cast<qsizetype>(jobLog.size() - written_));
     written_ = jobLog.size();
-    if (gbk_) {
-        file_.write(QString((*gbk_)(added)).toUtf8());
-    } else {
-        file_.write(added.data(), added.size());
-    }
-    file_.flush();
+    const QByteArray bytes = gbk_ ? QString((*gbk_)(added)).toUtf8() : added.toByteArray();
+    const bool whole = file_.write(bytes) == bytes.size() && file_.flush();
+    if (!whole && failure_.empty()) failure_ = file_.errorString().toStdString();
 }
