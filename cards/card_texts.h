@@ -18,6 +18,8 @@ std::string FileTooLarge(std::size_t limitBytes);
 std::string EmptyFile();
 std::string NoCards();
 std::string NulByte();
+// "是UTF-16文本，请另存为UTF-8"
+std::string Utf16();
 std::string Undecodable();
 std::string UnknownHeader();
 // For a track pair: a list of it without a header row.
@@ -31,5 +33,12 @@ std::string LineTooLong(std::size_t limitBytes);
 std::string MissingValue(int track);
 std::string Unencodable(int track, std::string_view character);
 std::string OverLimit(int track, std::size_t bytes, std::size_t limit);
+// After the rows shown: "……另有99,980行有误".
+std::string MoreBadRows(std::size_t count);
+std::string MoreBadRecords(std::size_t count);
+// A JSON list's entry, before its reason: "第3条记录：".
+std::string AtRecord(int record);
+std::string NotRecordsJson(std::string_view reason);
+std::string NotHex(int track);
 
 }  // namespace CardTexts
