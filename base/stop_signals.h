@@ -6,12 +6,11 @@
 class QSocketNotifier;
 
 // Turns the operating system's requests to stop into a Qt signal on the thread that made
-// this object. The handler only writes a byte into a pipe, which is safe in a signal
-// handler; everything else happens in the event loop. A second signal is handled like the
-// first, so the process never ends with the port still held. One instance at a time; the
-// handlers that were there before come back when it goes. Windows has no pipe to wake an
-// event loop from a console control handler: there nothing is caught, and the process
-// ends as it always has.
+// this object. The handler only writes a byte into a pipe (on Windows: posts to the event
+// loop), which is safe where it runs; everything else happens in the event loop. A second
+// signal is handled like the first, so the process never ends with the port still held.
+// One instance at a time; the handlers that were there before come back when it goes.
+// On Windows, Ctrl+C and Ctrl+Break in the console count as Ctrl+C; a window watches none.
 class StopSignals : public QObject {
     Q_OBJECT
 

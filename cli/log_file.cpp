@@ -1,7 +1,7 @@
 #include "log_file.h"
 
 LogFile::LogFile(const QString& path, bool utf8) : file_(path) {
-    if (utf8) gbk_.emplace("GBK");
+    if (utf8) gbk_.emplace();
 }
 
 std::unique_ptr<LogFile> LogFile::Create(const QString& path, bool utf8, std::string& error) {
@@ -17,10 +17,10 @@ std::unique_ptr<LogFile> LogFile::Create(const QString& path, bool utf8, std::st
 
 void LogFile::Update(const std::string& jobLog) {
     if (jobLog.size() <= written_) return;
-    const QByteArrayView added(jobLog.data() + written_,
-                               static_cast<qsizetype>(jobLog.size() - written_));
+    const std::string_view added = std::string_view(jobLog).substr(written_);
     written_ = jobLog.size();
-    const QByteArray bytes = gbk_ ? QString((*gbk_)(added)).toUtf8() : added.toByteArray();
+    const QByteArray bytes = gbk_ ? gbk_->Decode(added).toUtf8()
+                                  : QByteArray(added.data(), static_cast<qsizetype>(added.size()));
     const bool whole = file_.write(bytes) == bytes.size() && file_.flush();
     if (!whole && failure_.empty()) failure_ = file_.errorString().toStdString();
 }

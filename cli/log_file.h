@@ -1,10 +1,11 @@
 #pragma once
 
 #include <QFile>
-#include <QStringDecoder>
 #include <memory>
 #include <optional>
 #include <string>
+
+#include "gbk.h"
 
 // The job log as a file, brought up to date at every log refresh, so that it is complete
 // whenever the job stops: the log's GBK bytes as they are, or the same text in UTF-8.
@@ -26,5 +27,5 @@ class LogFile {
     std::size_t written_ = 0;
     std::string failure_;
     // Keeps a character split between two updates whole.
-    std::optional<QStringDecoder> gbk_;
+    std::optional<GbkChunkDecoder> gbk_;
 };

@@ -1,11 +1,11 @@
 #include "port_list.h"
 
 #include <QComboBox>
-#include <QSerialPortInfo>
 #include <algorithm>
 #include <system_error>
 
 #include "dialog_builder.h"
+#include "system_ports.h"
 
 namespace {
 
@@ -27,12 +27,12 @@ std::vector<ListItem> ItemsOf(const QComboBox& box) {
 
 std::vector<OfferedPort> SystemPorts() {
     std::vector<OfferedPort> ports;
-    for (const QSerialPortInfo& port : QSerialPortInfo::availablePorts()) {
+    for (const SystemPort& port : SystemSerialPorts()) {
         QStringList about;
-        for (const QString& text : {port.description(), port.manufacturer()}) {
-            if (!text.isEmpty()) about << text;
+        for (const std::string& text : {port.description, port.manufacturer}) {
+            if (!text.empty()) about << QString::fromStdString(text);
         }
-        ports.push_back({port.portName(), about.join(u'\n')});
+        ports.push_back({QString::fromStdString(port.name), about.join(u'\n')});
     }
     return ports;
 }
