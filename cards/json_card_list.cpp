@@ -16,9 +16,11 @@ QString HexKey(int track) {
     return QStringLiteral("track%1_hex").arg(track);
 }
 
-bool IsHex(const QString& text) {
-    return text.size() % 2 == 0 &&
-           std::all_of(text.begin(), text.end(), [](QChar c) { return isxdigit(c.unicode()); });
+// A character outside Latin-1 becomes '?', which is no hex digit either.
+bool IsHex(const QByteArray& latin1) {
+    return latin1.size() % 2 == 0 && std::all_of(latin1.begin(), latin1.end(), [](char c) {
+               return std::isxdigit(static_cast<unsigned char>(c)) != 0;
+           });
 }
 
 }  // namespace
@@ -51,10 +53,10 @@ CardListResult ParseJsonCardList(std::string_view bytes, std::string_view fileNa
         TrackBytes values;
         std::vector<std::string> problems;
         for (int track = 1; track <= kTrackCount; ++track) {
-            const QString hex = record.value(HexKey(track)).toString();
+            const QByteArray hex = record.value(HexKey(track)).toString().toLatin1();
             if (!HasTrack(tracks, track) || hex.isEmpty()) continue;
             if (!IsHex(hex)) problems.push_back(CardTexts::NotHex(track));
-            values[track - 1] = QByteArray::fromHex(hex.toLatin1()).toStdString();
+            values[track - 1] = QByteArray::fromHex(hex).toStdString();
         }
         CheckedCard card = CheckCardBytes(tracks, values, limits);
         problems.insert(problems.end(), card.problems.begin(), card.problems.end());
