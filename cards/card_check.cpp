@@ -25,14 +25,10 @@ std::string FirstUnencodable(const QString& text) {
     return {};
 }
 
-std::size_t EffectiveLimit(int limit) {
-    return limit > 0 ? std::min(static_cast<std::size_t>(limit), kMaxTrackBytes) : kMaxTrackBytes;
-}
-
 std::optional<std::string> BytesProblem(int track, std::string_view bytes,
                                         const TrackLimits& limits) {
     if (bytes.empty()) return CardTexts::MissingValue(track);
-    const std::size_t limit = EffectiveLimit(limits.bytes[track - 1]);
+    const std::size_t limit = ByteLimit(limits, track);
     if (bytes.size() > limit) return CardTexts::OverLimit(track, bytes.size(), limit);
     return std::nullopt;
 }
@@ -41,7 +37,20 @@ std::optional<std::string> BytesProblem(int track, std::string_view bytes,
 
 TrackLimits TrackLimitsFor(const DeviceProfile& profile, bool lowDensity) {
     return {
-        {profile.Tack1Num, lowDensity ? profile.Tack2Lower : profile.Tack2High, profile.Tack2High}};
+        {profile.Tack1Num, lowDensity ? profile.Tack2Lower : profile.Tack2High, profile.Tack2High},
+        {"Tack1Num", lowDensity ? "Tack2Lower" : "Tack2High", "Tack2High"}};
+}
+
+std::size_t ByteLimit(const TrackLimits& limits, int track) {
+    const int limit = limits.bytes[track - 1];
+    return limit > 0 ? std::min(static_cast<std::size_t>(limit), kMaxTrackBytes) : kMaxTrackBytes;
+}
+
+EncodedValue EncodeTrackValue(int track, const QString& value) {
+    const QString text = WithCrLfBreaks(value);
+    std::optional<std::string> gbk = TextToGbk(text);
+    if (!gbk) return {{}, CardTexts::Unencodable(track, FirstUnencodable(text))};
+    return {std::move(*gbk), {}};
 }
 
 CheckedCard CheckCardValues(TrackSet tracks, const TrackValues& values, const TrackLimits& limits,

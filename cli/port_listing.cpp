@@ -2,8 +2,8 @@
 
 #include <system_error>
 
+#include "port_list.h"
 #include "port_name.h"
-#include "system_ports.h"
 
 namespace {
 
@@ -12,11 +12,11 @@ std::string Padded(std::string text, std::size_t width) {
     return text;
 }
 
-std::string Description(const SystemPort& port) {
+std::string Description(const FoundPort& port) {
+    if (port.inPortsFolder) return "-> " + port.location;
     std::string parts;
     for (const std::string& part : {port.description, port.manufacturer, port.serialNumber}) {
-        if (part.empty()) continue;
-        parts += (parts.empty() ? "" : ", ") + part;
+        if (!part.empty()) parts += (parts.empty() ? "" : ", ") + part;
     }
     return parts.empty() ? std::string("(no description)") : parts;
 }
@@ -37,8 +37,9 @@ std::string PortListing(const std::filesystem::path& portsDir) {
 #endif
         listing += Padded(name, 8) + "-> " + device + (present ? "" : " (not present)") + "\n";
     }
-    for (const SystemPort& port : SystemSerialPorts()) {
-        listing += Padded(port.location, 16) + Description(port) + "\n";
+    for (const FoundPort& port : AvailablePorts(portsDir)) {
+        const std::string name = port.inPortsFolder ? port.name : port.location;
+        listing += Padded(name, 16) + Description(port) + "\n";
     }
     return listing;
 }

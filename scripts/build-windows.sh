@@ -27,7 +27,7 @@ install_packages() {
   # wine runs 64-bit programs without wine32; the host Qt gives moc, rcc and uic.
   local packages=(g++-mingw-w64-x86-64-posix wine wine64 qt6-base-dev qt6-base-dev-tools
                   ninja-build cmake libgtest-dev qt6-translations-l10n dpkg-dev zip
-                  xvfb xauth fonts-wqy-microhei)
+                  xvfb xauth fonts-wqy-microhei fonts-noto-mono)
   local missing=() package
   for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
@@ -139,7 +139,8 @@ start_wine() {
     wine wineboot -i >/dev/null 2>&1 </dev/null
     wineserver -w
   fi
-  wineserver -p >/dev/null 2>&1 </dev/null
+  # Fails when a server already runs for the prefix, which is as good.
+  wineserver -p >/dev/null 2>&1 </dev/null || true
   wine cmd /c ver >/dev/null 2>&1 </dev/null
 }
 
