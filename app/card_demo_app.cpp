@@ -4,6 +4,7 @@
 
 #include "card_demo_dlg.h"
 #include "skin.h"
+#include "stop_signals.h"
 
 namespace {
 
@@ -21,6 +22,10 @@ int CCardDemoApp::Run() {
 void CCardDemoApp::InitInstance() {
     skin_.Load(QString::fromUtf8(kSkinFile));
     CCardDemoDlg console;
+    // A logout or a service manager ends the console as its close button does: a running
+    // job stops and the device gets its reset before the program ends.
+    StopSignals stopSignals(StopSignals::Watched::Session);
+    QObject::connect(&stopSignals, &StopSignals::Received, &console, &QDialog::reject);
     // However the console was closed, the program ends the same way.
     console.exec();
 }

@@ -25,6 +25,14 @@ std::string FirstUnencodable(const QString& text) {
     return {};
 }
 
+std::optional<std::string> BytesProblem(int track, std::string_view bytes,
+                                        const TrackLimits& limits) {
+    if (bytes.empty()) return CardTexts::MissingValue(track);
+    const std::size_t limit = ByteLimit(limits, track);
+    if (bytes.size() > limit) return CardTexts::OverLimit(track, bytes.size(), limit);
+    return std::nullopt;
+}
+
 }  // namespace
 
 TrackLimits TrackLimitsFor(const DeviceProfile& profile, bool lowDensity) {
@@ -45,26 +53,36 @@ EncodedValue EncodeTrackValue(int track, const QString& value) {
     return {std::move(*gbk), {}};
 }
 
-CheckedCard CheckCardValues(TrackSet tracks, const TrackValues& values, const TrackLimits& limits) {
+CheckedCard CheckCardValues(TrackSet tracks, const TrackValues& values, const TrackLimits& limits,
+                            LineBreaks breaks) {
     CheckedCard card;
     for (int track = 1; track <= kTrackCount; ++track) {
         if (!HasTrack(tracks, track)) continue;
         const std::optional<QString>& value = values[track - 1];
-        if (!value || value->isEmpty()) {
-            card.problems.push_back(CardTexts::MissingValue(track));
-            continue;
+        const QString text = !value                           ? QString()
+                             : breaks == LineBreaks::AsCrLf ? WithCrLfBreaks(*value)
+                                                            : *value;
+        std::optional<std::string> gbk = TextToGbk(text);
+        if (!gbk) {
+            card.problems.push_back(CardTexts::Unencodable(track, FirstUnencodable(text)));
+        } else if (auto problem = BytesProblem(track, *gbk, limits)) {
+            card.problems.push_back(std::move(*problem));
+        } else {
+            card.gbk[track - 1] = std::move(*gbk);
         }
-        EncodedValue encoded = EncodeTrackValue(track, *value);
-        if (!encoded.problem.empty()) {
-            card.problems.push_back(std::move(encoded.problem));
-            continue;
-        }
-        const std::size_t limit = ByteLimit(limits, track);
-        if (encoded.gbk.size() > limit) {
-            card.problems.push_back(CardTexts::OverLimit(track, encoded.gbk.size(), limit));
-            continue;
-        }
-        card.gbk[track - 1] = std::move(encoded.gbk);
+    }
+    return card;
+}
+
+CheckedCard CheckCardBytes(TrackSet tracks, const TrackBytes& bytes, const TrackLimits& limits) {
+    CheckedCard card;
+    for (int track = 1; track <= kTrackCount; ++track) {
+        if (!HasTrack(tracks, track)) continue;
+        const std::string value = bytes[track - 1].value_or(std::string());
+        if (auto problem = BytesProblem(track, value, limits))
+            card.problems.push_back(std::move(*problem));
+        else
+            card.gbk[track - 1] = value;
     }
     return card;
 }

@@ -30,10 +30,16 @@ TrackLimits TrackLimitsFor(const DeviceProfile& profile, bool lowDensity);
 
 // A card's texts by track number - 1; a track without a value has none.
 using TrackValues = std::array<std::optional<QString>, kTrackCount>;
+// A card's exact bytes by track number - 1, as a records export keeps them.
+using TrackBytes = std::array<std::optional<std::string>, kTrackCount>;
+
+// How a text's line breaks reach the device: as CR LF, as the window sends them, or as
+// they are, for a card copied from its record.
+enum class LineBreaks { AsCrLf, AsWritten };
 
 struct CheckedCard {
-    // The selection's values in GBK with every line break as CR LF, as the device receives
-    // them; empty for the other tracks.
+    // The selection's values as the device receives them (GBK, line breaks as the check
+    // was asked to give them, or a record's exact bytes); empty for the other tracks.
     std::array<std::string, kTrackCount> gbk;
     // One reason per track that cannot be written; the card is usable when there is none.
     std::vector<std::string> problems;
@@ -49,4 +55,7 @@ EncodedValue EncodeTrackValue(int track, const QString& value);
 
 // Whether a card can be written with the selection: every track of it has a non-empty
 // value that GBK can encode and that is within the track's limit and within 119 bytes.
-CheckedCard CheckCardValues(TrackSet tracks, const TrackValues& values, const TrackLimits& limits);
+CheckedCard CheckCardValues(TrackSet tracks, const TrackValues& values, const TrackLimits& limits,
+                            LineBreaks breaks = LineBreaks::AsCrLf);
+// The same for exact bytes, which need not be GBK: a card is copied as it was read.
+CheckedCard CheckCardBytes(TrackSet tracks, const TrackBytes& bytes, const TrackLimits& limits);

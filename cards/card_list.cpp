@@ -6,29 +6,12 @@
 
 #include "card_texts.h"
 #include "csv.h"
+#include "json_card_list.h"
+#include "list_errors.h"
 #include "list_text.h"
+#include "record_export.h"
 
 namespace {
-
-class ListErrors {
-  public:
-    explicit ListErrors(std::string_view fileName) : fileName_(fileName) {}
-
-    // Line 0 stands for the whole file.
-    void Add(int line, std::string_view reason) {
-        if (Full()) return;
-        std::string error = fileName_;
-        if (line > 0) error += ":" + std::to_string(line);
-        errors_.push_back(error + ": " + std::string(reason));
-    }
-    bool Full() const { return errors_.size() >= kMaxListErrors; }
-    bool Empty() const { return errors_.empty(); }
-    CardListResult Result() && { return {{}, std::move(errors_)}; }
-
-  private:
-    std::string fileName_;
-    std::vector<std::string> errors_;
-};
 
 // Where each track's values are: a CSV column named in a header row, or the single
 // value of each line.
@@ -37,6 +20,9 @@ struct ListLayout {
     std::array<int, kTrackCount> column{-1, -1, -1};
     int headerLine = 0;  // 0 when the list has no header row
     std::size_t headerFields = 0;
+    // A records export (its header is the export's): its track cells lose the export's
+    // formula guard and keep their line breaks as they were read.
+    bool recordsExport = false;
 };
 
 bool IsBlank(const CsvRecord& record) {
@@ -91,6 +77,7 @@ std::optional<ListLayout> LayoutOf(const CsvRecord& first, TrackSet tracks, List
     if (named) {
         layout.headerLine = first.line;
         layout.headerFields = first.fields.size();
+        layout.recordsExport = CsvLine(first.fields) == RecordsCsvHeader();
         for (int track = 1; track <= kTrackCount; ++track)
             if (HasTrack(tracks, track) && layout.column[track - 1] < 0)
                 errors.Add(first.line, CardTexts::MissingColumn(track));
@@ -126,10 +113,17 @@ std::optional<ListLayout> FindLayout(std::string_view body, TrackSet tracks, Lis
     return std::nullopt;
 }
 
-std::string JoinProblems(const std::vector<std::string>& problems) {
-    std::string joined;
-    for (const std::string& problem : problems) joined += (joined.empty() ? "" : "；") + problem;
-    return joined;
+std::string FaultText(TextFault fault) {
+    switch (fault) {
+        case TextFault::Utf16:
+            return CardTexts::Utf16();
+        case TextFault::NulByte:
+            return CardTexts::NulByte();
+        case TextFault::Undecodable:
+        case TextFault::None:
+            break;
+    }
+    return CardTexts::Undecodable();
 }
 
 }  // namespace
@@ -141,10 +135,10 @@ CardListResult ParseCardList(std::string_view bytes, std::string_view fileName, 
         errors.Add(0, CardTexts::FileTooLarge(kMaxListFileBytes));
         return std::move(errors).Result();
     }
+    if (IsJsonListName(fileName)) return ParseJsonCardList(bytes, fileName, tracks, limits);
     const ListText text = ExamineListText(bytes);
     if (text.fault != TextFault::None) {
-        errors.Add(text.faultLine, text.fault == TextFault::NulByte ? CardTexts::NulByte()
-                                                                    : CardTexts::Undecodable());
+        errors.Add(text.faultLine, FaultText(text.fault));
         return std::move(errors).Result();
     }
     const std::optional<ListLayout> layout = FindLayout(text.body, tracks, errors);
@@ -153,7 +147,8 @@ CardListResult ParseCardList(std::string_view bytes, std::string_view fileName, 
     CardListResult result;
     CsvReader reader(text.body, {layout->separator, kMaxListRowBytes});
     CsvRecord record;
-    while (!errors.Full() && reader.Next(record)) {
+    // Every row is checked, so the operator learns how many are bad, not only the first.
+    while (reader.Next(record)) {
         if (record.line <= layout->headerLine) continue;
         if (record.problem != CsvProblem::None) {
             errors.Add(record.line, ProblemText(record.problem));
@@ -169,12 +164,16 @@ CardListResult ParseCardList(std::string_view bytes, std::string_view fileName, 
         TrackValues values;
         for (int track = 1; track <= kTrackCount; ++track) {
             const int column = layout->column[track - 1];
-            if (column >= 0 && static_cast<std::size_t>(column) < record.fields.size())
-                values[track - 1] = DecodeListField(record.fields[column], text.encoding);
+            if (column < 0 || static_cast<std::size_t>(column) >= record.fields.size()) continue;
+            const std::string_view field = record.fields[column];
+            values[track - 1] = DecodeListField(
+                layout->recordsExport ? UnguardedCell(field) : field, text.encoding);
         }
-        CheckedCard card = CheckCardValues(tracks, values, limits);
+        CheckedCard card = CheckCardValues(
+            tracks, values, limits,
+            layout->recordsExport ? LineBreaks::AsWritten : LineBreaks::AsCrLf);
         if (!card.problems.empty())
-            errors.Add(record.line, JoinProblems(card.problems));
+            errors.Add(record.line, ListErrors::Joined(card.problems));
         else if (errors.Empty())
             result.cards.push_back({record.line, std::move(card.gbk)});
     }

@@ -21,6 +21,10 @@
 // UTF-8 with or without a byte-order mark; a file that is not valid UTF-8 is read as GBK.
 // Quoted values may hold line breaks; the device receives them as CR LF. Rows whose
 // fields are all blank are skipped.
+//
+// A records export is read back as the same cards: in a CSV file whose header is the
+// export's, the track cells lose the export's formula guard and keep their line breaks as
+// they are; a file named *.json is a JSON export, whose trackN_hex give the exact bytes.
 
 inline constexpr std::size_t kMaxListErrors = 20;
 inline constexpr std::size_t kMaxListFileBytes = 64 * 1024 * 1024;
@@ -36,7 +40,8 @@ struct CardListResult {
     // Every card of the list when it can be written whole; empty when there are errors.
     std::vector<ListCard> cards;
     // "FILE:LINE: reason" for each bad row, "FILE: reason" for a file that cannot be
-    // used at all; UTF-8, in file order, at most kMaxListErrors.
+    // used at all; UTF-8, in file order, at most kMaxListErrors, then a line saying how
+    // many more there are.
     std::vector<std::string> errors;
 };
 

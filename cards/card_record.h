@@ -23,7 +23,7 @@ struct TrackResult {
 // What one card of a job gave.
 struct CardRecord {
     int job = 0;       // 1 for the window's first job, counting up for its life
-    int card = 0;      // the log's "第n次" for reads, the position for writes
+    int card = 0;      // the card's place in its job, from 1; every card once
     std::string time;  // local time, ISO 8601 with offset: 2024-03-01T09:30:00+08:00
     CardKind kind = CardKind::Read;
     TrackSet tracks = TrackSet::Track2;

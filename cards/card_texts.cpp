@@ -11,6 +11,17 @@ std::string Column(int track) {
     return "track" + std::to_string(track);
 }
 
+// 99980 as "99,980".
+std::string WithThousands(std::size_t count) {
+    const std::string digits = std::to_string(count);
+    std::string grouped;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0) grouped += ',';
+        grouped += digits[i];
+    }
+    return grouped;
+}
+
 }  // namespace
 
 std::string CannotRead(std::string_view reason) {
@@ -43,6 +54,10 @@ std::string NoCards() {
 
 std::string NulByte() {
     return "不是文本文件（含有NUL字节）";
+}
+
+std::string Utf16() {
+    return "是UTF-16文本，请另存为UTF-8";
 }
 
 std::string Undecodable() {
@@ -96,6 +111,26 @@ std::string Unencodable(int track, std::string_view character) {
 std::string OverLimit(int track, std::size_t bytes, std::size_t limit) {
     return Track(track) + "数据" + std::to_string(bytes) + "个字节，超过" + std::to_string(limit) +
            "个字节的限制";
+}
+
+std::string MoreBadRows(std::size_t count) {
+    return "……另有" + WithThousands(count) + "行有误";
+}
+
+std::string MoreBadRecords(std::size_t count) {
+    return "……另有" + WithThousands(count) + "条记录有误";
+}
+
+std::string AtRecord(int record) {
+    return "第" + std::to_string(record) + "条记录：";
+}
+
+std::string NotRecordsJson(std::string_view reason) {
+    return "不是导出的JSON作业记录（" + std::string(reason) + "）";
+}
+
+std::string NotHex(int track) {
+    return Column(track) + "_hex不是十六进制数据";
 }
 
 }  // namespace CardTexts

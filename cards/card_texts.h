@@ -18,6 +18,8 @@ std::string FileTooLarge(std::size_t limitBytes);
 std::string EmptyFile();
 std::string NoCards();
 std::string NulByte();
+// "是UTF-16文本，请另存为UTF-8"
+std::string Utf16();
 std::string Undecodable();
 std::string UnknownHeader();
 // For a track pair: a list of it without a header row.
@@ -35,5 +37,12 @@ std::string NotAJournal();
 // A confirmed card of a journal that no row of the list is left for.
 std::string WrittenCardNotInList(std::string_view listName);
 std::string OverLimit(int track, std::size_t bytes, std::size_t limit);
+// After the rows shown: "……另有99,980行有误".
+std::string MoreBadRows(std::size_t count);
+std::string MoreBadRecords(std::size_t count);
+// A JSON list's entry, before its reason: "第3条记录：".
+std::string AtRecord(int record);
+std::string NotRecordsJson(std::string_view reason);
+std::string NotHex(int track);
 
 }  // namespace CardTexts

@@ -88,6 +88,22 @@ void CsvReader::SkipRestOfLine() {
     if (pos_ < bytes_.size()) ConsumeLineEnd();
 }
 
+namespace {
+
+bool NeedsGuard(std::string_view cell) {
+    return !cell.empty() && std::string_view("=+-@\t\r'").find(cell.front()) != std::string_view::npos;
+}
+
+}  // namespace
+
+std::string GuardedCell(std::string_view cell) {
+    return NeedsGuard(cell) ? "'" + std::string(cell) : std::string(cell);
+}
+
+std::string_view UnguardedCell(std::string_view cell) {
+    return cell.starts_with('\'') && NeedsGuard(cell.substr(1)) ? cell.substr(1) : cell;
+}
+
 std::string CsvField(std::string_view field) {
     if (field.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(field);
     std::string quoted = "\"";

@@ -51,6 +51,13 @@ class CsvReader {
     int line_ = 1;
 };
 
+// A cell a spreadsheet takes as a formula or a special entry when it begins with = + - @
+// TAB or CR gets a ' in front, which spreadsheets take as "text as written"; so does a
+// cell beginning with ', so that removing the guard gives every cell back exactly.
+std::string GuardedCell(std::string_view cell);
+// The cell without the ' that GuardedCell put in front; any other cell as it is.
+std::string_view UnguardedCell(std::string_view cell);
+
 // A field quoted when it holds a comma, a quote or a line break.
 std::string CsvField(std::string_view field);
 // The fields joined by commas, ended by CR LF.

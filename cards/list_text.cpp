@@ -21,6 +21,12 @@ int LineAt(std::string_view bytes, std::size_t pos) {
     return line;
 }
 
+// Either byte-order mark, or ASCII text in UTF-16: a first character with one NUL byte.
+bool LooksLikeUtf16(std::string_view bytes) {
+    if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) return true;
+    return bytes.size() >= 2 && (bytes[0] == '\0') != (bytes[1] == '\0');
+}
+
 bool IsValidUtf8(std::string_view bytes) {
     QStringDecoder decoder(QStringDecoder::Utf8, QStringConverter::Flag::Stateless);
     [[maybe_unused]] const QString text =
@@ -47,7 +53,9 @@ int FirstNonGbkLine(std::string_view bytes) {
 ListText ExamineListText(std::string_view bytes) {
     ListText text;
     text.body = bytes.starts_with(kUtf8Mark) ? bytes.substr(kUtf8Mark.size()) : bytes;
-    if (const std::size_t nul = text.body.find('\0'); nul != std::string_view::npos) {
+    if (LooksLikeUtf16(bytes)) {
+        text.fault = TextFault::Utf16;
+    } else if (const std::size_t nul = text.body.find('\0'); nul != std::string_view::npos) {
         text.fault = TextFault::NulByte;
         text.faultLine = LineAt(text.body, nul);
     } else if (!IsValidUtf8(text.body)) {

@@ -10,6 +10,7 @@ enum class TextEncoding { Utf8, Gbk };
 
 enum class TextFault {
     None,
+    Utf16,        // a byte-order mark or a NUL byte beside the first character says so
     NulByte,      // no text file holds one
     Undecodable,  // neither valid UTF-8 nor valid GBK
 };

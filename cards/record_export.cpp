@@ -68,7 +68,7 @@ std::string RecordCsvLine(const CardRecord& record) {
     for (int track = 1; track <= kTrackCount; ++track) {
         const bool used = HasTrack(record.tracks, track);
         const TrackResult& result = record.results[track - 1];
-        fields.push_back(used ? GbkToText(result.bytes).toStdString() : std::string());
+        fields.push_back(used ? GuardedCell(GbkToText(result.bytes).toStdString()) : std::string());
         fields.push_back(used ? std::string(TrackStatusName(result.status)) : std::string());
     }
     return CsvLine(fields);

@@ -10,7 +10,8 @@
 
 enum class ByteOrderMark { Include, Omit };
 
-// CSV (RFC 4180, UTF-8, CR LF): the header line, then one line per record. Spreadsheets
+// CSV (RFC 4180, UTF-8, CR LF): the header line, then one line per record, each track's
+// text guarded against being taken for a formula (GuardedCell). Spreadsheets
 // on Windows need the byte-order mark to read the Chinese right; a program reading the
 // output as a stream is better off without it.
 std::string RecordsCsv(const CardRecordList& records, ByteOrderMark mark = ByteOrderMark::Include);

@@ -2,6 +2,7 @@
 
 #include "cli_options.h"
 #include "cli_output.h"
+#include "control_escape.h"
 #include "exit_status.h"
 #include "job_command.h"
 #include "port_listing.h"
@@ -18,7 +19,8 @@ int RunProfileCommand(const CliOptions& options, CliOutput& output, std::ostream
         output.Error(*error);
         return kExitDeviceFailure;
     }
-    out << ProfileReport(path, profile);
+    // Read by people wherever it goes, so a value's control bytes are shown escaped.
+    out << EscapeControls(ProfileReport(path, profile));
     return kExitDone;
 }
 
@@ -34,17 +36,18 @@ int RunCardctl(const QStringList& arguments, const CliEnvironment& environment) 
             environment.out << VersionText();
             return kExitDone;
         case ParsedCommandLine::Action::Refuse:
-            environment.err << parsed.error << '\n';
+            environment.err << EscapeControls(parsed.error) << '\n';
             return kExitBadInput;
         case ParsedCommandLine::Action::RunCommand:
             break;
     }
 
     const CliOptions& options = parsed.options;
-    CliOutput output(environment.out, environment.err, environment.errIsTerminal, options.quiet);
+    CliOutput output(environment.out, environment.err, environment.errIsTerminal, options.quiet,
+                     environment.outIsTerminal);
     switch (options.command) {
         case CliCommand::Ports:
-            environment.out << PortListing(environment.portsDirectory);
+            output.Records(PortListing(environment.portsDirectory));
             return kExitDone;
         case CliCommand::Profile:
             return RunProfileCommand(options, output, environment.out);

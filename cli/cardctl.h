@@ -14,6 +14,8 @@ struct CliEnvironment {
     SerialTimeouts timeouts;
     // The folder whose links `ports` shows for COM1 to COM4.
     std::filesystem::path portsDirectory;
+    // Standard output is a terminal: what goes there shows control bytes escaped.
+    bool outIsTerminal = false;
 };
 
 // The whole of cardctl: `arguments` as main() gets them; the result is the exit status.

@@ -153,9 +153,10 @@ const char* const kExamples[] = {
 };
 
 constexpr const char* kExitStatus =
-    "Exit status: 0 all done, 1 some card not confirmed, 2 bad arguments or input file,\n"
-    "3 profile or port failure, 4 cards went out but an output file failed,\n"
-    "130 stopped (Ctrl+C, SIGTERM, or standard output closed).\n";
+    "Exit status: 0 all done, 1 some card not confirmed, 2 bad arguments or input file\n"
+    "(nothing reached the device), 3 profile or port failure, 4 cards went out but an\n"
+    "output file (--records, --log, --journal) could not be written, 130 stopped by Ctrl+C or a\n"
+    "closed standard output, 143 stopped by SIGTERM.\n";
 
 void AddOptions(QCommandLineParser& parser) {
     for (const OptionSpec& entry : OptionSpecs()) {

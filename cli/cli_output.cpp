@@ -1,11 +1,22 @@
 #include "cli_output.h"
 
-CliOutput::CliOutput(std::ostream& out, std::ostream& err, bool errIsTerminal, bool quiet)
-    : out_(out), err_(err), errIsTerminal_(errIsTerminal), quiet_(quiet) {}
+#include "control_escape.h"
+
+CliOutput::CliOutput(std::ostream& out, std::ostream& err, bool errIsTerminal, bool quiet,
+                     bool outIsTerminal)
+    : out_(out),
+      err_(err),
+      errIsTerminal_(errIsTerminal),
+      quiet_(quiet),
+      outIsTerminal_(outIsTerminal) {}
 
 void CliOutput::Records(std::string_view text) {
     std::lock_guard lock(mutex_);
-    out_ << text;
+    if (outIsTerminal_) {
+        out_ << EscapeControls(text);
+    } else {
+        out_ << text;
+    }
     out_.flush();
 }
 
@@ -17,7 +28,7 @@ bool CliOutput::RecordsLost() {
 void CliOutput::Error(std::string_view line) {
     std::lock_guard lock(mutex_);
     EndProgressLocked();
-    err_ << line << '\n';
+    err_ << EscapeControls(line) << '\n';
     err_.flush();
 }
 
@@ -35,10 +46,10 @@ void CliOutput::Progress(std::string_view line) {
     std::lock_guard lock(mutex_);
     if (errIsTerminal_) {
         // Clear to the end of the line: the new text may be shorter than the last.
-        err_ << '\r' << line << "\x1b[K";
+        err_ << '\r' << EscapeControls(line) << "\x1b[K";
         progressOpen_ = true;
     } else {
-        err_ << line << '\n';
+        err_ << EscapeControls(line) << '\n';
     }
     err_.flush();
 }

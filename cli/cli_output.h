@@ -6,12 +6,17 @@
 
 // Where cardctl's output goes: records alone to standard output, everything else to
 // standard error. Called from the worker thread and the main thread alike.
+//
+// Standard error is for people and always shows control bytes escaped; standard output
+// is data and keeps its exact bytes, unless it is a terminal, where a card's bytes would
+// otherwise act on the terminal.
 class CliOutput {
   public:
     // `errIsTerminal`: the progress line is redrawn in place instead of one line each.
-    CliOutput(std::ostream& out, std::ostream& err, bool errIsTerminal, bool quiet);
+    CliOutput(std::ostream& out, std::ostream& err, bool errIsTerminal, bool quiet,
+              bool outIsTerminal = false);
 
-    // Records text, flushed at once so a reader of the pipe sees each card as it comes.
+    // Data for standard output (records, listings), flushed at once so a reader of the pipe sees each card as it comes.
     void Records(std::string_view text);
     // Whether standard output stopped taking records (its reader went away).
     bool RecordsLost();
@@ -34,5 +39,6 @@ class CliOutput {
     std::ostream& err_;
     bool errIsTerminal_;
     bool quiet_;
+    bool outIsTerminal_;
     bool progressOpen_ = false;
 };

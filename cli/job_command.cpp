@@ -5,6 +5,7 @@
 #include "job_fill.h"
 #include "job_session.h"
 #include "stop_summary.h"
+#include "stop_signals.h"
 
 namespace {
 
@@ -94,9 +95,17 @@ int RunJobCommand(const CliOptions& options, CliOutput& output, StopSignals& sto
     PreparedJob prepared;
     if (const auto status = PrepareJob(options, timeouts, output, prepared)) return *status;
     JobSession session(options, prepared, output, stopSignals, timeouts);
-    const int status = RunCommand(options, prepared, session, output);
+    int status = RunCommand(options, prepared, session, output);
+    if (status == kExitStopped && stopSignals.First() == StopSignals::Kind::Terminate)
+        status = kExitTerminated;
     // Also after Ctrl+C: the records file holds every card the jobs logged.
-    if (!session.WriteRecordsFile() && status == kExitDone) return kExitBadInput;
-    if (session.JournalFailed() && status == kExitDone) return kExitOutputFailed;
-    return status;
+    bool outputFailed = !session.WriteRecordsFile() || session.JournalFailed();
+    if (prepared.log && !prepared.log->Failure().empty()) {
+        output.Error("cardctl: --log " + options.logPath.toStdString() +
+                     " is incomplete: " + prepared.log->Failure());
+        outputFailed = true;
+    }
+    // A script that retries on 2 would write every card again.
+    const bool cardsWentOut = status == kExitDone || status == kExitNotConfirmed;
+    return outputFailed && cardsWentOut ? kExitOutputFailed : status;
 }

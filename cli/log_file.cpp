@@ -19,10 +19,8 @@ void LogFile::Update(const std::string& jobLog) {
     if (jobLog.size() <= written_) return;
     const std::string_view added = std::string_view(jobLog).substr(written_);
     written_ = jobLog.size();
-    if (gbk_) {
-        file_.write(gbk_->Decode(added).toUtf8());
-    } else {
-        file_.write(added.data(), static_cast<qint64>(added.size()));
-    }
-    file_.flush();
+    const QByteArray bytes = gbk_ ? gbk_->Decode(added).toUtf8()
+                                  : QByteArray(added.data(), static_cast<qsizetype>(added.size()));
+    const bool whole = file_.write(bytes) == bytes.size() && file_.flush();
+    if (!whole && failure_.empty()) failure_ = file_.errorString().toStdString();
 }

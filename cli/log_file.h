@@ -16,12 +16,16 @@ class LogFile {
 
     // Writes what the log gained since the last call.
     void Update(const std::string& jobLog);
+    // Why the file stopped taking the log (a full disk, a removed drive); empty while it
+    // takes it.
+    const std::string& Failure() const { return failure_; }
 
   private:
     LogFile(const QString& path, bool utf8);
 
     QFile file_;
     std::size_t written_ = 0;
+    std::string failure_;
     // Keeps a character split between two updates whole.
     std::optional<GbkChunkDecoder> gbk_;
 };

@@ -26,6 +26,6 @@ int main(int argc, char** argv) {
 #endif
     QCoreApplication application(argc, argv);
     const CliEnvironment environment{std::cout, std::cerr, isatty(2) != 0, SerialTimeouts{},
-                                     DefaultPortsDirectory()};
+                                     DefaultPortsDirectory(), isatty(1) != 0};
     return RunCardctl(QCoreApplication::arguments(), environment);
 }

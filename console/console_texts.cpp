@@ -84,7 +84,7 @@ QString ListTitle() {
 }
 
 QStringList ListFilters() {
-    return {QStringLiteral("卡列表 (*.csv *.txt)"), QStringLiteral("所有文件 (*)")};
+    return {QStringLiteral("卡列表 (*.csv *.json *.txt)"), QStringLiteral("所有文件 (*)")};
 }
 
 QString ListConfirm(int cards, const QString& tracks) {

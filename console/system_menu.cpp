@@ -9,15 +9,17 @@
 #include <utility>
 
 #include "about_dlg.h"
+#include "shortcut_priority.h"
 
 namespace {
 
-// The actions carry the shortcuts on every platform: the window owns them, so their keys
-// work wherever the focus is in it.
+// The actions carry the shortcuts on every platform: the window owns them, and they win
+// over the keys a control keeps, so their keys work wherever the focus is in it.
 std::vector<std::pair<int, QAction*>> CreateActions(QWidget& window,
                                                     const std::vector<MenuEntry>& entries,
                                                     const std::function<void(int)>& onCommand) {
     std::vector<std::pair<int, QAction*>> actions;
+    if (!entries.empty()) new ShortcutPriority(window);
     for (const MenuEntry& entry : entries) {
         auto* action = new QAction(entry.text, &window);
         action->setShortcut(entry.shortcut);

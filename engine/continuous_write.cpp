@@ -55,8 +55,7 @@ JobEnding RunContinuousWrite(CardJob& job, SerialLink& link) {
     return WriteRun(
         job, link, *plan, job.Count,
         [&](int64_t written) {
-            return RunCard{NumberedValues(job, *plan, texts, written),
-                           {static_cast<int>(written) + 1, {}}};
+            return RunCard{NumberedValues(job, *plan, texts, written), {}};
         },
         tally);
 }

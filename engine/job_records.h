@@ -9,8 +9,9 @@
 // The cards' name for a job's track selection; nothing for NoTrack.
 std::optional<TrackSet> TrackSetOf(TrackSelection tracks);
 
-// Appends a card's record, stamped with the job's number, its selection and the local
-// time. Called before the card's log entry goes out, so that the refresh showing the
-// entry finds the record too. A job without a selection records nothing.
-void AddCardRecord(CardJob& job, int card, CardKind kind,
+// Appends a card's record, stamped with the job's number, the card's place in the job
+// (every card once, whatever the log counts), its selection and the local time. Called
+// before the card's log entry goes out, so that the refresh showing the entry finds the
+// record too. A job without a selection records nothing.
+void AddCardRecord(CardJob& job, CardKind kind,
                    const std::array<TrackResult, kTrackCount>& results);

@@ -27,7 +27,7 @@ JobEnding RunListWrite(CardJob& job, SerialLink& link) {
         job, link, *plan, total,
         [&](int64_t written) {
             const int number = static_cast<int>(written) + 1;
-            return RunCard{cards[written], {number, JobTexts::ListCardPrefix(number, total)}};
+            return RunCard{cards[written], JobTexts::ListCardPrefix(number, total)};
         },
         tally);
     AppendLog(job, JobTexts::ListWriteEnd(static_cast<int>(tally.written),

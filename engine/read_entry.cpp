@@ -9,7 +9,8 @@ namespace {
 
 constexpr char kFailureMark = 0x7F;
 
-// The printed text of a part: the device's data is C text to the console.
+// The printed text of a part: the device's data is C text to the log, which ends it at a
+// NUL byte. The card's record keeps every byte that came.
 std::string_view AsText(std::string_view part) {
     return part.substr(0, part.find('\0'));
 }
@@ -29,7 +30,7 @@ void AppendFirstTrack(ReadEntry& entry, int track, std::string_view part, int su
         return;
     }
     const std::string_view text = AsText(part);
-    entry.tracks[track - 1].bytes = text;
+    entry.tracks[track - 1].bytes = part;
     entry.text += JobTexts::ReadSuccess(track, successNumber + entry.successes,
                                         static_cast<int>(text.size()), text);
     if (closeSuccess) entry.text += JobTexts::HyphenLine();
@@ -43,7 +44,7 @@ void AppendSecondTrack(ReadEntry& entry, int track, std::optional<std::string_vi
         return;
     }
     const std::string_view text = AsText(*part);
-    entry.tracks[track - 1].bytes = text;
+    entry.tracks[track - 1].bytes = *part;
     entry.text += JobTexts::ReadSecondTrack(track, static_cast<int>(text.size()), text);
 }
 

@@ -25,8 +25,7 @@ JobEnding RunReadLoop(CardJob& job, SerialLink& link) {
             case ReplyReader::Outcome::Reply: {
                 const ReadEntry entry =
                     MakeReadEntry(job.Tracks, reader.Data(), job.Profile, successNumber);
-                // A failed card carries the number the log gives the next good one.
-                AddCardRecord(job, successNumber, CardKind::Read, entry.tracks);
+                AddCardRecord(job, CardKind::Read, entry.tracks);
                 successNumber += entry.successes;
                 // One refresh per reply, also when the selection logs nothing.
                 AppendLog(job, entry.text);

@@ -35,6 +35,6 @@ JobEnding RunSingleWrite(CardJob& job, SerialLink& link) {
     }
     if (RefuseOverlongData(job, *plan, texts)) return JobEnding::WithoutPause;
 
-    return WriteCard(job, link, *plan, texts, {}) == WriteReply::Broken ? JobEnding::WithoutPause
+    return WriteCard(job, link, *plan, texts, "") == WriteReply::Broken ? JobEnding::WithoutPause
                                                                         : JobEnding::Normal;
 }

@@ -38,12 +38,12 @@ std::array<TrackResult, kTrackCount> WrittenTracks(const WritePlan& plan, const 
 
 // Names the card that ran out of tries by its place and its values, in the log and for
 // the console.
-void ReportTriesExhausted(CardJob& job, const WritePlan& plan, const RunCard& card, int total,
-                          int tries) {
+void ReportTriesExhausted(CardJob& job, const WritePlan& plan, const RunCard& card, int place,
+                          int total, int tries) {
     std::vector<std::pair<int, std::string>> values;
     for (const int track : plan.tracks) values.emplace_back(track, TrackText(card.values, track));
     const std::string entry =
-        JobTexts::TriesExhausted(card.place.number, total, tries, values);
+        JobTexts::TriesExhausted(place, total, tries, values);
     job.TriesExhausted = entry.substr(0, entry.size() - 2);
     AppendLog(job, entry + JobTexts::HyphenLine());
 }
@@ -91,7 +91,7 @@ void AppendWriteResult(CardJob& job, std::string_view resultText) {
 }
 
 WriteReply WriteCard(CardJob& job, SerialLink& link, const WritePlan& plan, const TrackTexts& data,
-                     const CardPlace& place) {
+                     std::string_view entryPrefix) {
     SendWriteSequence(job, link, plan, data);
     WriteReply reply = AwaitWriteReply(job, link, job.Profile.*plan.expectedReply);
     if (reply != WriteReply::Matched && reply != WriteReply::NotMatched) return reply;
@@ -108,8 +108,8 @@ WriteReply WriteCard(CardJob& job, SerialLink& link, const WritePlan& plan, cons
         if (back.outcome == ReadBackResult::Outcome::Differs) reply = WriteReply::NotMatched;
         verifyText = back.logText;
     }
-    AddCardRecord(job, place.number, CardKind::Write, tracks);
-    AppendWriteResult(job, place.entryPrefix + ResultText(plan, data, confirmed) + verifyText);
+    AddCardRecord(job, CardKind::Write, tracks);
+    AppendWriteResult(job, std::string(entryPrefix) + ResultText(plan, data, confirmed) + verifyText);
     return reply;
 }
 
@@ -118,7 +118,7 @@ JobEnding WriteRun(CardJob& job, SerialLink& link, const WritePlan& plan, int64_
     int refusedInRow = 0;
     while (tally.written < total) {
         const RunCard card = cardAfter(tally.written);
-        switch (WriteCard(job, link, plan, card.values, card.place)) {
+        switch (WriteCard(job, link, plan, card.values, card.entryPrefix)) {
             case WriteReply::Matched:
                 ++tally.written;
                 refusedInRow = 0;
@@ -126,7 +126,9 @@ JobEnding WriteRun(CardJob& job, SerialLink& link, const WritePlan& plan, int64_
             case WriteReply::NotMatched:
                 ++tally.refused;
                 if (job.MaxTries > 0 && ++refusedInRow >= job.MaxTries) {
-                    ReportTriesExhausted(job, plan, card, static_cast<int>(total), refusedInRow);
+                    // The card after the confirmed ones, counted from 1.
+                    ReportTriesExhausted(job, plan, card, static_cast<int>(tally.written + 1),
+                                         static_cast<int>(total), refusedInRow);
                     return JobEnding::WithoutPause;
                 }
                 break;

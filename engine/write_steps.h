@@ -36,22 +36,16 @@ WriteReply AwaitWriteReply(CardJob& job, SerialLink& link, const CommandSlot& ex
 // Logs a result text framed by hyphen lines, in one entry.
 void AppendWriteResult(CardJob& job, std::string_view resultText);
 
-// Where a card stands in its job: its number in the records, and what its log entry
-// starts with (a list's "第k/N张：", GBK).
-struct CardPlace {
-    int number = 1;
-    std::string entryPrefix;
-};
-
 // Sends one card, waits for its reply, records and logs the outcome (nothing on Stop or
-// a broken port). The record holds the bytes sent, Ok when the reply matched.
+// a broken port). The record holds the bytes sent, Ok when the reply matched. The log
+// entry starts with `entryPrefix` (a list's "第k/N张：", GBK).
 WriteReply WriteCard(CardJob& job, SerialLink& link, const WritePlan& plan, const TrackTexts& data,
-                     const CardPlace& place);
+                     std::string_view entryPrefix);
 
 // A card of a run: what it carries and where it stands.
 struct RunCard {
     TrackTexts values;
-    CardPlace place;
+    std::string entryPrefix;
 };
 // The card that follows `written` confirmed ones.
 using RunCardFn = std::function<RunCard(int64_t written)>;

@@ -18,6 +18,6 @@ CliRun RunCardctlHere(const std::vector<std::string>& arguments);
 // cardctl as a process of its own, with the serial time-outs a user gets.
 class CardctlProcess : public ProgramProcess {
   public:
-    explicit CardctlProcess(const std::vector<std::string>& arguments)
-        : ProgramProcess(CARDCTL_PATH, arguments) {}
+    explicit CardctlProcess(const std::vector<std::string>& arguments, int outFd = -1)
+        : ProgramProcess(CARDCTL_PATH, arguments, outFd) {}
 };

@@ -12,7 +12,7 @@
 extern char** environ;
 
 ProgramProcess::ProgramProcess(const std::string& program,
-                               const std::vector<std::string>& arguments) {
+                               const std::vector<std::string>& arguments, int outFd) {
     std::vector<std::string> all{program};
     all.insert(all.end(), arguments.begin(), arguments.end());
     std::vector<char*> argv;
@@ -23,8 +23,9 @@ ProgramProcess::ProgramProcess(const std::string& program,
     posix_spawn_file_actions_init(&actions);
     const std::string outPath = (dir_ / "out").string();
     const std::string errPath = (dir_ / "err").string();
-    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                     0644);
+    outFd >= 0 ? posix_spawn_file_actions_adddup2(&actions, outFd, 1)
+               : posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(),
+                                                  O_WRONLY | O_CREAT | O_TRUNC, 0644);
     posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
                                      0644);
     const int error = posix_spawn(&pid_, program.c_str(), &actions, nullptr, argv.data(), environ);

@@ -10,10 +10,11 @@
 
 // A program run as a process of its own, for exit statuses, signals and CPU use; its
 // standard output and error go to files. A process still running when the object goes
-// is killed.
+// is killed. `outFd`, when given, is the standard output instead (a pipe, a terminal).
 class ProgramProcess {
   public:
-    ProgramProcess(const std::string& program, const std::vector<std::string>& arguments);
+    ProgramProcess(const std::string& program, const std::vector<std::string>& arguments,
+                   int outFd = -1);
     ~ProgramProcess();
     ProgramProcess(const ProgramProcess&) = delete;
     ProgramProcess& operator=(const ProgramProcess&) = delete;

@@ -1,20 +1,27 @@
 // The application shell: skin, modal console, skin removed once the console is gone.
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
+#include <csignal>
 #include <functional>
 
 #include "card_demo_app.h"
+#include "cardsim_process.h"
 #include "console_fixture.h"
+#include "program_process.h"
+#include "pty_job_harness.h"
+#include "wait_for.h"
 #include "message_box.h"
 #include "qt_texts.h"
 #include "skin.h"
@@ -107,6 +114,39 @@ TEST_F(AppShell, SkinBeforeTheConsoleRemovedOnceAfterItHowEverItCloses) {
         EXPECT_EQ(skin.removals, 1);
         EXPECT_EQ(skin.consolesAtRemove, 0);
     }
+}
+
+// The console as the program runs it, in a process of its own that the next test starts:
+// a read on the port named in CONSOLE_TEST_PORT, waiting for a card.
+TEST_F(AppShell, DISABLED_ReadsInAProcessOfItsOwn) {
+    CountingSkin skin;
+    ConsoleCloser reader([](CCardDemoDlg& console) {
+        FindControl<QComboBox>(console, IDC_PORT)
+            ->setEditText(qEnvironmentVariable("CONSOLE_TEST_PORT"));
+        FindControl<QPushButton>(console, IDC_TOGGLE_TRACK2)->click();
+        FindControl<QPushButton>(console, IDC_RUN)->click();
+    });
+    CCardDemoApp app(skin);
+    EXPECT_EQ(app.Run(), 0);
+}
+
+TEST_F(AppShell, SigtermDuringAReadResetsTheDeviceThenEnds) {
+    CardsimProcess sim({"--swipe-ms", "600000"}, ProfileText());
+    TempDir config;
+    std::filesystem::create_directory(config / "carddemo");
+    WriteFile(config / "carddemo" / "QXProduct.ini", ProfileText());
+    setenv("CONSOLE_TEST_PORT", sim.PortPath().c_str(), 1);
+    setenv("XDG_CONFIG_HOME", config.Path().c_str(), 1);
+    ProgramProcess console(QCoreApplication::applicationFilePath().toStdString(),
+                           {"--gtest_filter=AppShell.DISABLED_ReadsInAProcessOfItsOwn",
+                            "--gtest_also_run_disabled_tests"});
+    unsetenv("CONSOLE_TEST_PORT");
+    unsetenv("XDG_CONFIG_HOME");
+    const std::string readCommand = Hex("1b 72 32");
+    ASSERT_TRUE(WaitFor([&] { return sim.Received().ends_with(readCommand); })) << sim.Received();
+    console.Signal(SIGTERM);
+    EXPECT_EQ(console.Wait(), 0) << console.Out();
+    EXPECT_TRUE(sim.Received().ends_with(readCommand + kSoftReset)) << sim.Received();
 }
 
 TEST_F(AppShell, ConsoleOpensWithoutASkinFile) {

@@ -78,6 +78,15 @@ TEST_F(ConsoleCommands, F2ShowsTheLogAtItsEndInPlaceOfTheTracksUntilF2OrRun) {
     EXPECT_TRUE(Ctl<QWidget>(IDC_TRACK2_START)->isVisible());
 }
 
+// A line edit keeps Ctrl+E for itself (end of line); the window's shortcut wins there too.
+TEST_F(ConsoleCommands, ShortcutsWinInNumberBoxesAndTheModelBox) {
+    for (const int id : {IDC_COUNT, IDC_MODEL}) {
+        Ctl<QWidget>(id)->setFocus();
+        Press(QKeySequence(Qt::CTRL | Qt::Key_E));
+    }
+    EXPECT_EQ(fileDialogs_.size(), 2u);
+}
+
 TEST_F(ConsoleCommands, CtrlSSavesTheLogAsUtf8OrGbkOrSaysWhyNot) {
     Dlg().Job().JobLog = Gbk(kLogUtf8);
     WriteFile(dir_ / "plain.txt", "");

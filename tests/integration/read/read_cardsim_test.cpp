@@ -63,24 +63,24 @@ INSTANTIATE_TEST_SUITE_P(
                           "读取1轨失败\r\n" + H +                                     //
                           "第2次成功读取，共读取10个1轨数据\r\nB37^TWO^29\r\n" + H +  //
                           "读取1轨失败\r\n" + H,
-                      "7/1 read 1 1+B4000^ONE^25\n7/2 read 1 1-\n7/2 read 1 1-\n"
-                      "7/2 read 1 1+B37^TWO^29\n7/3 read 1 1-\n"},
+                      "7/1 read 1 1+B4000^ONE^25\n7/2 read 1 1-\n7/3 read 1 1-\n"
+                      "7/4 read 1 1+B37^TWO^29\n7/5 read 1 1-\n"},
         SelectionCase{"Track2", Track2, "\x1b\x72\x32",
                       "第1次成功读取，共读取21个2轨数据\r\n4000001234567899=2512\r\n" + H +  //
                           "读取2轨失败\r\n" + H +                                            //
                           "第2次成功读取，共读取7个2轨数据\r\n5100=27\r\n" + H +             //
                           "读取2轨失败\r\n" + H +                                            //
                           "第3次成功读取，共读取2个2轨数据\r\n;1\r\n" + H,
-                      "7/1 read 2 2+4000001234567899=2512\n7/2 read 2 2-\n7/2 read 2 2+5100=27\n"
-                      "7/3 read 2 2-\n7/3 read 2 2+;1\n"},
+                      "7/1 read 2 2+4000001234567899=2512\n7/2 read 2 2-\n7/3 read 2 2+5100=27\n"
+                      "7/4 read 2 2-\n7/5 read 2 2+;1\n"},
         SelectionCase{"Track3", Track3, "\x1b\x72\x33",
                       "第1次成功读取，共读取10个3轨数据\r\n994000=156\r\n" + H +  //
                           "读取3轨失败\r\n" + H +                                 //
                           "读取3轨失败\r\n" + H +                                 //
                           "第2次成功读取，共读取7个3轨数据\r\n0137=00\r\n" + H +  //
                           "第3次成功读取，共读取2个3轨数据\r\n测\r\n" + H,
-                      "7/1 read 3 3+994000=156\n7/2 read 3 3-\n7/2 read 3 3-\n"
-                      "7/2 read 3 3+0137=00\n7/3 read 3 3+测\n"},
+                      "7/1 read 3 3+994000=156\n7/2 read 3 3-\n7/3 read 3 3-\n"
+                      "7/4 read 3 3+0137=00\n7/5 read 3 3+测\n"},
         SelectionCase{"Track12", Track12, "\x1b\x72\x34",
                       "第1次成功读取，共读取12个1轨数据\r\nB4000^ONE^25\r\n" + H +
                           "共读取21个2轨数据\r\n4000001234567899=2512\r\n" + H +               //
@@ -90,8 +90,8 @@ INSTANTIATE_TEST_SUITE_P(
                           H +  //
                           "读取1轨失败\r\n" + H + H + "共读取2个2轨数据\r\n;1\r\n" + H,
                       "7/1 read 12 1+B4000^ONE^25 2+4000001234567899=2512\n7/2 read 12 1- 2-\n"
-                      "7/2 read 12 1- 2+5100=27\n7/2 read 12 1+B37^TWO^29 2-\n"
-                      "7/3 read 12 1- 2+;1\n"},
+                      "7/3 read 12 1- 2+5100=27\n7/4 read 12 1+B37^TWO^29 2-\n"
+                      "7/5 read 12 1- 2+;1\n"},
         SelectionCase{"Track23", Track23, "\x1b\x72\x35",
                       "第1次成功读取，共读取21个2轨数据\r\n4000001234567899=2512\r\n" + H +
                           "共读取10个3轨数据\r\n994000=156\r\n" + H +                            //
@@ -101,8 +101,8 @@ INSTANTIATE_TEST_SUITE_P(
                           "第3次成功读取，共读取2个2轨数据\r\n;1\r\n" + H +
                           "共读取2个3轨数据\r\n测\r\n" + H,
                       "7/1 read 23 2+4000001234567899=2512 3+994000=156\n7/2 read 23 2- 3-\n"
-                      "7/2 read 23 2+5100=27 3-\n7/3 read 23 2- 3+0137=00\n"
-                      "7/3 read 23 2+;1 3+测\n"}),
+                      "7/3 read 23 2+5100=27 3-\n7/4 read 23 2- 3+0137=00\n"
+                      "7/5 read 23 2+;1 3+测\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ReadFromSimulator, NextJobNumbersFromOneAndLogsAfterTheLast) {

@@ -57,14 +57,14 @@ INSTANTIATE_TEST_SUITE_P(
                    1,
                    {},
                    "ok,fail,ok",
-                   "3/1 write 2 2+李5\n3/2 write 2 2-李15\n3/2 write 2 2+李15\n"},
+                   "3/1 write 2 2+李5\n3/2 write 2 2-李15\n3/3 write 2 2+李15\n"},
         RecordCase{"List3", Track3, 0, {{"", "", "31\r\n2"}}, "ok", "3/1 write 3 3+31\r\n2\n"},
         RecordCase{"List12",
                    Track12,
                    0,
                    {{"N1", "M1", ""}, {"N2", "M2", ""}},
                    "ok,fail,ok",
-                   "3/1 write 12 1+N1 2+M1\n3/2 write 12 1-N2 2-M2\n3/2 write 12 1+N2 2+M2\n"}),
+                   "3/1 write 12 1+N1 2+M1\n3/2 write 12 1-N2 2-M2\n3/3 write 12 1+N2 2+M2\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -96,6 +96,7 @@ TEST(CardList, NamesEveryBadRow) {
          "track2,track3\r\n1,2\r\n3\0,4\r\n"s,
          {},
          {"list.csv:3: 不是文本文件（含有NUL字节）"}},
+        {"UTF-16", "\xFF\xFEt\0r\0"s, {}, {"list.csv: 是UTF-16文本，请另存为UTF-8"}},
         {"neither UTF-8 nor GBK",
          "track2,track3\r\n1,2\r\n\x81\x30,4\r\n",
          {},
@@ -149,12 +150,13 @@ TEST(CardList, NamesEveryBadRow) {
     }
 }
 
-TEST(CardList, StopsAtTwentyErrors) {
+TEST(CardList, ShowsTwentyErrorsThenHowManyMore) {
     std::string list = "track2\r\n";
-    for (int i = 0; i < 30; ++i) list += "\"x\"y\r\n";
+    for (int i = 0; i < 1020; ++i) list += "\"x\"y\r\n";
     const CardListResult result = Parse(list, TrackSet::Track2);
-    ASSERT_EQ(result.errors.size(), kMaxListErrors);
-    EXPECT_EQ(result.errors.back(), "list.csv:21: 引号后面有多余的字符");
+    ASSERT_EQ(result.errors.size(), kMaxListErrors + 1);
+    EXPECT_EQ(result.errors[kMaxListErrors - 1], "list.csv:21: 引号后面有多余的字符");
+    EXPECT_EQ(result.errors.back(), "……另有1,000行有误");
 }
 
 TEST(CardList, FilesThatCannotBeReadGiveTheSystemsReason) {
@@ -182,6 +184,9 @@ TEST(CardList, ARecordsExportIsAList) {
     EXPECT_EQ(Cards(Parse(RecordsCsv(records), TrackSet::Track23)),
               (std::vector<Card>{{2, {"", "6011=3001101", "\xD5\xC5,\"1\"\r\n2"}},
                                  {4, {"", "6012=3001101", "99"}}}));
+    // The export's formula guard is the export's; a hand-made list is read as written.
+    EXPECT_EQ(Cards(Parse("track2\r\n'=1\r\n", TrackSet::Track2)),
+              (std::vector<Card>{{2, {"", "'=1", ""}}}));
 }
 
 }  // namespace

@@ -23,11 +23,12 @@ BOOL WINAPI OnConsoleControl(DWORD event) {
 
 }  // namespace
 
-StopSignals::StopSignals() {
+StopSignals::StopSignals(Watched watched) {
     assert(gInstance == nullptr && "one StopSignals at a time");
     gInstance = this;
     gCount = 0;
-    SetConsoleCtrlHandler(OnConsoleControl, TRUE);
+    // A window has no console keys to watch; Windows ends it at a logout as any window.
+    if (watched == Watched::Terminal) SetConsoleCtrlHandler(OnConsoleControl, TRUE);
 }
 
 StopSignals::~StopSignals() {
@@ -37,9 +38,15 @@ StopSignals::~StopSignals() {
 
 void StopSignals::Drain() {
     count_ = gCount.load();
+    if (count_ > 0 && first_ == Kind::None) first_ = Kind::Interrupt;
 }
 
 int StopSignals::Count() {
     Drain();
     return count_;
+}
+
+StopSignals::Kind StopSignals::First() {
+    Drain();
+    return first_;
 }
