@@ -3,8 +3,10 @@
 #include <algorithm>
 
 bool AllTracksOk(const CardRecord& record) {
-    return std::all_of(record.results.begin(), record.results.end(),
-                       [](const TrackResult& result) { return result.status == TrackStatus::Ok; });
+    for (int track = 1; track <= kTrackCount; ++track) {
+        if (record.Status(track) != TrackStatus::Ok) return false;
+    }
+    return true;
 }
 
 void JobTally::Add(const CardRecord& record) {

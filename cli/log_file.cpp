@@ -15,15 +15,13 @@ std::unique_ptr<LogFile> LogFile::Create(const QString& path, bool utf8, std::st
     return log;
 }
 
-void LogFile::Update(const std::string& jobLog) {
-    if (jobLog.size() <= written_) return;
-    const QByteArrayView added(jobLog.data() + written_,
-                               static_cast<qsizetype>(jobLog.size() - written_));
-    written_ = jobLog.size();
+void LogFile::Append(std::string_view added) {
+    if (added.empty()) return;
+    const QByteArrayView bytes(added.data(), static_cast<qsizetype>(added.size()));
     if (gbk_) {
-        file_.write(QString((*gbk_)(added)).toUtf8());
+        file_.write(QString((*gbk_)(bytes)).toUtf8());
     } else {
-        file_.write(added.data(), added.size());
+        file_.write(bytes.data(), bytes.size());
     }
     file_.flush();
 }

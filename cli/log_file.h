@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 // The job log as a file, brought up to date at every log refresh, so that it is complete
 // whenever the job stops: the log's GBK bytes as they are, or the same text in UTF-8.
@@ -14,13 +15,12 @@ class LogFile {
     static std::unique_ptr<LogFile> Create(const QString& path, bool utf8, std::string& error);
 
     // Writes what the log gained since the last call.
-    void Update(const std::string& jobLog);
+    void Append(std::string_view added);
 
   private:
     LogFile(const QString& path, bool utf8);
 
     QFile file_;
-    std::size_t written_ = 0;
     // Keeps a character split between two updates whole.
     std::optional<QStringDecoder> gbk_;
 };
