@@ -136,8 +136,12 @@ QString LogView::TextBetween(Place from, Place to) const {
 }
 
 QString LogView::Text() const {
-    const auto lock = Reading();
-    return TextBetween({}, EndPlace());
+    Place end;
+    {
+        const auto lock = Reading();
+        end = EndPlace();
+    }
+    return TextBetween({}, end);
 }
 
 QString LogView::SelectedText() const {

@@ -12,26 +12,26 @@
 
 namespace {
 
-// A log given piece by piece, as refreshes see it grow, and the lines found in it.
+// A log as successive refreshes see it, and the lines found in it.
 TEST(LogLines, BreaksAreCrLfLoneLfOrLoneCrWhereverThePiecesEnd) {
     const struct {
-        std::vector<std::string> pieces;
+        std::vector<std::string> logs;
         std::vector<std::string> lines;
     } cases[] = {
         {{"a\r\nb\nc\rd"}, {"a", "b", "c", "d"}},
-        {{"a\r", "\nb"}, {"a", "b"}},
-        {{"a\r", "b\r"}, {"a", "b"}},
+        {{"a\r", "a\r\nb"}, {"a", "b"}},
+        {{"a\r", "a\rb\r"}, {"a", "b"}},
         {{"a\r\n"}, {"a", ""}},
         {{"\r\r\n\n"}, {"", "", "", ""}},
         {{"old\r\nlog\r\n", "new"}, {"new"}},  // shorter: a new log
     };
     for (const auto& c : cases) {
         LogLines lines;
-        for (const std::string& piece : c.pieces) lines.Update(piece);
+        for (const std::string& log : c.logs) lines.Update(log);
         std::vector<std::string> found;
         for (std::size_t i = 0; i < lines.Count(); ++i)
-            found.emplace_back(lines.Line(c.pieces.back(), i));
-        EXPECT_EQ(found, c.lines) << c.pieces.back();
+            found.emplace_back(lines.Line(c.logs.back(), i));
+        EXPECT_EQ(found, c.lines) << c.logs.back();
     }
 }
 
