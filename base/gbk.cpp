@@ -1,13 +1,12 @@
 #include "gbk.h"
 
-#include <QByteArray>
 #include <QByteArrayView>
-#include <QStringEncoder>
 #include <algorithm>
 
-namespace {
+#include "gbk_codec.h"
+#include "gbk_sequence.h"
 
-constexpr const char* kCodePage = "GBK";
+namespace {
 
 QByteArrayView View(std::string_view bytes) {
     return QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size()));
@@ -27,20 +26,14 @@ bool IsAscii(const QString& text) {
 // Characters without a code become '?'; `complete` tells whether there were any.
 std::string Encode(const QString& text, bool* complete = nullptr) {
     if (IsAscii(text)) return text.toLatin1().toStdString();
-    QStringEncoder encoder(kCodePage, QStringConverter::Flag::Stateless);
-    const QByteArray bytes = encoder(text);
-    if (complete != nullptr) *complete = !encoder.hasError();
-    return bytes.toStdString();
+    return EncodeGbk(text, complete);
 }
 
 // Bytes that are not GBK become replacement characters; `valid` tells whether there were
 // any.
-QString Decode(std::string_view gbk, bool* valid = nullptr) {
+QString DecodeBytes(std::string_view gbk, bool* valid = nullptr) {
     if (IsAscii(gbk)) return QString::fromLatin1(View(gbk));
-    QStringDecoder decoder(kCodePage, QStringConverter::Flag::Stateless);
-    QString text = decoder(View(gbk));
-    if (valid != nullptr) *valid = !decoder.hasError();
-    return text;
+    return DecodeGbk(gbk, valid);
 }
 
 // Every kind of line break as one LF.
@@ -62,7 +55,7 @@ std::string Utf8ToGbk(std::string_view utf8) {
 
 std::string GbkToUtf8(std::string_view gbk) {
     if (IsAscii(gbk)) return std::string(gbk);
-    return Decode(gbk).toUtf8().toStdString();
+    return DecodeBytes(gbk).toUtf8().toStdString();
 }
 
 std::optional<std::string> TextToGbk(const QString& text) {
@@ -73,12 +66,12 @@ std::optional<std::string> TextToGbk(const QString& text) {
 }
 
 QString GbkToText(std::string_view gbk) {
-    return Decode(gbk);
+    return DecodeBytes(gbk);
 }
 
 bool IsValidGbk(std::string_view bytes) {
     bool valid = true;
-    [[maybe_unused]] const QString text = Decode(bytes, &valid);
+    [[maybe_unused]] const QString text = DecodeBytes(bytes, &valid);
     return valid;
 }
 
@@ -96,10 +89,19 @@ bool GbkCanEncode(const QString& text) {
     return TextToGbk(WithLfBreaks(text)).has_value();
 }
 
-GbkScreenDecoder::GbkScreenDecoder() : decoder_(kCodePage) {}
+QString GbkChunkDecoder::Decode(std::string_view gbk) {
+    if (pendingLead_.empty() && IsAscii(gbk)) return QString::fromLatin1(View(gbk));
+    std::string bytes = pendingLead_ + std::string(gbk);
+    pendingLead_.clear();
+    if (EndsInLeadByte(bytes)) {
+        pendingLead_ = bytes.back();
+        bytes.pop_back();
+    }
+    return DecodeBytes(bytes);
+}
 
 QString GbkScreenDecoder::Decode(std::string_view gbk) {
-    QString text = decoder_(View(gbk));
+    QString text = decoder_.Decode(gbk);
     if (pendingCr_) text.prepend(QChar(u'\r'));
     pendingCr_ = text.endsWith(QChar(u'\r'));
     if (pendingCr_) text.chop(1);

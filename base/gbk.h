@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <QStringDecoder>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -32,14 +31,23 @@ int GbkByteLength(const QString& text);
 // Whether every character of the text has a GBK code (line breaks always do).
 bool GbkCanEncode(const QString& text);
 
-// Decodes GBK text piece by piece for showing: a character or a CR LF split between two
-// pieces comes out whole, and every CR LF becomes one LF.
-class GbkScreenDecoder {
+// Decodes GBK text that comes in pieces (a growing log): a character split between two
+// pieces comes out whole with the second.
+class GbkChunkDecoder {
   public:
-    GbkScreenDecoder();
     QString Decode(std::string_view gbk);
 
   private:
-    QStringDecoder decoder_;
+    std::string pendingLead_;
+};
+
+// GbkChunkDecoder for showing: a CR LF split between two pieces comes out whole too, and
+// every CR LF becomes one LF.
+class GbkScreenDecoder {
+  public:
+    QString Decode(std::string_view gbk);
+
+  private:
+    GbkChunkDecoder decoder_;
     bool pendingCr_ = false;
 };

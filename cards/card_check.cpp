@@ -25,15 +25,24 @@ std::string FirstUnencodable(const QString& text) {
     return {};
 }
 
-std::size_t EffectiveLimit(int limit) {
-    return limit > 0 ? std::min(static_cast<std::size_t>(limit), kMaxTrackBytes) : kMaxTrackBytes;
-}
-
 }  // namespace
 
 TrackLimits TrackLimitsFor(const DeviceProfile& profile, bool lowDensity) {
     return {
-        {profile.Tack1Num, lowDensity ? profile.Tack2Lower : profile.Tack2High, profile.Tack2High}};
+        {profile.Tack1Num, lowDensity ? profile.Tack2Lower : profile.Tack2High, profile.Tack2High},
+        {"Tack1Num", lowDensity ? "Tack2Lower" : "Tack2High", "Tack2High"}};
+}
+
+std::size_t ByteLimit(const TrackLimits& limits, int track) {
+    const int limit = limits.bytes[track - 1];
+    return limit > 0 ? std::min(static_cast<std::size_t>(limit), kMaxTrackBytes) : kMaxTrackBytes;
+}
+
+EncodedValue EncodeTrackValue(int track, const QString& value) {
+    const QString text = WithCrLfBreaks(value);
+    std::optional<std::string> gbk = TextToGbk(text);
+    if (!gbk) return {{}, CardTexts::Unencodable(track, FirstUnencodable(text))};
+    return {std::move(*gbk), {}};
 }
 
 CheckedCard CheckCardValues(TrackSet tracks, const TrackValues& values, const TrackLimits& limits) {
@@ -45,18 +54,17 @@ CheckedCard CheckCardValues(TrackSet tracks, const TrackValues& values, const Tr
             card.problems.push_back(CardTexts::MissingValue(track));
             continue;
         }
-        const QString text = WithCrLfBreaks(*value);
-        std::optional<std::string> gbk = TextToGbk(text);
-        if (!gbk) {
-            card.problems.push_back(CardTexts::Unencodable(track, FirstUnencodable(text)));
+        EncodedValue encoded = EncodeTrackValue(track, *value);
+        if (!encoded.problem.empty()) {
+            card.problems.push_back(std::move(encoded.problem));
             continue;
         }
-        const std::size_t limit = EffectiveLimit(limits.bytes[track - 1]);
-        if (gbk->size() > limit) {
-            card.problems.push_back(CardTexts::OverLimit(track, gbk->size(), limit));
+        const std::size_t limit = ByteLimit(limits, track);
+        if (encoded.gbk.size() > limit) {
+            card.problems.push_back(CardTexts::OverLimit(track, encoded.gbk.size(), limit));
             continue;
         }
-        card.gbk[track - 1] = std::move(*gbk);
+        card.gbk[track - 1] = std::move(encoded.gbk);
     }
     return card;
 }

@@ -24,6 +24,11 @@ constexpr bool HasTrack(TrackSet tracks, int track) {
     return false;
 }
 
+// The set of one track (1 to 3).
+constexpr TrackSet SingleTrack(int track) {
+    return track == 1 ? TrackSet::Track1 : track == 2 ? TrackSet::Track2 : TrackSet::Track3;
+}
+
 // "1", "2", "3", "12" or "23": the code records carry in their `tracks` field.
 constexpr std::string_view TrackSetCode(TrackSet tracks) {
     switch (tracks) {

@@ -59,7 +59,7 @@ const std::vector<OptionSpec>& OptionSpecs() {
          "PATH",
          "The device profile (default: QXProduct.ini found as the console finds it).",
          kEveryCommand},
-        {{"port"},
+        {{"p", "port"},
          "NAME",
          "The serial port (default COM1), named as in the console.",
          kEveryCommand},
@@ -67,7 +67,10 @@ const std::vector<OptionSpec>& OptionSpecs() {
          "TEXT",
          "Line settings (default \"baud=9600 parity=N data=8 stop=1\").",
          kEveryCommand},
-        {{"tracks"}, "1|2|3|12|23", "The track or track pair; every job needs it.", kEveryCommand},
+        {{"t", "tracks"},
+         "1|2|3|12|23",
+         "The track or track pair; every job needs it.",
+         kEveryCommand},
         {{"card-format"}, "iso|ibm", "Card format (default iso).", kEveryCommand},
         {{"density"}, "low|high", "Track-2 density (default low).", kEveryCommand},
         {{"coercivity"}, "low|high", "Stripe coercivity (default low).", kEveryCommand},
@@ -79,14 +82,16 @@ const std::vector<OptionSpec>& OptionSpecs() {
          kEveryCommand},
         {{"json"}, nullptr, "Records on stdout as JSON lines instead of CSV.", kEveryCommand},
         {{"q", "quiet"}, nullptr, "No messages or progress on stderr, only errors.", kEveryCommand},
-        {{"cards"}, "N", "read: stops after N cards have been read.", kRead},
+        {{"c", "cards"}, "N", "read: stops after N cards have been read.", kRead},
         {{"track1"}, "TEXT", "write, run: the track-1 text.", kWrite | kRun},
         {{"track2"}, "TEXT", "write, run: the track-2 text.", kWrite | kRun},
         {{"track3"}, "TEXT", "write, run: the track-3 text.", kWrite | kRun},
-        {{"count"},
+        {{"n", "count"},
          "N",
          "run: cards in the run, 1-9999 (default 1); clone: blank cards (default 1).",
          kRun | kClone},
+        {{"start1"}, "N", "run: track 1's first number, 0-99 (default 0).", kRun},
+        {{"step1"}, "N", "run: track 1's increment, 0-99 (default 1).", kRun},
         {{"start2"}, "N", "run: track 2's first number, 0-99 (default 0).", kRun},
         {{"step2"}, "N", "run: track 2's increment, 0-99 (default 1).", kRun},
         {{"start3"}, "N", "run: track 3's first number, 0-99 (default 0).", kRun},
@@ -249,11 +254,25 @@ void ReadOutputOptions(const QCommandLineParser& parser, CliOptions& options, Re
 void ReadCommandOptions(const QCommandLineParser& parser, CliOptions& options, Refusal& refusal) {
     options.cards = NumberOption(parser, QStringLiteral("cards"), 1, 1000000, 0, refusal);
     RunNumbering& numbering = options.numbering;
-    numbering.count = NumberOption(parser, QStringLiteral("count"), 1, 9999, 1, refusal);
-    numbering.start2 = NumberOption(parser, QStringLiteral("start2"), 0, 99, 0, refusal);
-    numbering.step2 = NumberOption(parser, QStringLiteral("step2"), 0, 99, 1, refusal);
-    numbering.start3 = NumberOption(parser, QStringLiteral("start3"), 0, 99, 0, refusal);
-    numbering.step3 = NumberOption(parser, QStringLiteral("step3"), 0, 99, 1, refusal);
+    const struct {
+        const char* name;
+        int RunNumbering::*target;
+        int32_t CardJob::*field;
+    } numbers[] = {
+        {"count", &RunNumbering::count, &CardJob::Count},
+        {"start1", &RunNumbering::start1, &CardJob::Track1Start},
+        {"step1", &RunNumbering::step1, &CardJob::Track1Increment},
+        {"start2", &RunNumbering::start2, &CardJob::Track2Start},
+        {"step2", &RunNumbering::step2, &CardJob::Track2Increment},
+        {"start3", &RunNumbering::start3, &CardJob::Track3Start},
+        {"step3", &RunNumbering::step3, &CardJob::Track3Increment},
+    };
+    for (const auto& number : numbers) {
+        // The ranges the window's number boxes take.
+        const NumberRange range = RangeOf(number.field);
+        numbering.*number.target = NumberOption(parser, QString::fromUtf8(number.name), range.min,
+                                                range.max, numbering.*number.target, refusal);
+    }
     for (int track = 1; track <= 3; ++track) {
         const QString name = QStringLiteral("track%1").arg(track);
         if (!parser.isSet(name)) continue;

@@ -23,6 +23,8 @@ struct JobSettings {
 // The numbered run's boxes, with the window's defaults.
 struct RunNumbering {
     int count = 1;
+    int start1 = 0;
+    int step1 = 1;
     int start2 = 0;
     int step2 = 1;
     int start3 = 0;

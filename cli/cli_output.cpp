@@ -26,6 +26,10 @@ void CliOutput::Message(std::string_view line) {
     Error(line);
 }
 
+void CliOutput::Hint(std::string_view line) {
+    if (errIsTerminal_) Message(line);
+}
+
 void CliOutput::Progress(std::string_view line) {
     if (quiet_) return;
     std::lock_guard lock(mutex_);

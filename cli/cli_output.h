@@ -19,6 +19,8 @@ class CliOutput {
     void Error(std::string_view line);
     // A line on standard error, left out with --quiet.
     void Message(std::string_view line);
+    // A line for someone at a terminal, shown only there and left out with --quiet.
+    void Hint(std::string_view line);
     // The job's progress, left out with --quiet.
     void Progress(std::string_view line);
     // Ends a progress line drawn in place, so what follows starts on a line of its own.

@@ -2,25 +2,10 @@
 
 #include "card_copy.h"
 #include "exit_status.h"
+#include "job_fill.h"
 #include "job_session.h"
 
 namespace {
-
-void FillRun(CardJob& job, const RunNumbering& numbering) {
-    job.Continuous = 1;
-    job.Count = numbering.count;
-    job.Track2Start = numbering.start2;
-    job.Track2Increment = numbering.step2;
-    job.Track3Start = numbering.start3;
-    job.Track3Increment = numbering.step3;
-}
-
-void FillListWrite(CardJob& job, std::vector<ListCard> cards) {
-    job.Mode = 0;
-    job.Continuous = 0;
-    job.ListWrite = 1;
-    job.CardList = std::move(cards);
-}
 
 int StatusOf(const JobOutcome& outcome) {
     if (outcome.interrupted) return kExitStopped;
@@ -43,7 +28,6 @@ JobGoal ReadGoal(int cards) {
 
 int RunClone(const CliOptions& options, JobSession& session, CliOutput& output) {
     CardJob& job = session.Job();
-    job.Mode = 1;
     JobGoal readGoal;
     readGoal.enough = [&output](const JobTally&, const CardRecord& last) {
         if (AllTracksOk(last)) return true;
@@ -70,14 +54,10 @@ int RunCommand(const CliOptions& options, PreparedJob& prepared, JobSession& ses
     CardJob& job = session.Job();
     switch (options.command) {
         case CliCommand::Read:
-            job.Mode = 1;
             return StatusOf(session.Run(ReadGoal(options.cards)));
         case CliCommand::Write:
-            job.Mode = 0;
             return StatusOf(session.Run({1, {}}));
         case CliCommand::Run:
-            job.Mode = 0;
-            FillRun(job, options.numbering);
             return StatusOf(session.Run({options.numbering.count, {}}));
         case CliCommand::Batch: {
             const int cards = static_cast<int>(prepared.cards.size());

@@ -5,23 +5,26 @@
 
 #include "card_check.h"
 #include "exit_status.h"
+#include "job_fill.h"
 #include "job_records.h"
+#include "key_gaps.h"
 #include "profile_file.h"
 #include "text_checks.h"
 
 namespace {
 
-JobKind KindOf(const CliOptions& options, bool read) {
-    const JobSettings& job = options.job;
-    return {read, job.tracks, job.isoFormat, job.lowDensity, job.lowCoercivity};
-}
-
+// The keys each of the command's jobs cannot start without refuse the command, as the
+// engine would refuse the job; the keys it can do without are warned about.
 std::optional<int> CheckCommands(const CliOptions& options, const std::filesystem::path& path,
                                  const DeviceProfile& profile, CliOutput& output) {
-    for (const JobKind& kind : JobKindsOf(options)) {
-        for (const SlotGap& gap : GapsForJob(profile, kind)) {
+    std::vector<KeyGap> warnings;
+    for (const int mode : JobModesOf(options.command)) {
+        CardJob job;
+        FillJob(job, options, mode);
+        job.Profile = profile;
+        for (const KeyGap& gap : GapsForJob(job)) {
             if (!gap.refused) {
-                output.Message("cardctl: warning: " + gap.Warning());
+                warnings.push_back(gap);
                 continue;
             }
             output.Error("cardctl: the profile " + path.string() + " leaves " + gap.key +
@@ -30,6 +33,7 @@ std::optional<int> CheckCommands(const CliOptions& options, const std::filesyste
             return kExitDeviceFailure;
         }
     }
+    for (const KeyGap& gap : warnings) output.Message("cardctl: warning: " + gap.Warning());
     return std::nullopt;
 }
 
@@ -37,7 +41,12 @@ std::optional<int> CheckTexts(const CliOptions& options, const DeviceProfile& pr
                               CliOutput& output, TrackTexts& texts) {
     CheckedTexts checked;
     if (options.command == CliCommand::Write) checked = CheckWriteTexts(options, profile);
-    if (options.command == CliCommand::Run) checked = CheckRunTexts(options, profile);
+    if (options.command == CliCommand::Run) {
+        CardJob job;
+        FillJob(job, options, 0);
+        job.Profile = profile;
+        checked = CheckRunTexts(options, job);
+    }
     if (!checked.error.empty()) {
         output.Error(checked.error);
         return kExitBadInput;
@@ -89,17 +98,6 @@ std::optional<int> CheckPort(const CliOptions& options, const SerialTimeouts& ti
 }
 
 }  // namespace
-
-std::vector<JobKind> JobKindsOf(const CliOptions& options) {
-    switch (options.command) {
-        case CliCommand::Read:
-            return {KindOf(options, true)};
-        case CliCommand::Clone:
-            return {KindOf(options, true), KindOf(options, false)};
-        default:
-            return {KindOf(options, false)};
-    }
-}
 
 std::optional<int> PrepareJob(const CliOptions& options, const SerialTimeouts& timeouts,
                               CliOutput& output, PreparedJob& prepared) {

@@ -9,7 +9,6 @@
 #include "cli_output.h"
 #include "log_file.h"
 #include "serial_link.h"
-#include "slot_needs.h"
 
 // Everything a job command checks before the device hears a byte, in the order that
 // lets the first problem found be the one reported: the profile (exit 3), the commands
@@ -21,9 +20,6 @@ struct PreparedJob {
     std::vector<ListCard> cards;  // batch
     std::unique_ptr<LogFile> log;
 };
-
-// The job's kinds: a clone reads, then writes.
-std::vector<JobKind> JobKindsOf(const CliOptions& options);
 
 // On failure the error is shown and the exit status returned.
 std::optional<int> PrepareJob(const CliOptions& options, const SerialTimeouts& timeouts,

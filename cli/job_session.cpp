@@ -4,6 +4,7 @@
 
 #include "export_file.h"
 #include "gbk.h"
+#include "job_fill.h"
 #include "job_runner.h"
 #include "record_export.h"
 
@@ -15,13 +16,7 @@ JobSession::JobSession(const CliOptions& options, PreparedJob& prepared, CliOutp
       stopSignals_(stopSignals),
       timeouts_(timeouts),
       stream_(output, options.json) {
-    const JobSettings& settings = options.job;
-    job_.PortName = settings.portName;
-    job_.CommSettings = settings.lineSettings;
-    job_.Tracks = settings.tracks;
-    job_.IsoFormat = settings.isoFormat ? 1 : 0;
-    job_.LowDensity = settings.lowDensity ? 1 : 0;
-    job_.LowCoercivity = settings.lowCoercivity ? 1 : 0;
+    FillJob(job_, options, JobModesOf(options.command).front());
     job_.Profile = prepared.profile;
     console_ =
         std::make_unique<TerminalConsole>(prepared.texts, output, [this] { OnLogRefresh(); });
@@ -41,6 +36,8 @@ JobOutcome JobSession::Run(const JobGoal& goal) {
         outcome.interrupted = true;
         return outcome;
     }
+    // A read waits for a card without a sign of life; someone at a terminal is told what for.
+    if (job_.Mode == 1) output_.Hint("cardctl: swipe a card; Ctrl+C ends");
     outcome.interrupted = RunJobOnWorker(job_, timeouts_, stopSignals_, output_);
     outcome.interrupted = outcome.interrupted || output_.RecordsLost();
     output_.EndProgress();
@@ -51,6 +48,12 @@ JobOutcome JobSession::Run(const JobGoal& goal) {
     const bool single = goal.cards == 1 && job_.Continuous == 0 && job_.ListWrite == 0;
     const int settled = outcome.tally.confirmed + (single ? outcome.tally.notConfirmed : 0);
     outcome.reachedGoal = goal.cards > 0 ? settled >= goal.cards : goalReached_;
+    if (outcome.interrupted && goal.cards > settled) {
+        const int left = goal.cards - settled;
+        output_.Message("cardctl: stopped with " + std::to_string(left) + " of " +
+                        std::to_string(goal.cards) + (goal.cards == 1 ? " card" : " cards") +
+                        " not written");
+    }
     return outcome;
 }
 

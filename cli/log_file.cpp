@@ -1,7 +1,7 @@
 #include "log_file.h"
 
 LogFile::LogFile(const QString& path, bool utf8) : file_(path) {
-    if (utf8) gbk_.emplace("GBK");
+    if (utf8) gbk_.emplace();
 }
 
 std::unique_ptr<LogFile> LogFile::Create(const QString& path, bool utf8, std::string& error) {
@@ -17,11 +17,10 @@ std::unique_ptr<LogFile> LogFile::Create(const QString& path, bool utf8, std::st
 
 void LogFile::Append(std::string_view added) {
     if (added.empty()) return;
-    const QByteArrayView bytes(added.data(), static_cast<qsizetype>(added.size()));
     if (gbk_) {
-        file_.write(QString((*gbk_)(bytes)).toUtf8());
+        file_.write(gbk_->Decode(added).toUtf8());
     } else {
-        file_.write(bytes.data(), bytes.size());
+        file_.write(added.data(), static_cast<qint64>(added.size()));
     }
     file_.flush();
 }

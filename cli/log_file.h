@@ -1,11 +1,12 @@
 #pragma once
 
 #include <QFile>
-#include <QStringDecoder>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include "gbk.h"
 
 // The job log as a file, brought up to date at every log refresh, so that it is complete
 // whenever the job stops: the log's GBK bytes as they are, or the same text in UTF-8.
@@ -22,5 +23,5 @@ class LogFile {
 
     QFile file_;
     // Keeps a character split between two updates whole.
-    std::optional<QStringDecoder> gbk_;
+    std::optional<GbkChunkDecoder> gbk_;
 };

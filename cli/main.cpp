@@ -7,6 +7,7 @@
 #include "port_name.h"
 
 #ifdef _WIN32
+#include <fcntl.h>
 #include <io.h>
 #define isatty _isatty
 #else
@@ -19,6 +20,9 @@ int main(int argc, char** argv) {
     // A closed standard output is noticed by the records' stream, which then stops the job
     // as Stop does; SIGPIPE would end the process with the device not reset.
     signal(SIGPIPE, SIG_IGN);
+#else
+    // Records are data: their bytes leave as they are, not with a CR put before every LF.
+    _setmode(_fileno(stdout), _O_BINARY);
 #endif
     QCoreApplication application(argc, argv);
     const CliEnvironment environment{std::cout, std::cerr, isatty(2) != 0, SerialTimeouts{},

@@ -1,8 +1,8 @@
 #include "port_listing.h"
 
-#include <QSerialPortInfo>
 #include <system_error>
 
+#include "port_list.h"
 #include "port_name.h"
 
 namespace {
@@ -12,13 +12,13 @@ std::string Padded(std::string text, std::size_t width) {
     return text;
 }
 
-std::string Description(const QSerialPortInfo& port) {
-    QStringList parts;
-    for (const QString& part : {port.description(), port.manufacturer(), port.serialNumber()}) {
-        if (!part.isEmpty()) parts << part;
+std::string Description(const FoundPort& port) {
+    if (port.inPortsFolder) return "-> " + port.location;
+    std::string parts;
+    for (const std::string& part : {port.description, port.manufacturer, port.serialNumber}) {
+        if (!part.empty()) parts += (parts.empty() ? "" : ", ") + part;
     }
-    return parts.isEmpty() ? std::string("(no description)")
-                           : parts.join(QStringLiteral(", ")).toStdString();
+    return parts.empty() ? std::string("(no description)") : parts;
 }
 
 }  // namespace
@@ -37,8 +37,9 @@ std::string PortListing(const std::filesystem::path& portsDir) {
 #endif
         listing += Padded(name, 8) + "-> " + device + (present ? "" : " (not present)") + "\n";
     }
-    for (const QSerialPortInfo& port : QSerialPortInfo::availablePorts()) {
-        listing += Padded(port.systemLocation().toStdString(), 16) + Description(port) + "\n";
+    for (const FoundPort& port : AvailablePorts(portsDir)) {
+        const std::string name = port.inPortsFolder ? port.name : port.location;
+        listing += Padded(name, 16) + Description(port) + "\n";
     }
     return listing;
 }

@@ -1,17 +1,20 @@
 #include "profile_report.h"
 
 #include <QString>
+#include <algorithm>
 #include <array>
+#include <cctype>
 #include <string_view>
 #include <vector>
 
+#include "card_check.h"
+#include "hex_command.h"
 #include "ini_file.h"
-#include "slot_needs.h"
+#include "key_gaps.h"
 
 namespace {
 
 constexpr int kKeyWidth = 20;
-constexpr std::string_view kLowerHexDigits = "0123456789abcdef";
 
 std::string HexBytes(std::string_view bytes) {
     static constexpr char kDigits[] = "0123456789abcdef";
@@ -44,51 +47,86 @@ constexpr std::array<Limit, 4> kLimits = {{
     {"SysDelay", &DeviceProfile::SysDelay, nullptr},
 }};
 
-// The characters in digit places that read as f without being f.
-std::string DigitsReadAsF(std::string_view text) {
-    std::string odd;
-    for (std::size_t i = 2; i < text.size(); i += (i % 4 == 2) ? 1 : 3) {
-        const char c = text[i];
-        if (kLowerHexDigits.find(c) == std::string_view::npos && odd.find(c) == std::string::npos)
-            odd += c;
-    }
-    return odd;
-}
-
 bool AllUpperHex(std::string_view characters) {
     return characters.find_first_not_of("ABCDEF") == std::string_view::npos;
 }
 
-// The warnings the text of one command key deserves, given what it decoded to.
-void WarnAboutValue(std::string_view key, const std::string& text, const CommandSlot& slot,
+// The warnings the text of one command key deserves, given how it was read.
+void WarnAboutValue(std::string_view key, const std::string& text,
                     std::vector<std::string>& warnings) {
+    CommandSlot slot;
+    const HexReading reading = DecodeHexCommand(text, slot);
     const std::string quoted = std::string(key) + "=" + text + ": ";
-    if (text.size() % 4 != 0) {
-        warnings.push_back(quoted + std::to_string(text.size()) +
-                           " characters are no run of four-character groups (0x and two "
-                           "digits), so the key is left empty");
-        return;
+    switch (reading.refusal) {
+        case HexReading::Refusal::BadLength:
+            warnings.push_back(quoted + std::to_string(text.size()) +
+                               " characters are no run of four-character groups (0x and two "
+                               "digits), so the key is left empty");
+            return;
+        case HexReading::Refusal::TooManyBytes:
+            warnings.push_back(
+                quoted + std::to_string(reading.groups) + " bytes, but a command holds at most " +
+                std::to_string(CommandSlot::kMaxLength) + ", so the key is left empty");
+            return;
+        case HexReading::Refusal::None:
+            break;
     }
-    const std::size_t groups = text.size() / 4;
-    if (groups > CommandSlot::kMaxLength) {
-        warnings.push_back(quoted + std::to_string(groups) +
-                           " bytes, but a command holds at most 7, so the key is left empty");
-        return;
+    if (const std::string& odd = reading.readAsF; !odd.empty()) {
+        const bool upper = AllUpperHex(odd);
+        warnings.push_back(
+            quoted + "\"" + odd + "\"" + (upper ? " (upper case)" : " (no hex digit)") +
+            " read as f, so the bytes are " + HexBytes(slot.View()) +
+            (upper ? "; write " + QString::fromStdString(text).toLower().toStdString()
+                   : std::string()));
     }
-    if (const std::string odd = DigitsReadAsF(text); !odd.empty()) {
-        std::string advice;
-        if (AllUpperHex(odd)) {
-            advice = "; write " + QString::fromStdString(text).toLower().toStdString();
-        }
-        warnings.push_back(quoted + "\"" + odd + "\"" +
-                           (AllUpperHex(odd) ? " (upper case)" : " (no hex digit)") +
-                           " read as f, so the bytes are " + HexBytes(slot.View()) + advice);
-    }
-    if (slot.Length() < groups) {
+    if (reading.cutAtZero) {
         warnings.push_back(quoted + (slot.Empty()
                                          ? "0x00 ends the command at once, so the key is empty"
                                          : "0x00 ends the command, so only " +
                                                HexBytes(slot.View()) + " is sent or compared"));
+    }
+}
+
+// Letters to change, add or remove to make one key the other, case aside.
+std::size_t Distance(std::string_view a, std::string_view b) {
+    std::vector<std::size_t> row(b.size() + 1);
+    for (std::size_t j = 0; j <= b.size(); ++j) row[j] = j;
+    for (std::size_t i = 1; i <= a.size(); ++i) {
+        std::size_t diagonal = row[0];
+        row[0] = i;
+        for (std::size_t j = 1; j <= b.size(); ++j) {
+            const bool same = std::tolower(static_cast<unsigned char>(a[i - 1])) ==
+                              std::tolower(static_cast<unsigned char>(b[j - 1]));
+            const std::size_t next =
+                std::min({row[j] + 1, row[j - 1] + 1, diagonal + (same ? 0 : 1)});
+            diagonal = row[j];
+            row[j] = next;
+        }
+    }
+    return row[b.size()];
+}
+
+// A key the profile reader does not know is a slip the author cannot see otherwise: the
+// key it was meant for is just empty.
+void WarnAboutUnknownKeys(const IniFile& file, std::vector<std::string>& warnings) {
+    std::vector<std::string_view> known;
+    for (const Limit& limit : kLimits) known.push_back(limit.key);
+    for (const CommandKey& key : kCommandKeys) known.push_back(key.name);
+    for (const std::string& key : file.Keys(kProfileSection)) {
+        std::string_view nearest;
+        std::size_t best = key.size();
+        for (const std::string_view name : known) {
+            const std::size_t distance = Distance(key, name);
+            if (distance < best) {
+                best = distance;
+                nearest = name;
+            }
+        }
+        if (best == 0) continue;
+        std::string warning = key + ": unknown key";
+        // A guess that changes a third of the key is no longer a slip.
+        if (3 * best <= key.size()) warning += "; did you mean " + std::string(nearest) + "?";
+        warnings.push_back(warning);
     }
 }
 
@@ -105,8 +143,8 @@ std::string ProfileReport(const std::filesystem::path& path, const DeviceProfile
         report += Row(limit.key, std::to_string(value) + (given ? "" : " (default)"));
         if (limit.limits != nullptr && value <= 0) {
             warnings.push_back(std::string(limit.key) + " is " + std::to_string(value) +
-                               ": 0 or less sets no limit on " + limit.limits +
-                               " (119 bytes at most still hold)");
+                               ": 0 or less sets no limit on " + limit.limits + " (" +
+                               std::to_string(kMaxTrackBytes) + " bytes at most still hold)");
         }
     }
     report += "\n";
@@ -114,9 +152,10 @@ std::string ProfileReport(const std::filesystem::path& path, const DeviceProfile
         const CommandSlot& slot = profile.*key.slot;
         report += Row(key.name, slot.Empty() ? "-" : HexBytes(slot.View()));
         const std::optional<std::string> text = file.Value(kProfileSection, key.name);
-        if (text && !text->empty()) WarnAboutValue(key.name, *text, slot, warnings);
+        if (text && !text->empty()) WarnAboutValue(key.name, *text, warnings);
     }
-    for (const SlotGap& gap : GapsForAnyJob(profile)) warnings.push_back(gap.Warning());
+    WarnAboutUnknownKeys(file, warnings);
+    for (const KeyGap& gap : GapsForAnyJob(profile)) warnings.push_back(gap.Warning());
 
     report += "\n";
     if (warnings.empty()) return report + "No warnings.\n";

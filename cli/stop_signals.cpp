@@ -4,7 +4,6 @@
 #include <cassert>
 #include <cerrno>
 
-#ifndef _WIN32
 #include <fcntl.h>
 #include <signal.h>
 #include <unistd.h>
@@ -61,14 +60,6 @@ void StopSignals::Drain() {
     ssize_t n = 0;
     while ((n = read(gPipe[0], bytes, sizeof bytes)) > 0) count_ += static_cast<int>(n);
 }
-
-#else
-// Windows has no pipe to wake an event loop from a console control handler; Ctrl+C ends
-// the process there as it always has.
-StopSignals::StopSignals() = default;
-StopSignals::~StopSignals() = default;
-void StopSignals::Drain() {}
-#endif
 
 int StopSignals::Count() {
     Drain();

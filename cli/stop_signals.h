@@ -5,9 +5,10 @@
 
 class QSocketNotifier;
 
-// Turns SIGINT and SIGTERM into a Qt signal on the thread that made this object. The
-// handler only writes a byte into a pipe, which is safe in a signal handler; everything
-// else happens in the event loop. A second signal is handled like the first, so the
+// Turns SIGINT and SIGTERM (on Windows: Ctrl+C and Ctrl+Break in the console) into a Qt
+// signal on the thread that made this object. The handler only writes a byte into a pipe
+// (on Windows: posts to the event loop), which is safe where it runs; everything else
+// happens in the event loop. A second signal is handled like the first, so the
 // process never ends with the port still held. One instance at a time; the handlers that
 // were there before come back when it goes.
 class StopSignals : public QObject {

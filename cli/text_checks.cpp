@@ -1,106 +1,73 @@
 #include "text_checks.h"
 
-#include <functional>
-
 #include "card_check.h"
-#include "job_tracks.h"
-#include "write_plan.h"
+#include "card_texts.h"
+#include "continuous_write.h"
+#include "job_records.h"
 
 namespace {
 
-TrackSet SingleTrack(int track) {
-    return track == 1 ? TrackSet::Track1 : track == 2 ? TrackSet::Track2 : TrackSet::Track3;
+std::string LimitHint(const TrackLimits& limits, int track) {
+    return "the limit is " + std::string(limits.keys[track - 1]) + ", at most " +
+           std::to_string(kMaxTrackBytes) + " bytes";
 }
 
-// Which profile key limits a track's text, for the operator's hint.
-QString LimitKey(int track, bool lowDensity) {
-    if (track == 2 && lowDensity) return QStringLiteral("Tack2Lower at --density low");
-    if (track == 1) return QStringLiteral("Tack1Num");
-    return track == 2 ? QStringLiteral("Tack2High at --density high") : QStringLiteral("Tack2High");
-}
-
-// Checks one track's value; the problem, or nothing when it fits.
-std::optional<std::string> CheckTrack(int track, const QString& value, const TrackLimits& limits,
-                                      std::string& gbk) {
-    TrackValues values;
-    values[track - 1] = value;
-    CheckedCard card = CheckCardValues(SingleTrack(track), values, limits);
-    if (!card.problems.empty()) return card.problems.front();
-    gbk = std::move(card.gbk[track - 1]);
-    return std::nullopt;
-}
-
-int NumberAfterRun(const RunNumbering& numbering, int track) {
-    const int start = track == 2 ? numbering.start2 : track == 3 ? numbering.start3 : 0;
-    const int step = track == 2 ? numbering.step2 : track == 3 ? numbering.step3 : 1;
-    return start + step * numbering.count;
-}
-
-// Track 1 is numbered from 0 in steps of 1, as the window numbers it.
-std::string NumberOptions(int track) {
-    if (track == 1) return "--count";
-    const std::string n = std::to_string(track);
-    return "--count, --start" + n + " or --step" + n;
-}
-
-// Runs `check` on each track the selection writes, until one gives an error.
-using TrackCheck = std::function<std::string(int track, const TrackLimits& limits,
-                                             const std::string& limitHint, std::string& gbk)>;
-CheckedTexts CheckPlannedTracks(const CliOptions& options, const DeviceProfile& profile,
-                                const TrackCheck& check) {
-    CheckedTexts result;
-    const bool lowDensity = options.job.lowDensity;
-    const TrackLimits limits = TrackLimitsFor(profile, lowDensity);
-    const WritePlan plan = *PlanFor(options.job.tracks);
-    for (const int track : plan.tracks) {
-        const std::string hint =
-            "the limit is " + LimitKey(track, lowDensity).toStdString() + ", at most 119 bytes";
-        result.error = check(track, limits, hint, TrackText(result.gbk, track));
-        if (!result.error.empty()) return result;
-    }
-    return result;
+std::string OptionOf(int track) {
+    return "--track" + std::to_string(track);
 }
 
 }  // namespace
 
 CheckedTexts CheckWriteTexts(const CliOptions& options, const DeviceProfile& profile) {
-    return CheckPlannedTracks(
-        options, profile,
-        [&](int track, const TrackLimits& limits, const std::string& limitHint,
-            std::string& gbk) -> std::string {
-            const std::optional<QString>& text = options.texts[track - 1];
-            if (!text || text->isEmpty()) {
-                return QStringLiteral(
-                           "cardctl: write --tracks %1 needs the text of track %2: "
-                           "add --track%2 TEXT")
-                    .arg(QLatin1String(TracksCode(options.job.tracks)))
-                    .arg(track)
-                    .toStdString();
-            }
-            const auto problem = CheckTrack(track, *text, limits, gbk);
-            if (!problem) return {};
-            return "cardctl: --track" + std::to_string(track) + ": " + *problem + "; shorten it (" +
-                   limitHint + ") and use characters GBK can encode";
-        });
+    CheckedTexts result;
+    const TrackLimits limits = TrackLimitsFor(profile, options.job.lowDensity);
+    const WritePlan plan = *PlanFor(options.job.tracks);
+    for (const int track : plan.tracks) {
+        TrackValues values;
+        values[track - 1] = options.texts[track - 1];
+        if (!values[track - 1] || values[track - 1]->isEmpty()) {
+            result.error = "cardctl: write --tracks " +
+                           std::string(TrackSetCode(*TrackSetOf(options.job.tracks))) +
+                           " needs the text of track " + std::to_string(track) + ": add " +
+                           OptionOf(track) + " TEXT";
+            return result;
+        }
+        CheckedCard card = CheckCardValues(SingleTrack(track), values, limits);
+        if (!card.problems.empty()) {
+            result.error = "cardctl: " + OptionOf(track) + ": " + card.problems.front() +
+                           "; shorten it (" + LimitHint(limits, track) +
+                           ") and use characters GBK can encode";
+            return result;
+        }
+        TrackText(result.gbk, track) = std::move(card.gbk[track - 1]);
+    }
+    return result;
 }
 
-CheckedTexts CheckRunTexts(const CliOptions& options, const DeviceProfile& profile) {
-    return CheckPlannedTracks(
-        options, profile,
-        [&](int track, const TrackLimits& limits, const std::string& limitHint,
-            std::string& gbk) -> std::string {
-            const QString text = options.texts[track - 1].value_or(QString());
-            const std::string next = std::to_string(NumberAfterRun(options.numbering, track));
-            const auto problem =
-                CheckTrack(track, text + QString::fromStdString(next), limits, gbk);
-            if (problem) {
-                return "cardctl: --track" + std::to_string(track) + " with the number " + next +
-                       " (one step past the last card): " + *problem +
-                       "; shorten the text or lower " + NumberOptions(track) + " (" + limitHint +
-                       ")";
-            }
-            // The run appends the numbers itself; the device gets the text as checked.
-            gbk.resize(gbk.size() - next.size());
-            return {};
-        });
+CheckedTexts CheckRunTexts(const CliOptions& options, const CardJob& job) {
+    CheckedTexts result;
+    const WritePlan plan = *PlanFor(job.Tracks);
+    for (const int track : plan.tracks) {
+        EncodedValue encoded =
+            EncodeTrackValue(track, options.texts[track - 1].value_or(QString()));
+        if (!encoded.problem.empty()) {
+            result.error = "cardctl: " + OptionOf(track) + ": " + encoded.problem +
+                           "; use characters GBK can encode";
+            return result;
+        }
+        TrackText(result.gbk, track) = std::move(encoded.gbk);
+    }
+    const auto over = CheckRunLimits(job, plan, result.gbk);
+    if (!over) return result;
+    const int track = over->track;
+    const TrackLimits limits = TrackLimitsFor(job.Profile, job.LowDensity == 1);
+    const std::string value = TrackText(NumberedValues(job, plan, result.gbk, job.Count), track);
+    const std::string n = std::to_string(track);
+    result.error = "cardctl: " + OptionOf(track) + " with the number " +
+                   value.substr(TrackText(result.gbk, track).size()) +
+                   " (one step past the last card): " +
+                   CardTexts::OverLimit(track, value.size(), ByteLimit(limits, track)) +
+                   "; shorten the text or lower --count, --start" + n + " or --step" + n + " (" +
+                   LimitHint(limits, track) + ")";
+    return result;
 }

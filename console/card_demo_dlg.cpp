@@ -14,7 +14,7 @@
 #include "ini_file.h"
 #include "message_box.h"
 #include "model_rule.h"
-#include "port_list.h"
+#include "port_box.h"
 #include "port_name.h"
 #include "track_hints.h"
 #include "track_text_box.h"
@@ -151,16 +151,14 @@ void CCardDemoDlg::FillComboLists() {
         for (const char* item : list.items) AddSortedItem(*combo, QString::fromUtf8(item));
     }
     // Besides COM1 to COM4, the ports this machine has, each once.
-    FillPortList(*Control<QComboBox>(IDC_PORT), FixedPortNames(), SystemPorts());
+    FillPortList(*Control<QComboBox>(IDC_PORT), FixedPortNames(), OfferedPorts(SystemPortsFound()));
 }
 
 void CCardDemoDlg::OnPortListOpening() {
     // The machine's ports now: an adapter plugged in since, or a simulator started, is
     // there to choose.
-    std::vector<OfferedPort> ports = SystemPorts();
-    const std::vector<OfferedPort> links = PortLinks(DefaultPortsDirectory());
-    ports.insert(ports.end(), links.begin(), links.end());
-    FillPortList(*Control<QComboBox>(IDC_PORT), FixedPortNames(), ports);
+    FillPortList(*Control<QComboBox>(IDC_PORT), FixedPortNames(),
+                 OfferedPorts(AvailablePorts(DefaultPortsDirectory())));
 }
 
 void CCardDemoDlg::SelectStartItems() {

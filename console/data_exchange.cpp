@@ -13,20 +13,18 @@ namespace {
 
 struct NumberField {
     int id;
-    int32_t CardJob::*field;
-    int32_t min;
-    int32_t max;
+    NumberRange range;
 };
 
 // In exchange order.
 constexpr std::array<NumberField, 7> kNumberFields{{
-    {IDC_COUNT, &CardJob::Count, 1, 9999},
-    {IDC_TRACK1_START, &CardJob::Track1Start, 0, 99},
-    {IDC_TRACK1_INCREMENT, &CardJob::Track1Increment, 0, 99},
-    {IDC_TRACK2_INCREMENT, &CardJob::Track2Increment, 0, 99},
-    {IDC_TRACK2_START, &CardJob::Track2Start, 0, 99},
-    {IDC_TRACK3_INCREMENT, &CardJob::Track3Increment, 0, 99},
-    {IDC_TRACK3_START, &CardJob::Track3Start, 0, 99},
+    {IDC_COUNT, RangeOf(&CardJob::Count)},
+    {IDC_TRACK1_START, RangeOf(&CardJob::Track1Start)},
+    {IDC_TRACK1_INCREMENT, RangeOf(&CardJob::Track1Increment)},
+    {IDC_TRACK2_INCREMENT, RangeOf(&CardJob::Track2Increment)},
+    {IDC_TRACK2_START, RangeOf(&CardJob::Track2Start)},
+    {IDC_TRACK3_INCREMENT, RangeOf(&CardJob::Track3Increment)},
+    {IDC_TRACK3_START, RangeOf(&CardJob::Track3Start)},
 }};
 
 bool IsBlank(QChar c) {
@@ -60,24 +58,24 @@ bool CCardDemoDlg::UpdateData(bool saveAndValidate) {
     for (const NumberField& number : kNumberFields) {
         auto* box = Control<QLineEdit>(number.id);
         if (!saveAndValidate) {
-            box->setText(QString::number(job_.*number.field));
+            box->setText(QString::number(job_.*number.range.field));
             continue;
         }
         const std::optional<int32_t> value = ParseInteger(box->text());
-        const bool inRange = value && *value >= number.min && *value <= number.max;
+        const bool inRange = value && *value >= number.range.min && *value <= number.range.max;
         if (!inRange) {
             // The failing field keeps its value too: a job never gets a number out of range.
             ShowMessageBox(this,
                            value ? QStringLiteral("请输入一个介于 %1 和 %2 之间的整数。")
-                                       .arg(number.min)
-                                       .arg(number.max)
+                                       .arg(number.range.min)
+                                       .arg(number.range.max)
                                  : QStringLiteral("请输入一个整数。"),
                            QMessageBox::Warning);
             box->setFocus();
             box->selectAll();
             return false;
         }
-        job_.*number.field = *value;
+        job_.*number.range.field = *value;
     }
     // The log box is a read-only view of the job log, so only the log moves, towards the
     // box; reading it back could only lose bytes that have no character.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <atomic>
 #include <cstdint>
 #include <mutex>
@@ -87,3 +88,26 @@ struct CardJob {
 
     ::Console* Console = nullptr;
 };
+
+// The values a numbered run's fields take, as the window's number boxes and cardctl's
+// options check them.
+struct NumberRange {
+    int32_t CardJob::*field;
+    int32_t min;
+    int32_t max;
+};
+inline constexpr std::array<NumberRange, 7> kNumberRanges{{
+    {&CardJob::Count, 1, 9999},
+    {&CardJob::Track1Start, 0, 99},
+    {&CardJob::Track1Increment, 0, 99},
+    {&CardJob::Track2Start, 0, 99},
+    {&CardJob::Track2Increment, 0, 99},
+    {&CardJob::Track3Start, 0, 99},
+    {&CardJob::Track3Increment, 0, 99},
+}};
+constexpr NumberRange RangeOf(int32_t CardJob::*field) {
+    for (const NumberRange& range : kNumberRanges) {
+        if (range.field == field) return range;
+    }
+    return {field, 0, 0};
+}

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "job_keys.h"
 #include "job_texts.h"
 #include "write_steps.h"
 
@@ -24,38 +25,6 @@ Numbering NumberingOf(const CardJob& job, int track) {
     }
 }
 
-// Each planned track's text followed by its number for the card after `written` good ones.
-TrackTexts NumberedValues(const CardJob& job, const WritePlan& plan, const TrackTexts& texts,
-                          int64_t written) {
-    TrackTexts values;
-    for (const int track : plan.tracks) {
-        const Numbering numbering = NumberingOf(job, track);
-        TrackText(values, track) = TrackText(texts, track) +
-                                   std::to_string(numbering.start + numbering.increment * written);
-    }
-    return values;
-}
-
-// The profile's limit for a track's value; 0 sets none, as for the track boxes.
-int32_t LengthLimit(const CardJob& job, int track) {
-    if (track == 1) return job.Profile.Tack1Num;
-    if (track == 2 && job.LowDensity == 1) return job.Profile.Tack2Lower;
-    return job.Profile.Tack2High;
-}
-
-// The check is made on the number one step past the last card's, so a run whose next
-// number would no longer fit is refused as a whole before the first card.
-bool RefuseRunParameters(CardJob& job, const WritePlan& plan, const TrackTexts& checkValues) {
-    for (const int track : plan.tracks) {
-        const int32_t limit = LengthLimit(job, track);
-        if (limit > 0 && TrackText(checkValues, track).size() > static_cast<std::size_t>(limit)) {
-            job.Console->ShowMessageBox(JobTexts::ResetRunParameters(track));
-            return true;
-        }
-    }
-    return false;
-}
-
 // The longest value any card of the run carries: the number grows (or shrinks) steadily,
 // so it is the first card's or the check value.
 TrackTexts LongestValues(const WritePlan& plan, const TrackTexts& first, const TrackTexts& check) {
@@ -74,12 +43,11 @@ JobEnding RunContinuousWrite(CardJob& job, SerialLink& link) {
     const TrackTexts texts = ReadTrackTexts(job);
     const auto plan = PlanFor(job.Tracks);
     if (!plan || job.Count <= 0) return JobEnding::Normal;
-    if (RefuseMissingCommands(job, *plan)) return JobEnding::WithoutPause;
+    if (RefuseMissingKeys(job)) return JobEnding::WithoutPause;
 
-    const TrackTexts check = NumberedValues(job, *plan, texts, job.Count);
-    if (RefuseRunParameters(job, *plan, check)) return JobEnding::WithoutPause;
-    if (RefuseOverlongData(job, *plan,
-                           LongestValues(*plan, NumberedValues(job, *plan, texts, 0), check))) {
+    if (const auto over = CheckRunLimits(job, *plan, texts)) {
+        job.Console->ShowMessageBox(over->deviceBound ? JobTexts::TrackDataTooLong(over->track)
+                                                      : JobTexts::ResetRunParameters(over->track));
         return JobEnding::WithoutPause;
     }
 
@@ -91,4 +59,30 @@ JobEnding RunContinuousWrite(CardJob& job, SerialLink& link) {
                            {static_cast<int>(written) + 1, {}}};
         },
         tally);
+}
+
+TrackTexts NumberedValues(const CardJob& job, const WritePlan& plan, const TrackTexts& texts,
+                          int64_t written) {
+    TrackTexts values;
+    for (const int track : plan.tracks) {
+        const Numbering numbering = NumberingOf(job, track);
+        TrackText(values, track) = TrackText(texts, track) +
+                                   std::to_string(numbering.start + numbering.increment * written);
+    }
+    return values;
+}
+
+std::optional<RunOverLimit> CheckRunLimits(const CardJob& job, const WritePlan& plan,
+                                           const TrackTexts& texts) {
+    const TrackTexts check = NumberedValues(job, plan, texts, job.Count);
+    const TrackLimits limits = TrackLimitsFor(job.Profile, job.LowDensity == 1);
+    for (const int track : plan.tracks) {
+        const int limit = limits.bytes[track - 1];
+        if (limit > 0 && TrackText(check, track).size() > static_cast<std::size_t>(limit)) {
+            return RunOverLimit{track, false};
+        }
+    }
+    const TrackTexts longest = LongestValues(plan, NumberedValues(job, plan, texts, 0), check);
+    if (const auto track = TrackOverDeviceBound(plan, longest)) return RunOverLimit{*track, true};
+    return std::nullopt;
 }

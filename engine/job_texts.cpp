@@ -27,10 +27,14 @@ std::string Tracks(int track) {
     return std::to_string(track);
 }
 
-// The keys as UTF-8, listed as the text shows them.
-std::string MissingKeys(std::string_view keys, std::string_view job) {
-    return Utf8ToGbk("配置文件QXProduct.ini缺少" + std::string(keys) + "，无法" + std::string(job) +
-                     "\r\n");
+// The keys (UTF-8) listed as "WriteTack2、WriteTail".
+std::string MissingKeys(const std::vector<std::string_view>& keys, std::string_view job) {
+    std::string list;
+    for (const std::string_view key : keys) {
+        if (!list.empty()) list += "、";
+        list += key;
+    }
+    return Utf8ToGbk("配置文件QXProduct.ini缺少" + list + "，无法" + std::string(job) + "\r\n");
 }
 
 }  // namespace
@@ -92,17 +96,12 @@ std::string PortBroken(std::string_view portName, std::string_view reason) {
     return Format("端口%s通信中断：%s\r\n", Utf8ToGbk(portName).c_str(), Utf8ToGbk(reason).c_str());
 }
 
-std::string MissingReadKey(std::string_view key) {
-    return MissingKeys(key, "读卡");
+std::string MissingReadKeys(const std::vector<std::string_view>& keys) {
+    return MissingKeys(keys, "读卡");
 }
 
 std::string MissingWriteKeys(const std::vector<std::string_view>& keys) {
-    std::string list;
-    for (const std::string_view key : keys) {
-        if (!list.empty()) list += "、";
-        list += key;
-    }
-    return MissingKeys(list, "写卡");
+    return MissingKeys(keys, "写卡");
 }
 
 }  // namespace JobTexts

@@ -41,7 +41,7 @@ std::string PortBroken(std::string_view portName, std::string_view reason);
 // A profile that lacks a key the job cannot do without:
 // "配置文件QXProduct.ini缺少%s，无法读卡\r\n", and for a write job "…，无法写卡\r\n" with
 // the keys listed as "WriteTack2、WriteTail".
-std::string MissingReadKey(std::string_view key);
+std::string MissingReadKeys(const std::vector<std::string_view>& keys);
 std::string MissingWriteKeys(const std::vector<std::string_view>& keys);
 
 }  // namespace JobTexts

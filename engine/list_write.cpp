@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "job_keys.h"
 #include "job_log.h"
 #include "job_texts.h"
 #include "write_steps.h"
@@ -9,7 +10,7 @@
 JobEnding RunListWrite(CardJob& job, SerialLink& link) {
     const auto plan = PlanFor(job.Tracks);
     if (!plan || job.CardList.empty()) return JobEnding::Normal;
-    if (RefuseMissingCommands(job, *plan)) return JobEnding::WithoutPause;
+    if (RefuseMissingKeys(job)) return JobEnding::WithoutPause;
 
     // The list was checked before the job; this only keeps an unchecked one within what
     // the device's buffers take.

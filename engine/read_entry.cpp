@@ -71,6 +71,11 @@ ReadEntry TrackPair(int first, int second, std::string_view data, const CommandS
 
 }  // namespace
 
+CommandSlot DeviceProfile::*ReadPairSeparator(TrackSelection tracks) {
+    if (tracks == Track12) return &DeviceProfile::SPaceCharacter12;
+    return tracks == Track23 ? &DeviceProfile::SpaceCharacter23 : nullptr;
+}
+
 ReadEntry MakeReadEntry(TrackSelection tracks, std::string_view data, const DeviceProfile& profile,
                         int successNumber) {
     switch (tracks) {
@@ -83,9 +88,9 @@ ReadEntry MakeReadEntry(TrackSelection tracks, std::string_view data, const Devi
             return SingleTrack(3, data.substr(std::min<std::size_t>(1, data.size())),
                                successNumber);
         case Track12:
-            return TrackPair(1, 2, data, profile.SPaceCharacter12, successNumber);
+            return TrackPair(1, 2, data, profile.*ReadPairSeparator(tracks), successNumber);
         case Track23:
-            return TrackPair(2, 3, data, profile.SpaceCharacter23, successNumber);
+            return TrackPair(2, 3, data, profile.*ReadPairSeparator(tracks), successNumber);
         case NoTrack:
             break;
     }

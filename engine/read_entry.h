@@ -16,6 +16,9 @@ struct ReadEntry {
     std::array<TrackResult, kTrackCount> tracks;
 };
 
+// The separator a pair's reply parts its tracks by; nullptr for a single track.
+CommandSlot DeviceProfile::*ReadPairSeparator(TrackSelection tracks);
+
 // The log entry for a reply's data: the bytes between the head and the tail's first byte.
 // Success lines are numbered from `successNumber`. A track part that starts with 0x7F is
 // the device's report of a failed read; printed data ends at its first NUL byte.

@@ -1,46 +1,22 @@
 #include "read_loop.h"
 
 #include "device_commands.h"
+#include "job_keys.h"
 #include "job_log.h"
 #include "job_records.h"
-#include "job_texts.h"
 #include "read_entry.h"
 #include "read_reply.h"
 
-namespace {
-
-const CommandSlot* ReadCommand(const DeviceProfile& profile, TrackSelection tracks) {
-    switch (tracks) {
-        case Track1:
-            return &profile.ReadTack1;
-        case Track2:
-            return &profile.ReadTack2;
-        case Track3:
-            return &profile.ReadTack3;
-        case Track12:
-            return &profile.ReadTack12;
-        case Track23:
-            return &profile.ReadTack23;
-        case NoTrack:
-            break;
-    }
-    return nullptr;
-}
-
-}  // namespace
-
 JobEnding RunReadLoop(CardJob& job, SerialLink& link) {
     // Without a tail byte no reply could ever end; say so once instead of reading forever.
-    if (job.Profile.ReadTail.Empty()) {
-        AppendLog(job, JobTexts::MissingReadKey("ReadTail") + JobTexts::HyphenLine());
-        return JobEnding::WithoutPause;
-    }
+    if (RefuseMissingKeys(job)) return JobEnding::WithoutPause;
 
     ReplyReader reader(
         job.Profile,
         [&link](unsigned char* buffer, int32_t count) { return link.Read(buffer, count); },
         [&] { return job.StopFlag.load() != 0 || link.IsBroken(); });
-    const CommandSlot* command = ReadCommand(job.Profile, job.Tracks);
+    const auto commandKey = ReadCommandKey(job.Tracks);
+    const CommandSlot* command = commandKey != nullptr ? &(job.Profile.*commandKey) : nullptr;
     int successNumber = 1;
     while (true) {
         // Sent again after every card and after every fruitless wait.

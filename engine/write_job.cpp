@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "job_keys.h"
 #include "job_texts.h"
 #include "write_steps.h"
 
@@ -26,7 +27,7 @@ JobEnding RunSingleWrite(CardJob& job, SerialLink& link) {
     const TrackTexts texts = ReadTrackTexts(job);
     const auto plan = PlanFor(job.Tracks);
     if (!plan) return JobEnding::Normal;
-    if (RefuseMissingCommands(job, *plan)) return JobEnding::WithoutPause;
+    if (RefuseMissingKeys(job)) return JobEnding::WithoutPause;
 
     if (const std::string message = MissingTextMessage(*plan, texts); !message.empty()) {
         job.Console->ShowMessageBox(message);

@@ -22,6 +22,18 @@ std::optional<WritePlan> PlanFor(TrackSelection tracks) {
     return std::nullopt;
 }
 
+CommandSlot DeviceProfile::*SeparatorBefore(const WritePlan& plan, std::size_t i) {
+    if (plan.tracks[i] == 3) return &DeviceProfile::SpaceCharacter23;
+    return i > 0 ? &DeviceProfile::SPaceCharacter12 : nullptr;
+}
+
+std::optional<int> TrackOverDeviceBound(const WritePlan& plan, const TrackTexts& data) {
+    for (const int track : plan.tracks) {
+        if (TrackText(data, track).size() > kMaxTrackBytes) return track;
+    }
+    return std::nullopt;
+}
+
 const std::string& TrackText(const TrackTexts& texts, int track) {
     return track == 1 ? texts.track1 : track == 2 ? texts.track2 : texts.track3;
 }

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "card_check.h"
 #include "card_job.h"
 
 // What a track selection writes: its tracks in the order their data is sent, the track
@@ -19,8 +20,12 @@ struct WritePlan {
 // Nothing for a selection that names no track.
 std::optional<WritePlan> PlanFor(TrackSelection tracks);
 
-// The data buffers of the device take this many text bytes at most.
-inline constexpr std::size_t kMaxTrackData = 119;
+// The separator sent before the plan's i-th track's data, if any: track-3 data always
+// follows its separator, even alone; track 2 needs one only after track 1.
+CommandSlot DeviceProfile::*SeparatorBefore(const WritePlan& plan, std::size_t i);
+
+// The first planned track whose data is over the device's kMaxTrackBytes.
+std::optional<int> TrackOverDeviceBound(const WritePlan& plan, const TrackTexts& data);
 
 // One track's text or value out of the three.
 const std::string& TrackText(const TrackTexts& texts, int track);

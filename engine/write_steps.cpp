@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "device_commands.h"
+#include "job_keys.h"
 #include "job_log.h"
 #include "job_records.h"
 #include "job_texts.h"
@@ -43,20 +44,11 @@ TrackTexts ReadTrackTexts(CardJob& job) {
 void SendWriteSequence(CardJob& job, SerialLink& link, const WritePlan& plan,
                        const TrackTexts& data) {
     const DeviceProfile& profile = job.Profile;
-    if (job.LowCoercivity == 0) SendSlot(link, profile.CmdSetHighWrite);
-    SendSlot(link, job.IsoFormat == 1 ? profile.CmdSetISO : profile.CmdSetIBM);
-    SendSlot(link, job.LowDensity == 1 ? profile.CmdSetTack2Lower : profile.CmdSetTack2High);
+    for (const JobKey& setUp : WriteSetUpKeys(job)) SendSlot(link, profile.*setUp.slot);
     SendSlot(link, profile.*plan.command);
     for (std::size_t i = 0; i < plan.tracks.size(); ++i) {
-        const int track = plan.tracks[i];
-        // Track-3 data always follows its separator, even alone; track 2 needs one only
-        // after track 1.
-        if (track == 3) {
-            SendSlot(link, profile.SpaceCharacter23);
-        } else if (i > 0) {
-            SendSlot(link, profile.SPaceCharacter12);
-        }
-        SendBytes(link, TrackText(data, track));
+        if (const auto separator = SeparatorBefore(plan, i)) SendSlot(link, profile.*separator);
+        SendBytes(link, TrackText(data, plan.tracks[i]));
     }
     SendSlot(link, profile.WriteTail);
     SendSlot(link, profile.CmdCheckStatus);
@@ -119,23 +111,8 @@ JobEnding WriteRun(CardJob& job, SerialLink& link, const WritePlan& plan, int64_
     return JobEnding::Normal;
 }
 
-bool RefuseMissingCommands(CardJob& job, const WritePlan& plan) {
-    std::vector<std::string_view> missing;
-    for (const CommandKey& key : kCommandKeys) {
-        const bool needed = key.slot == plan.command || key.slot == &DeviceProfile::WriteTail;
-        if (needed && (job.Profile.*key.slot).Empty()) missing.push_back(key.name);
-    }
-    if (missing.empty()) return false;
-    AppendLog(job, JobTexts::MissingWriteKeys(missing) + JobTexts::HyphenLine());
-    return true;
-}
-
 bool RefuseOverlongData(CardJob& job, const WritePlan& plan, const TrackTexts& data) {
-    for (const int track : plan.tracks) {
-        if (TrackText(data, track).size() > kMaxTrackData) {
-            job.Console->ShowMessageBox(JobTexts::TrackDataTooLong(track));
-            return true;
-        }
-    }
-    return false;
+    const auto track = TrackOverDeviceBound(plan, data);
+    if (track) job.Console->ShowMessageBox(JobTexts::TrackDataTooLong(*track));
+    return track.has_value();
 }

@@ -67,11 +67,6 @@ struct RunTally {
 JobEnding WriteRun(CardJob& job, SerialLink& link, const WritePlan& plan, int64_t total,
                    const RunCardFn& cardAfter, RunTally& tally);
 
-// Logs the keys the plan's sequence cannot do without (its track command, WriteTail) that
-// the profile leaves empty, in one entry; true when one was missing. An empty expected
-// reply is no gap: the card then counts as matched at once.
-bool RefuseMissingCommands(CardJob& job, const WritePlan& plan);
-
 // Shows "N轨数据超过119个字节！" for the first planned track whose data the device
 // cannot take; true when one was refused.
 bool RefuseOverlongData(CardJob& job, const WritePlan& plan, const TrackTexts& data);

@@ -8,23 +8,35 @@ namespace {
 constexpr std::string_view kDigitTable = "1234567890abcdef";
 constexpr unsigned char kDigitValues[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 0, 10, 11, 12, 13, 14, 15};
 
-unsigned char DigitValue(char c) {
+unsigned char DigitValue(char c, HexReading& reading) {
     for (std::size_t i = 0; i + 1 < kDigitTable.size(); ++i) {
         if (kDigitTable[i] == c) return kDigitValues[i];
+    }
+    if (c != kDigitTable.back() && reading.readAsF.find(c) == std::string::npos) {
+        reading.readAsF += c;
     }
     return kDigitValues[kDigitTable.size() - 1];
 }
 
 }  // namespace
 
-void DecodeHexCommand(std::string_view text, CommandSlot& slot) {
-    if (text.size() % 4 != 0) return;
-    const std::size_t count = text.size() / 4;
-    if (count > CommandSlot::kMaxLength) return;
-    for (std::size_t i = 0; i < count; ++i) {
-        const unsigned high = DigitValue(text[4 * i + 2]);
-        const unsigned low = DigitValue(text[4 * i + 3]);
+HexReading DecodeHexCommand(std::string_view text, CommandSlot& slot) {
+    HexReading reading;
+    reading.groups = text.size() / 4;
+    if (text.size() % 4 != 0) {
+        reading.refusal = HexReading::Refusal::BadLength;
+        return reading;
+    }
+    if (reading.groups > CommandSlot::kMaxLength) {
+        reading.refusal = HexReading::Refusal::TooManyBytes;
+        return reading;
+    }
+    for (std::size_t i = 0; i < reading.groups; ++i) {
+        const unsigned high = DigitValue(text[4 * i + 2], reading);
+        const unsigned low = DigitValue(text[4 * i + 3], reading);
         slot.bytes[i] = static_cast<unsigned char>(16 * high + low);
     }
-    slot.bytes[count] = 0;
+    slot.bytes[reading.groups] = 0;
+    reading.cutAtZero = slot.Length() < reading.groups;
+    return reading;
 }

@@ -67,12 +67,25 @@ IniFile IniFile::Parse(std::string_view text) {
     return file;
 }
 
-std::optional<std::string> IniFile::Value(std::string_view section, std::string_view key) const {
+const IniFile::Section* IniFile::FirstSection(std::string_view section) const {
     // Only the first section of a name counts, as with the platform reader.
     const auto first = std::find_if(sections_.begin(), sections_.end(), [&](const Section& s) {
         return SameIgnoringCase(s.name, section);
     });
-    if (first == sections_.end()) return std::nullopt;
+    return first == sections_.end() ? nullptr : &*first;
+}
+
+std::vector<std::string> IniFile::Keys(std::string_view section) const {
+    std::vector<std::string> keys;
+    if (const Section* first = FirstSection(section)) {
+        for (const Entry& entry : first->entries) keys.push_back(entry.key);
+    }
+    return keys;
+}
+
+std::optional<std::string> IniFile::Value(std::string_view section, std::string_view key) const {
+    const Section* first = FirstSection(section);
+    if (first == nullptr) return std::nullopt;
     const auto entry = std::find_if(first->entries.begin(), first->entries.end(),
                                     [&](const Entry& e) { return SameIgnoringCase(e.key, key); });
     if (entry == first->entries.end()) return std::nullopt;

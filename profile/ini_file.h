@@ -18,6 +18,9 @@ class IniFile {
 
     std::optional<std::string> Value(std::string_view section, std::string_view key) const;
 
+    // The keys of the section lookups use, in file order.
+    std::vector<std::string> Keys(std::string_view section) const;
+
     // The leading decimal number of the value (0 when there is none), or the default
     // when the section or key is missing.
     int32_t Integer(std::string_view section, std::string_view key, int32_t defaultValue) const;
@@ -37,6 +40,8 @@ class IniFile {
         std::string name;
         std::vector<Entry> entries;
     };
+    const Section* FirstSection(std::string_view section) const;
+
     std::vector<Section> sections_;
 };
 

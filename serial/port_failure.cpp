@@ -2,18 +2,15 @@
 
 #include <QSerialPort>
 
-#ifndef _WIN32
 #include <fcntl.h>
 #include <poll.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
-#endif
 
 std::string OpenFailureReason(const QSerialPort& port, const std::string& location) {
     if (port.error() != QSerialPort::PermissionError) return port.errorString().toStdString();
-#ifndef _WIN32
     // A lock file another program holds and a device refusing a second exclusive open
     // (EBUSY) come as permission errors too; only the device node says whether the user
     // may open it at all.
@@ -21,21 +18,15 @@ std::string OpenFailureReason(const QSerialPort& port, const std::string& locati
         return std::string(std::strerror(EACCES)) +
                " - the user may need to join the 'dialout' group";
     }
-#else
-    // Windows refuses a port another program holds as access denied.
-    (void)location;
-#endif
     return "in use by another program";
 }
 
 std::string BrokenLineReason(const QSerialPort& port) {
-#ifndef _WIN32
     // A hung-up line (the device end closed, or the device was unplugged) reads end-of-file,
     // which sets no error of its own.
     pollfd line{static_cast<int>(port.handle()), POLLIN, 0};
     if (poll(&line, 1, 0) > 0 && (line.revents & POLLHUP) != 0) {
         return "the device closed the line or was unplugged";
     }
-#endif
     return port.errorString().toStdString();
 }

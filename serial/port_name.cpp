@@ -12,7 +12,8 @@ std::filesystem::path DefaultPortsDirectory() {
 std::string ResolvePortName(const std::string& name, const std::filesystem::path& portsDir) {
 #ifdef _WIN32
     (void)portsDir;
-    return name;
+    // The device namespace reaches every port; COM10 and up are found nowhere else.
+    return name.starts_with(R"(\\.\)") ? name : R"(\\.\)" + name;
 #else
     std::error_code error;
     if (name.find('/') != std::string::npos) {

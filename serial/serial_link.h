@@ -7,8 +7,6 @@
 
 #include "port_name.h"
 
-class QSerialPort;
-
 // The Windows communication time-outs, kept on every platform: a read of n bytes ends
 // when n bytes came, readIntervalMs after the last byte once one came, or
 // n * readTotalMultiplierMs + readTotalConstantMs after it began; a write of n bytes gives
@@ -22,7 +20,8 @@ struct SerialTimeouts {
 };
 
 // One serial port held exclusively for one job, with blocking reads and writes that
-// return the count moved. A link whose open failed reads 0 at once and writes nothing;
+// return the count moved: QSerialPort on Linux and macOS, the system's communication calls
+// on Windows. A link whose open failed reads 0 at once and writes nothing;
 // a port that breaks while open (device unplugged) stops moving bytes the same way, and
 // both keep the reason in words (port_failure.h) so the job can say why.
 class SerialLink {
@@ -54,10 +53,13 @@ class SerialLink {
     static constexpr const char* kDefaultPortName = "COM1";
 
   private:
+    // The open port of the platform.
+    struct Device;
+
     void MarkBroken();
     void ApplySettings();
 
-    std::unique_ptr<QSerialPort> port_;
+    std::unique_ptr<Device> device_;
     std::string settings_ = kDefaultSettings;
     std::string portName_ = kDefaultPortName;
     SerialTimeouts timeouts_;

@@ -73,6 +73,7 @@ TEST(Batch, CtrlCLeavesACompleteRecordsFileAndResetsTheDevice) {
     ASSERT_TRUE(WaitFor([&] { return sim.Received().find(secondCard) != std::string::npos; }));
     cardctl.Signal(SIGINT);
     EXPECT_EQ(cardctl.Wait(), 130) << cardctl.Err();
+    EXPECT_NE(cardctl.Err().find("stopped with 1 of 2 cards not written"), std::string::npos);
     EXPECT_TRUE(sim.Received().ends_with(kSoftReset));
 
     const std::string records = ReadFile(dir / "written.csv");

@@ -25,6 +25,8 @@ TEST(Ports, NamesWhatEachComNameReaches) {
     EXPECT_EQ(comLines[0].rfind("COM1    -> /dev/ttyS0", 0), 0U);
     EXPECT_EQ(comLines[1], "COM2    -> /dev/null");
     EXPECT_EQ(comLines[3].rfind("COM4    -> /dev/ttyS3", 0), 0U);
+    // The folder's links are offered as the console offers them.
+    EXPECT_NE(out.str().find("\nCOM2            -> /dev/null\n"), std::string::npos) << out.str();
     EXPECT_EQ(err.str(), "");
 }
 

@@ -1,15 +1,18 @@
 #include "temp_dir.h"
 
-#include <stdlib.h>
-
+#include <QTemporaryDir>
 #include <fstream>
 #include <iterator>
+#include <stdexcept>
 #include <string>
 
 TempDir::TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "cardtest-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-    path_ = pattern;
+    QTemporaryDir made(QString::fromStdString(
+        (std::filesystem::temp_directory_path() / "cardtest-XXXXXX").string()));
+    if (!made.isValid()) throw std::runtime_error("no temporary folder");
+    // This object removes it, with everything the test left there.
+    made.setAutoRemove(false);
+    path_ = made.path().toStdString();
 }
 
 TempDir::~TempDir() {

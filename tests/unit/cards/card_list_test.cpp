@@ -158,11 +158,15 @@ TEST(CardList, StopsAtTwentyErrors) {
 }
 
 TEST(CardList, FilesThatCannotBeReadGiveTheSystemsReason) {
+#ifdef _WIN32
+    const std::string noSuchFile = "File not found.";
+#else
+    const std::string noSuchFile = "No such file or directory";
+#endif
     QTemporaryDir dir;
     const QString missing = dir.filePath(QStringLiteral("missing.csv"));
     EXPECT_EQ(ReadCardList(missing, TrackSet::Track2, {}).errors,
-              std::vector<std::string>{missing.toStdString() +
-                                       ": 无法读取文件：No such file or directory"});
+              std::vector<std::string>{missing.toStdString() + ": 无法读取文件：" + noSuchFile});
     const CardListResult folder = ReadCardList(dir.path(), TrackSet::Track2, {});
     ASSERT_EQ(folder.errors.size(), 1u);
     EXPECT_TRUE(folder.errors[0].starts_with(dir.path().toStdString() + ": 无法读取文件："))

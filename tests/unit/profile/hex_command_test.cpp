@@ -52,6 +52,27 @@ TEST(DecodeHexCommand, LeavesTheSlotAsItIsForTextItCannotTake) {
     }
 }
 
+TEST(DecodeHexCommand, SaysWhatWasWrong) {
+    using Refusal = HexReading::Refusal;
+    const struct {
+        const char* text;
+        Refusal refusal;
+        const char* readAsF;
+        bool cutAtZero;
+    } cases[] = {{"0x1b0x61", Refusal::None, "", false},
+                 {"0x1b0x6", Refusal::BadLength, "", false},
+                 {"0x010x020x030x040x050x060x070x08", Refusal::TooManyBytes, "", false},
+                 {"0x1B0xgA", Refusal::None, "BgA", false},
+                 {"0x1b0x000x41", Refusal::None, "", true}};
+    for (const auto& c : cases) {
+        CommandSlot slot;
+        const HexReading reading = DecodeHexCommand(c.text, slot);
+        EXPECT_EQ(reading.refusal, c.refusal) << c.text;
+        EXPECT_EQ(reading.readAsF, c.readAsF) << c.text;
+        EXPECT_EQ(reading.cutAtZero, c.cutAtZero) << c.text;
+    }
+}
+
 TEST(DecodeHexCommand, NeverWritesPastTheSlot) {
     struct Guarded {
         CommandSlot slot;

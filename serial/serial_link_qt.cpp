@@ -52,55 +52,61 @@ bool IsFatal(QSerialPort::SerialPortError error) {
 
 }  // namespace
 
+struct SerialLink::Device {
+    QSerialPort port;
+};
+
 SerialLink::SerialLink(SerialTimeouts timeouts, std::filesystem::path portsDirectory)
     : timeouts_(timeouts), portsDirectory_(std::move(portsDirectory)) {}
 
 SerialLink::~SerialLink() = default;
 
 bool SerialLink::IsOpen() const {
-    return port_ && port_->isOpen() && !broken_;
+    return device_ && device_->port.isOpen() && !broken_;
 }
 
 void SerialLink::Open() {
     const std::string location = ResolvePortName(portName_, portsDirectory_);
-    port_ = std::make_unique<QSerialPort>();
-    port_->setPortName(QString::fromStdString(location));
-    if (!port_->open(QIODevice::ReadWrite)) {
-        failureReason_ = location + ": " + OpenFailureReason(*port_, location);
-        port_.reset();
+    device_ = std::make_unique<Device>();
+    device_->port.setPortName(QString::fromStdString(location));
+    if (!device_->port.open(QIODevice::ReadWrite)) {
+        failureReason_ = location + ": " + OpenFailureReason(device_->port, location);
+        device_.reset();
         return;
     }
     ApplySettings();
     // The driver's input queue of the original design; output has no queue to size here.
-    port_->setReadBufferSize(4096);
+    device_->port.setReadBufferSize(4096);
 }
 
 void SerialLink::ApplySettings() {
-    port_->setFlowControl(QSerialPort::NoFlowControl);
+    QSerialPort& port = device_->port;
+    port.setFlowControl(QSerialPort::NoFlowControl);
     const auto settings = ParseLineSettings(settings_);
     if (!settings) return;
-    if (settings->baudRate) port_->setBaudRate(*settings->baudRate);
-    if (settings->parity) port_->setParity(ToQt(*settings->parity));
+    if (settings->baudRate) port.setBaudRate(*settings->baudRate);
+    if (settings->parity) port.setParity(ToQt(*settings->parity));
     if (settings->dataBits)
-        port_->setDataBits(static_cast<QSerialPort::DataBits>(*settings->dataBits));
-    if (settings->stopBits) port_->setStopBits(ToQt(*settings->stopBits));
-    port_->clearError();
+        port.setDataBits(static_cast<QSerialPort::DataBits>(*settings->dataBits));
+    if (settings->stopBits) port.setStopBits(ToQt(*settings->stopBits));
+    port.clearError();
 }
 
 void SerialLink::MarkBroken() {
     if (broken_) return;
     broken_ = true;
-    failureReason_ = BrokenLineReason(*port_);
+    failureReason_ = BrokenLineReason(device_->port);
 }
 
 int32_t SerialLink::Read(unsigned char* buffer, int32_t count) {
     if (!IsOpen() || count <= 0) return 0;
+    QSerialPort& port = device_->port;
     const auto deadline =
         Clock::now() + std::chrono::milliseconds(int64_t{count} * timeouts_.readTotalMultiplierMs +
                                                  timeouts_.readTotalConstantMs);
     int32_t received = 0;
     while (true) {
-        const qint64 n = port_->read(reinterpret_cast<char*>(buffer) + received, count - received);
+        const qint64 n = port.read(reinterpret_cast<char*>(buffer) + received, count - received);
         if (n < 0) {
             MarkBroken();
             return received;
@@ -109,12 +115,12 @@ int32_t SerialLink::Read(unsigned char* buffer, int32_t count) {
         const int totalLeft = MillisecondsLeft(deadline);
         if (received == count || totalLeft == 0) return received;
         const int wait = received > 0 ? std::min(timeouts_.readIntervalMs, totalLeft) : totalLeft;
-        if (!port_->waitForReadyRead(wait)) {
-            if (IsFatal(port_->error())) {
+        if (!port.waitForReadyRead(wait)) {
+            if (IsFatal(port.error())) {
                 MarkBroken();
                 return received;
             }
-            port_->clearError();
+            port.clearError();
             if (received > 0) return received;
         }
     }
@@ -122,29 +128,30 @@ int32_t SerialLink::Read(unsigned char* buffer, int32_t count) {
 
 int32_t SerialLink::Write(const unsigned char* buffer, int32_t count) {
     if (!IsOpen() || count <= 0) return 0;
+    QSerialPort& port = device_->port;
     const auto deadline =
         Clock::now() + std::chrono::milliseconds(int64_t{count} * timeouts_.writeTotalMultiplierMs +
                                                  timeouts_.writeTotalConstantMs);
-    if (port_->write(reinterpret_cast<const char*>(buffer), count) < 0) {
+    if (port.write(reinterpret_cast<const char*>(buffer), count) < 0) {
         MarkBroken();
         return 0;
     }
-    while (port_->bytesToWrite() > 0) {
+    while (port.bytesToWrite() > 0) {
         const int left = MillisecondsLeft(deadline);
-        if (left == 0 || !port_->waitForBytesWritten(left)) {
-            if (IsFatal(port_->error())) MarkBroken();
+        if (left == 0 || !port.waitForBytesWritten(left)) {
+            if (IsFatal(port.error())) MarkBroken();
             break;
         }
     }
-    const auto unsent = static_cast<int32_t>(port_->bytesToWrite());
+    const auto unsent = static_cast<int32_t>(port.bytesToWrite());
     if (unsent > 0) {
         // A timed-out write is over: what did not leave is dropped, not sent later.
-        port_->clear(QSerialPort::Output);
-        port_->clearError();
+        port.clear(QSerialPort::Output);
+        port.clearError();
     }
     return count - unsent;
 }
 
 void SerialLink::Close() {
-    if (port_) port_->close();
+    if (device_) device_->port.close();
 }

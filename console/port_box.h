@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <vector>
 
+#include "port_list.h"
+
 class QComboBox;
 
 // A port the port box offers besides its fixed names, with what the operator may want to
@@ -14,14 +16,10 @@ struct OfferedPort {
     QString toolTip;
 };
 
-// The serial ports the system reports now; the tooltip gives the port's description and
-// maker, as far as the system knows them.
-std::vector<OfferedPort> SystemPorts();
-
-// The names in the `ports` folder (section "port names": a link such as ports/COM1 ->
-// /dev/ttyUSB0 or a simulator's terminal) that lead to something now; the tooltip says
-// where.
-std::vector<OfferedPort> PortLinks(const std::filesystem::path& portsDir);
+// The ports found as the box offers them: a system port's
+// tooltip gives its description and maker, as far as the system knows them; a link's says
+// where it leads.
+std::vector<OfferedPort> OfferedPorts(const std::vector<FoundPort>& found);
 
 // Lists the fixed names, then each offered port not among them, all in the box's sorted
 // order; an offered port's tooltip goes to its item, a fixed one's too. The text shown or

@@ -1,9 +1,7 @@
-#include "port_list.h"
+#include "port_box.h"
 
 #include <QComboBox>
-#include <QSerialPortInfo>
 #include <algorithm>
-#include <system_error>
 
 #include "dialog_builder.h"
 
@@ -25,27 +23,16 @@ std::vector<ListItem> ItemsOf(const QComboBox& box) {
 
 }  // namespace
 
-std::vector<OfferedPort> SystemPorts() {
+std::vector<OfferedPort> OfferedPorts(const std::vector<FoundPort>& found) {
     std::vector<OfferedPort> ports;
-    for (const QSerialPortInfo& port : QSerialPortInfo::availablePorts()) {
+    for (const FoundPort& port : found) {
         QStringList about;
-        for (const QString& text : {port.description(), port.manufacturer()}) {
-            if (!text.isEmpty()) about << text;
+        for (const std::string& text : {port.description, port.manufacturer}) {
+            if (!text.empty()) about << QString::fromStdString(text);
         }
-        ports.push_back({port.portName(), about.join(u'\n')});
-    }
-    return ports;
-}
-
-std::vector<OfferedPort> PortLinks(const std::filesystem::path& portsDir) {
-    std::vector<OfferedPort> ports;
-    std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(portsDir, error)) {
-        // A link whose device has gone (a simulator that ended) is no port.
-        const auto target = std::filesystem::canonical(entry.path(), error);
-        if (error) continue;
-        ports.push_back({QString::fromStdString(entry.path().filename().string()),
-                         QString::fromStdString(target.string())});
+        ports.push_back(
+            {QString::fromStdString(port.name),
+             port.inPortsFolder ? QString::fromStdString(port.location) : about.join(u'\n')});
     }
     return ports;
 }

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <vector>
+
+#include "card_job.h"
+#include "cli_options.h"
+
+// The job record a command runs, filled from its options as the window fills it from its
+// boxes: the settings, the mode (1 reads, 0 writes) and, for a run, its numbering.
+void FillJob(CardJob& job, const CliOptions& options, int mode);
+
+// A write of the cards of a list instead of the track texts.
+void FillListWrite(CardJob& job, std::vector<ListCard> cards);
+
+// The modes of a command's jobs in order: a clone reads, then writes.
+std::vector<int> JobModesOf(CliCommand command);

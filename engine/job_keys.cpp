@@ -1,0 +1,103 @@
+#include "job_keys.h"
+
+#include <algorithm>
+
+#include "job_log.h"
+#include "job_texts.h"
+#include "read_entry.h"
+#include "write_plan.h"
+
+namespace {
+
+std::vector<JobKey> ReadKeys(const CardJob& job) {
+    std::vector<JobKey> keys;
+    if (const auto command = ReadCommandKey(job.Tracks))
+        keys.push_back({command, KeyRole::ReadCommand});
+    keys.push_back({&DeviceProfile::ReadTail, KeyRole::ReadTail});
+    if (const auto separator = ReadPairSeparator(job.Tracks)) {
+        keys.push_back({separator, job.Tracks == Track12 ? KeyRole::Track12Separator
+                                                         : KeyRole::Track23Separator});
+    }
+    return keys;
+}
+
+std::vector<JobKey> WriteKeys(const CardJob& job) {
+    const auto plan = PlanFor(job.Tracks);
+    if (!plan) return {};
+    std::vector<JobKey> keys = WriteSetUpKeys(job);
+    keys.push_back({plan->command, KeyRole::TrackCommand});
+    for (std::size_t i = 0; i < plan->tracks.size(); ++i) {
+        if (const auto separator = SeparatorBefore(*plan, i)) {
+            keys.push_back({separator, separator == &DeviceProfile::SPaceCharacter12
+                                           ? KeyRole::Track12Separator
+                                           : KeyRole::Track23Separator});
+        }
+    }
+    keys.push_back({&DeviceProfile::WriteTail, KeyRole::WriteTail});
+    keys.push_back({&DeviceProfile::CmdCheckStatus, KeyRole::StatusQuery});
+    keys.push_back({plan->expectedReply, KeyRole::ExpectedReply});
+    return keys;
+}
+
+}  // namespace
+
+bool IsRequired(KeyRole role) {
+    return role == KeyRole::ReadTail || role == KeyRole::TrackCommand || role == KeyRole::WriteTail;
+}
+
+std::vector<JobKey> KeysOfJob(const CardJob& job) {
+    std::vector<JobKey> keys = job.Mode == 1 ? ReadKeys(job) : WriteKeys(job);
+    keys.push_back({&DeviceProfile::SoftReset, KeyRole::Reset});
+    return keys;
+}
+
+std::vector<std::string_view> MissingKeys(const CardJob& job) {
+    const std::vector<JobKey> used = KeysOfJob(job);
+    std::vector<std::string_view> missing;
+    for (const CommandKey& key : kCommandKeys) {
+        const bool required = std::any_of(used.begin(), used.end(), [&](const JobKey& use) {
+            return use.slot == key.slot && IsRequired(use.role);
+        });
+        if (required && (job.Profile.*key.slot).Empty()) missing.push_back(key.name);
+    }
+    return missing;
+}
+
+bool RefuseMissingKeys(CardJob& job) {
+    const std::vector<std::string_view> missing = MissingKeys(job);
+    if (missing.empty()) return false;
+    const std::string text =
+        job.Mode == 1 ? JobTexts::MissingReadKeys(missing) : JobTexts::MissingWriteKeys(missing);
+    AppendLog(job, text + JobTexts::HyphenLine());
+    return true;
+}
+
+std::vector<JobKey> WriteSetUpKeys(const CardJob& job) {
+    std::vector<JobKey> keys;
+    if (job.LowCoercivity == 0)
+        keys.push_back({&DeviceProfile::CmdSetHighWrite, KeyRole::CoercivitySetUp});
+    keys.push_back({job.IsoFormat == 1 ? &DeviceProfile::CmdSetISO : &DeviceProfile::CmdSetIBM,
+                    KeyRole::FormatSetUp});
+    keys.push_back(
+        {job.LowDensity == 1 ? &DeviceProfile::CmdSetTack2Lower : &DeviceProfile::CmdSetTack2High,
+         KeyRole::DensitySetUp});
+    return keys;
+}
+
+CommandSlot DeviceProfile::*ReadCommandKey(TrackSelection tracks) {
+    switch (tracks) {
+        case Track1:
+            return &DeviceProfile::ReadTack1;
+        case Track2:
+            return &DeviceProfile::ReadTack2;
+        case Track3:
+            return &DeviceProfile::ReadTack3;
+        case Track12:
+            return &DeviceProfile::ReadTack12;
+        case Track23:
+            return &DeviceProfile::ReadTack23;
+        case NoTrack:
+            break;
+    }
+    return nullptr;
+}
