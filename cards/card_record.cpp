@@ -3,6 +3,36 @@
 #include <cstdio>
 #include <cstdlib>
 
+CardRecord::CardRecord(int job, int card, std::string_view time, CardKind kind, TrackSet tracks,
+                       const std::array<TrackResult, kTrackCount>& results)
+    : job(job), card(card), kind(kind), tracks(tracks) {
+    // A time is some 25 characters; anything longer is no time this system made.
+    time = time.substr(0, UINT8_MAX);
+    timeLength_ = static_cast<std::uint8_t>(time.size());
+    std::size_t length = time.size();
+    for (const TrackResult& result : results) length += result.bytes.size();
+    text_.reserve(length);
+    text_ = time;
+    for (int track = 0; track < kTrackCount; ++track) {
+        text_ += results[track].bytes;
+        trackEnds_[track] = static_cast<std::uint32_t>(text_.size());
+        statuses_[track] = results[track].status;
+    }
+}
+
+std::string_view CardRecord::Time() const {
+    return std::string_view(text_).substr(0, timeLength_);
+}
+
+std::string_view CardRecord::Bytes(int track) const {
+    const std::size_t begin = track == 1 ? timeLength_ : trackEnds_[track - 2];
+    return std::string_view(text_).substr(begin, trackEnds_[track - 1] - begin);
+}
+
+TrackStatus CardRecord::Status(int track) const {
+    return statuses_[track - 1];
+}
+
 std::string_view CardKindName(CardKind kind) {
     return kind == CardKind::Read ? "read" : "write";
 }

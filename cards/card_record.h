@@ -2,33 +2,51 @@
 
 #include <QDateTime>
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "track_set.h"
 
-enum class CardKind { Read, Write };
+enum class CardKind : std::uint8_t { Read, Write };
 
 // A read track is `Failed` when the device sent its failure mark, a written one when the
 // device did not confirm the write; `VerifyFailed` when the device confirmed it but the
 // card, read back, did not give it back.
-enum class TrackStatus { Ok, Failed, VerifyFailed };
+enum class TrackStatus : std::uint8_t { Ok, Failed, VerifyFailed };
 
 struct TrackResult {
     std::string bytes;  // GBK, as on the wire
     TrackStatus status = TrackStatus::Ok;
 };
 
-// What one card of a job gave.
-struct CardRecord {
-    int job = 0;       // 1 for the window's first job, counting up for its life
-    int card = 0;      // the card's place in its job, from 1; every card once
-    std::string time;  // local time, ISO 8601 with offset: 2024-03-01T09:30:00+08:00
+// What one card of a job gave. A long session keeps a great many: a record holds its
+// time and track bytes in one piece of text, and costs little more than those bytes.
+class CardRecord {
+  public:
+    CardRecord() = default;
+    // `results` is indexed by track number - 1; only the tracks of `tracks` have a result.
+    CardRecord(int job, int card, std::string_view time, CardKind kind, TrackSet tracks,
+               const std::array<TrackResult, kTrackCount>& results);
+
+    // Local time, ISO 8601 with offset: 2024-03-01T09:30:00+08:00.
+    std::string_view Time() const;
+    // A track's bytes (GBK, as on the wire) and status, by track number.
+    std::string_view Bytes(int track) const;
+    TrackStatus Status(int track) const;
+
+    int job = 0;   // 1 for the window's first job, counting up for its life
+    int card = 0;  // the card's place in its job, from 1; every card once
     CardKind kind = CardKind::Read;
     TrackSet tracks = TrackSet::Track2;
-    // Indexed by track number - 1; only the tracks of `tracks` have a result.
-    std::array<TrackResult, kTrackCount> results;
+
+  private:
+    // The time, then each track's bytes, and where each track's bytes end.
+    std::string text_;
+    std::uint8_t timeLength_ = 0;
+    std::array<std::uint32_t, kTrackCount> trackEnds_{};
+    std::array<TrackStatus, kTrackCount> statuses_{};
 };
 
 // The records of the window's life, appended by the running job.

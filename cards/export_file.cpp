@@ -20,9 +20,24 @@ bool WriteAll(QSaveFile& file, std::string_view bytes) {
 }  // namespace
 
 std::optional<std::string> WriteFileWhole(const QString& path, std::string_view bytes) {
+    return WriteFileWhole(path, [bytes](const ByteSink& sink) { sink(bytes); });
+}
+
+std::optional<std::string> WriteFileWhole(const QString& path,
+                                          const std::function<void(const ByteSink&)>& produce) {
+    // Pieces are gathered up to this size, so that a file of many small pieces takes few
+    // writes.
+    constexpr std::size_t kChunk = 64 * 1024;
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && WriteAll(file, bytes) &&
-        file.commit())
-        return std::nullopt;
+    bool good = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    std::string pending;
+    produce([&](std::string_view piece) {
+        if (!good) return;
+        pending.append(piece);
+        if (pending.size() < kChunk) return;
+        good = WriteAll(file, pending);
+        pending.clear();
+    });
+    if (good && WriteAll(file, pending) && file.commit()) return std::nullopt;
     return path.toStdString() + ": " + CardTexts::CannotWrite(file.errorString().toStdString());
 }

@@ -1,7 +1,6 @@
 #include "record_export.h"
 
 #include <QByteArray>
-#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <vector>
@@ -34,7 +33,7 @@ QJsonObject RecordObject(const CardRecord& record) {
     QJsonObject object{
         {QStringLiteral("job"), record.job},
         {QStringLiteral("card"), record.card},
-        {QStringLiteral("time"), QString::fromStdString(record.time)},
+        {QStringLiteral("time"), Latin1(record.Time())},
         {QStringLiteral("kind"), Latin1(CardKindName(record.kind))},
         {QStringLiteral("tracks"), Latin1(TrackSetCode(record.tracks))},
     };
@@ -45,11 +44,12 @@ QJsonObject RecordObject(const CardRecord& record) {
                 object.insert(*key, QJsonValue());
             continue;
         }
-        const TrackResult& result = record.results[track - 1];
-        object.insert(keys.text, GbkToText(result.bytes));
-        object.insert(keys.status, Latin1(TrackStatusName(result.status)));
+        const std::string_view bytes = record.Bytes(track);
+        object.insert(keys.text, GbkToText(bytes));
+        object.insert(keys.status, Latin1(TrackStatusName(record.Status(track))));
         object.insert(keys.hex,
-                      QString::fromLatin1(QByteArray::fromStdString(result.bytes).toHex()));
+                      QString::fromLatin1(
+                          QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())).toHex()));
     }
     return object;
 }
@@ -62,29 +62,58 @@ std::string RecordsCsvHeader() {
 }
 
 std::string RecordCsvLine(const CardRecord& record) {
-    std::vector<std::string> fields{std::to_string(record.job), std::to_string(record.card),
-                                    record.time, std::string(CardKindName(record.kind)),
-                                    std::string(TrackSetCode(record.tracks))};
+    std::vector<std::string> fields{
+        std::to_string(record.job), std::to_string(record.card), std::string(record.Time()),
+        std::string(CardKindName(record.kind)), std::string(TrackSetCode(record.tracks))};
     for (int track = 1; track <= kTrackCount; ++track) {
         const bool used = HasTrack(record.tracks, track);
-        const TrackResult& result = record.results[track - 1];
-        fields.push_back(used ? GuardedCell(GbkToText(result.bytes).toStdString()) : std::string());
-        fields.push_back(used ? std::string(TrackStatusName(result.status)) : std::string());
+        fields.push_back(used ? GuardedCell(GbkToText(record.Bytes(track)).toStdString()) : std::string());
+        fields.push_back(used ? std::string(TrackStatusName(record.Status(track))) : std::string());
     }
     return CsvLine(fields);
 }
 
+void RecordsCsv(const CardRecordList& records, ByteOrderMark mark, const ByteSink& sink) {
+    if (mark == ByteOrderMark::Include) sink("\xEF\xBB\xBF");
+    sink(RecordsCsvHeader());
+    for (const CardRecord& record : records) sink(RecordCsvLine(record));
+}
+
 std::string RecordsCsv(const CardRecordList& records, ByteOrderMark mark) {
-    std::string csv = mark == ByteOrderMark::Include ? "\xEF\xBB\xBF" : "";
-    csv += RecordsCsvHeader();
-    for (const CardRecord& record : records) csv += RecordCsvLine(record);
+    std::string csv;
+    RecordsCsv(records, mark, [&csv](std::string_view piece) { csv += piece; });
     return csv;
 }
 
+void RecordsJson(const CardRecordList& records, const ByteSink& sink) {
+    // The layout of an indented QJsonDocument of the whole array, one object at a time:
+    // each object's lines indented one step further, the objects parted by commas.
+    if (records.empty()) {
+        sink("[\n]\n");
+        return;
+    }
+    sink("[\n");
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        const QByteArray object =
+            QJsonDocument(RecordObject(records[i])).toJson(QJsonDocument::Indented);
+        // Its text without the final LF; a string's line break is escaped, so every LF
+        // starts a line of the layout.
+        std::string piece = "    ";
+        for (const char c :
+             std::string_view(object.constData(), static_cast<std::size_t>(object.size() - 1))) {
+            piece += c;
+            if (c == '\n') piece += "    ";
+        }
+        piece += i + 1 < records.size() ? ",\n" : "\n";
+        sink(piece);
+    }
+    sink("]\n");
+}
+
 std::string RecordsJson(const CardRecordList& records) {
-    QJsonArray array;
-    for (const CardRecord& record : records) array.append(RecordObject(record));
-    return QJsonDocument(array).toJson(QJsonDocument::Indented).toStdString();
+    std::string json;
+    RecordsJson(records, [&json](std::string_view piece) { json += piece; });
+    return json;
 }
 
 std::string RecordJsonLine(const CardRecord& record) {

@@ -64,7 +64,8 @@ std::optional<ConfirmedCard> ConfirmedCardOf(const CsvRecord& record,
         if (!HasTrack(*tracks, track)) continue;
         if (fields[columns.status[track - 1]] != "ok") return std::nullopt;
         const std::optional<std::string> gbk =
-            TextToGbk(DecodeListField(fields[columns.text[track - 1]], TextEncoding::Utf8));
+            TextToGbk(DecodeListField(UnguardedCell(fields[columns.text[track - 1]]),
+                                      TextEncoding::Utf8));
         if (!gbk) return std::nullopt;
         card.gbk[track - 1] = *gbk;
     }

@@ -1,5 +1,7 @@
 #include "job_session.h"
 
+#include <utility>
+
 #include "export_file.h"
 #include "gbk.h"
 #include "job_fill.h"
@@ -80,9 +82,10 @@ JobOutcome JobSession::Run(const JobGoal& goal) {
 }
 
 void JobSession::OnLogRefresh() {
-    if (prepared_.log) prepared_.log->Update(job_.JobLog);
-    const std::string_view added = std::string_view(job_.JobLog).substr(logSeen_);
-    logSeen_ = job_.JobLog.size();
+    // The log's home is the --log file: what it gained goes there and is not kept, so a
+    // long run holds no log in memory.
+    if (prepared_.log) prepared_.log->Append(job_.JobLog);
+    const std::string added = std::exchange(job_.JobLog, {});
     const CardRecordList& records = job_.Records;
     if (records.size() == recordsSeen_) {
         ShowNotices(added);
@@ -126,8 +129,14 @@ void JobSession::ShowNotices(std::string_view gbkText) {
 bool JobSession::WriteRecordsFile() const {
     if (options_.recordsPath.isEmpty()) return true;
     const bool json = options_.recordsPath.endsWith(QStringLiteral(".json"), Qt::CaseInsensitive);
-    const std::string bytes = json ? RecordsJson(job_.Records) : RecordsCsv(job_.Records);
-    if (const auto error = WriteFileWhole(options_.recordsPath, bytes)) {
+    const auto write = [&](const ByteSink& sink) {
+        if (json) {
+            RecordsJson(job_.Records, sink);
+        } else {
+            RecordsCsv(job_.Records, ByteOrderMark::Include, sink);
+        }
+    };
+    if (const auto error = WriteFileWhole(options_.recordsPath, write)) {
         output_.Error("cardctl: --records " + *error);
         return false;
     }

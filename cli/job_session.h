@@ -71,11 +71,9 @@ class JobSession {
     std::unique_ptr<Journal> journal_;
     bool journalFailed_ = false;
 
-    // The running job's goal and tally, and where the records and the log not yet seen
-    // begin.
+    // The running job's goal and tally, and where the records not yet seen begin.
     JobGoal goal_;
     std::size_t recordsSeen_ = 0;
-    std::size_t logSeen_ = 0;
     bool goalReached_ = false;
     JobTally tally_;
 };

@@ -1,10 +1,18 @@
 #include "job_tally.h"
 
-#include <algorithm>
+namespace {
+
+bool AnyTrackIs(const CardRecord& record, TrackStatus status) {
+    for (int track = 1; track <= kTrackCount; ++track) {
+        if (record.Status(track) == status) return true;
+    }
+    return false;
+}
+
+}  // namespace
 
 bool AllTracksOk(const CardRecord& record) {
-    return std::all_of(record.results.begin(), record.results.end(),
-                       [](const TrackResult& result) { return result.status == TrackStatus::Ok; });
+    return !AnyTrackIs(record, TrackStatus::Failed) && !AnyTrackIs(record, TrackStatus::VerifyFailed);
 }
 
 void JobTally::Add(const CardRecord& record) {
@@ -12,9 +20,7 @@ void JobTally::Add(const CardRecord& record) {
         ++read;
     } else if (AllTracksOk(record)) {
         ++confirmed;
-    } else if (std::any_of(record.results.begin(), record.results.end(), [](const auto& result) {
-                   return result.status == TrackStatus::VerifyFailed;
-               })) {
+    } else if (AnyTrackIs(record, TrackStatus::VerifyFailed)) {
         ++verifyFailed;
     } else {
         ++notConfirmed;

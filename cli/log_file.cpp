@@ -15,10 +15,8 @@ std::unique_ptr<LogFile> LogFile::Create(const QString& path, bool utf8, std::st
     return log;
 }
 
-void LogFile::Update(const std::string& jobLog) {
-    if (jobLog.size() <= written_) return;
-    const std::string_view added = std::string_view(jobLog).substr(written_);
-    written_ = jobLog.size();
+void LogFile::Append(std::string_view added) {
+    if (added.empty()) return;
     const QByteArray bytes = gbk_ ? gbk_->Decode(added).toUtf8()
                                   : QByteArray(added.data(), static_cast<qsizetype>(added.size()));
     const bool whole = file_.write(bytes) == bytes.size() && file_.flush();

@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "gbk.h"
 
@@ -15,7 +16,7 @@ class LogFile {
     static std::unique_ptr<LogFile> Create(const QString& path, bool utf8, std::string& error);
 
     // Writes what the log gained since the last call.
-    void Update(const std::string& jobLog);
+    void Append(std::string_view added);
     // Why the file stopped taking the log (a full disk, a removed drive); empty while it
     // takes it.
     const std::string& Failure() const { return failure_; }
@@ -24,7 +25,6 @@ class LogFile {
     LogFile(const QString& path, bool utf8);
 
     QFile file_;
-    std::size_t written_ = 0;
     std::string failure_;
     // Keeps a character split between two updates whole.
     std::optional<GbkChunkDecoder> gbk_;

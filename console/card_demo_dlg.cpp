@@ -109,7 +109,7 @@ CCardDemoDlg::~CCardDemoDlg() {
 void CCardDemoDlg::OnInitDialog(const std::filesystem::path& profilePath) {
     BuildDialog(*this, kConsoleDialog);
     FillComboLists();
-    logView_ = std::make_unique<LogView>(*Control<QPlainTextEdit>(IDC_LOG));
+    logView_ = Control<LogView>(IDC_LOG);
     ConnectHandlers();
     windowConsole_ = std::make_unique<WindowConsole>(
         *this, WindowConsole::Handlers{[this](uint32_t message) { OnJobMessage(message); },

@@ -139,7 +139,7 @@ class CCardDemoDlg : public QDialog {
     QFont bigFont_;
     SystemMenu* systemMenu_ = nullptr;
     std::array<TrackHints*, 3> trackHints_{};
-    std::unique_ptr<LogView> logView_;
+    LogView* logView_ = nullptr;
     // Held but never attached to a control: the frame 143 stays a plain black frame.
     CPictureCtrl picture_{true};
 

@@ -4,7 +4,6 @@
 
 #include <QComboBox>
 #include <QKeySequence>
-#include <QPlainTextEdit>
 #include <functional>
 
 #include "about_dlg.h"
@@ -26,13 +25,14 @@ namespace {
 
 constexpr int kListMaxTries = 3;
 
-// Asks the operator where to save, then writes the bytes for the chosen filter, whole or
-// not at all; a failure is shown with the system's reason.
+// Asks the operator where to save, then writes the bytes for the chosen filter as they are
+// made, whole or not at all; a failure is shown with the system's reason.
 void SaveAs(QWidget* owner, const FileQuestion& question,
-            const std::function<std::string(int filter)>& bytesFor) {
+            const std::function<void(int filter, const ByteSink& sink)>& write) {
     const std::optional<ChosenFile> file = AskForFile(owner, question);
     if (!file) return;
-    if (const auto error = WriteFileWhole(file->path, bytesFor(file->filter))) {
+    if (const auto error =
+            WriteFileWhole(file->path, [&](const ByteSink& sink) { write(file->filter, sink); })) {
         ShowMessageBox(owner, QString::fromStdString(*error));
     }
 }
@@ -103,13 +103,12 @@ void CCardDemoDlg::OnSysCommand(int id) {
 void CCardDemoDlg::ShowLogWhileIdle(bool show) {
     logShownWhileIdle_ = show;
     SetTrackAreaHidden(show);
-    auto* log = Control<QPlainTextEdit>(IDC_LOG);
     if (show) {
         PlaceLogOverTracks();
-        logView_->Show(job_.JobLog);
-        log->setFocus();
+        logView_->Show(job_.JobLog, job_.JobLogLock);
+        logView_->setFocus();
     } else {
-        log->hide();
+        logView_->hide();
     }
 }
 
@@ -120,9 +119,9 @@ void CCardDemoDlg::SaveLog() {
             ConsoleTexts::SaveLogFilters(),
             {"txt", "txt"},
             ConsoleTexts::SaveLogName()},
-           [this](int filter) {
+           [this](int filter, const ByteSink& sink) {
                // The log is GBK already; the second filter keeps its bytes as they are.
-               return filter == 1 ? job_.JobLog : GbkToUtf8(job_.JobLog);
+               sink(filter == 1 ? job_.JobLog : GbkToUtf8(job_.JobLog));
            });
 }
 
@@ -133,8 +132,12 @@ void CCardDemoDlg::ExportRecords() {
             ConsoleTexts::ExportFilters(),
             {"csv", "json"},
             ConsoleTexts::ExportName()},
-           [this](int filter) {
-               return filter == 1 ? RecordsJson(job_.Records) : RecordsCsv(job_.Records);
+           [this](int filter, const ByteSink& sink) {
+               if (filter == 1) {
+                   RecordsJson(job_.Records, sink);
+               } else {
+                   RecordsCsv(job_.Records, ByteOrderMark::Include, sink);
+               }
            });
 }
 

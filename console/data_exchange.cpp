@@ -79,6 +79,6 @@ bool CCardDemoDlg::UpdateData(bool saveAndValidate) {
     }
     // The log box is a read-only view of the job log, so only the log moves, towards the
     // box; reading it back could only lose bytes that have no character.
-    if (!saveAndValidate) logView_->Show(job_.JobLog);
+    if (!saveAndValidate) logView_->Show(job_.JobLog, job_.JobLogLock);
     return true;
 }

@@ -8,12 +8,12 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <algorithm>
 #include <vector>
 
 #include "drop_down_combo.h"
+#include "log_view.h"
 #include "track_text_box.h"
 
 namespace {
@@ -46,9 +46,8 @@ QComboBox* CreateComboBox(QWidget& parent, int listPixels) {
     return combo;
 }
 
-QPlainTextEdit* CreateLogBox(QWidget& parent) {
-    auto* box = new QPlainTextEdit(&parent);
-    box->setReadOnly(true);
+LogView* CreateLogBox(QWidget& parent) {
+    auto* box = new LogView(&parent);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     return box;
 }

@@ -4,7 +4,6 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QThread>
 #include <array>
@@ -124,7 +123,7 @@ void CCardDemoDlg::LockForJob() {
 }
 
 void CCardDemoDlg::PlaceLogOverTracks() {
-    auto* log = Control<QPlainTextEdit>(IDC_LOG);
+    LogView* log = logView_;
     const double dpi = logicalDpiX();
     log->setGeometry(PixelsAtDpi(kLogLeft, dpi), PixelsAtDpi(kLogTop, dpi),
                      PixelsAtDpi(kLogWidth, dpi), PixelsAtDpi(kLogHeight, dpi));

@@ -1,25 +1,78 @@
 #pragma once
 
+#include <QAbstractScrollArea>
 #include <QList>
-#include <QPlainTextEdit>
+#include <QTextLayout>
+#include <mutex>
 #include <string>
 
-#include "gbk.h"
+#include "log_lines.h"
 
-// Shows the job log (GBK bytes) in the read-only log box with its last line in view. The
-// log only ever grows, so each call adds just the bytes that arrived since the last one:
-// a long log costs no more to bring up to date than a short one.
-class LogView {
+class QMenu;
+
+// The read-only log box. It draws the job log (GBK bytes) straight from the log's own
+// bytes, a line at a time and only the lines in view, instead of holding the text a second
+// time: a long session costs the log and a small index of its lines, and bringing the box
+// up to date costs only what is new. Lines wrap at the box's width; the scroll bar counts
+// lines, as a plain text box's does.
+class LogView : public QAbstractScrollArea {
+    Q_OBJECT
   public:
-    explicit LogView(QPlainTextEdit& box) : box_(box) {}
+    explicit LogView(QWidget* parent = nullptr);
 
-    void Show(const std::string& jobLog);
+    // Shows the log as it is now, its last line in view. The worker appends to the log
+    // under `appending`; the box reads the log's bytes under it, when it draws or copies.
+    void Show(const std::string& jobLog, std::mutex& appending);
 
-    // The box's right-click menu: the text control's own entries, then these actions.
+    // The whole text shown, every line break as LF.
+    QString Text() const;
+    QString SelectedText() const;
+    void SelectAll();
+    // The selection to the clipboard, as text.
+    void Copy() const;
+
+    // The box's own entries (Copy, Select All), as the right-click menu has them.
+    QMenu* CreateStandardContextMenu();
+    // The box's right-click menu: its own entries, then these actions.
     void OfferInContextMenu(const QList<QAction*>& actions);
 
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
   private:
-    QPlainTextEdit& box_;
-    GbkScreenDecoder decoder_;
-    std::size_t shownBytes_ = 0;
+    // A place between two characters: a line and a UTF-16 offset in its text.
+    struct Place {
+        std::size_t line = 0;
+        int column = 0;
+        auto operator<=>(const Place&) const = default;
+    };
+
+    // The log's bytes may move while the worker appends: they are read under its lock.
+    std::unique_lock<std::mutex> Reading() const;
+    // These read the log: the caller holds Reading().
+    QString LineText(std::size_t line) const;
+    // The line laid out at the box's width, its lines placed from y = 0.
+    void LayOut(QTextLayout& layout, std::size_t line) const;
+    qreal LineHeight(std::size_t line) const;
+    int TextWidth() const;
+    // The scroll bar's range: its end shows the last lines that fit in the box.
+    void UpdateScrollRange();
+    Place PlaceAt(const QPoint& point) const;
+    Place EndPlace() const;
+    void SetSelection(Place anchor, Place caret);
+    // The text between two places, breaks as LF.
+    QString TextBetween(Place from, Place to) const;
+
+    const std::string* log_ = nullptr;
+    std::mutex* appending_ = nullptr;
+    LogLines lines_;
+    Place anchor_;
+    Place caret_;
 };

@@ -3,6 +3,7 @@
 #include <array>
 #include <atomic>
 #include <cstdint>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -67,6 +68,9 @@ struct CardJob {
     int32_t Track3Increment = 1;
     int32_t Track3Start = 0;
     std::string JobLog;
+    // Held by the worker while it appends to JobLog, whose bytes may move then: a window
+    // that draws from the log's bytes outside its refresh reads them under it.
+    std::mutex JobLogLock;
     // One record per card a job logs, kept for the window's life and handed over as
     // JobLog is: the worker appends; the window reads inside its refresh or when no job
     // runs.

@@ -5,6 +5,9 @@ void RefreshLog(CardJob& job) {
 }
 
 void AppendLog(CardJob& job, std::string_view gbkText) {
-    job.JobLog.append(gbkText);
+    {
+        const std::lock_guard<std::mutex> appending(job.JobLogLock);
+        job.JobLog.append(gbkText);
+    }
     RefreshLog(job);
 }

@@ -34,8 +34,9 @@ TEST(CardBytes, EscapedOnATerminalExactInAFileOrAPipe) {
         SCOPED_TRACE(sink);
         CardsimProcess sim({"--cards", (dir / "cards.txt").string(), "--swipe-ms", "20"});
         int ends[2] = {-1, -1};
-        if (sink != "file")
+        if (sink != "file") {
             ASSERT_EQ(sink == "pipe" ? pipe(ends) : openpty(&ends[0], &ends[1], 0, 0, 0), 0);
+        }
         CardctlProcess cardctl(Using(sim, {"read", "--tracks", "2", "--cards", "1"}), ends[1]);
         if (ends[1] >= 0) close(ends[1]);
         EXPECT_EQ(cardctl.Wait(), 0) << cardctl.Err();

@@ -8,9 +8,9 @@ std::string RecordLines(const CardRecordList& records) {
                  std::string(TrackSetCode(record.tracks));
         for (int track = 1; track <= kTrackCount; ++track) {
             if (!HasTrack(record.tracks, track)) continue;
-            const TrackResult& result = record.results[track - 1];
-            lines += " " + std::to_string(track) + (result.status == TrackStatus::Ok ? "+" : "-") +
-                     result.bytes;
+            lines += " " + std::to_string(track) +
+                     (record.Status(track) == TrackStatus::Ok ? "+" : "-") +
+                     std::string(record.Bytes(track));
         }
         lines += "\n";
     }

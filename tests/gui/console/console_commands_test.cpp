@@ -42,7 +42,7 @@ TEST_F(ConsoleCommands, MenusOfferTheCommandsListWritingInWriteModeOnly) {
     emit LogBox()->customContextMenuRequested(QPoint(5, 5));
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     ASSERT_NE(menu, nullptr);
-    const std::unique_ptr<QMenu> standard(LogBox()->createStandardContextMenu());
+    const std::unique_ptr<QMenu> standard(LogBox()->CreateStandardContextMenu());
     EXPECT_EQ(Shown(menu->actions()), Shown(standard->actions()) + Menu().mid(0, 3));
     menu->close();
 }
@@ -56,7 +56,7 @@ TEST_F(ConsoleCommands, F2ShowsTheLogAtItsEndInPlaceOfTheTracksUntilF2OrRun) {
     EXPECT_FALSE(TrackBox(IDC_TRACK2_TEXT)->isVisible());
     EXPECT_FALSE(Ctl<QWidget>(IDC_TRACK2_START)->isVisible());
     EXPECT_TRUE(Combo(IDC_MODEL)->isEnabled());  // idle all the same
-    EXPECT_EQ(LogBox()->toPlainText(), QString(kLogUtf8).replace("\r\n", "\n").repeated(40));
+    EXPECT_EQ(LogBox()->Text(), QString(kLogUtf8).replace("\r\n", "\n").repeated(40));
     EXPECT_EQ(LogBox()->verticalScrollBar()->value(), LogBox()->verticalScrollBar()->maximum());
     const QRect shown = LogBox()->geometry();
     Press(QKeySequence(Qt::Key_F2));

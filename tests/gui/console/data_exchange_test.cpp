@@ -7,6 +7,7 @@
 #include <array>
 
 #include "console_fixture.h"
+#include "log_view.h"
 
 namespace {
 
@@ -158,7 +159,7 @@ TEST_F(DataExchange, ValuesGoToTheBoxesAndTheLogToTheLogBox) {
     EXPECT_EQ(Ctl<QLineEdit>(IDC_COUNT)->text(), "250");
     EXPECT_EQ(Ctl<QLineEdit>(IDC_TRACK1_START)->text(), "3");
     EXPECT_EQ(Ctl<QLineEdit>(IDC_TRACK3_INCREMENT)->text(), "0");
-    EXPECT_EQ(Ctl<QPlainTextEdit>(IDC_LOG)->toPlainText(), "第1次\nabc\n");
+    EXPECT_EQ(Ctl<LogView>(IDC_LOG)->Text(), "第1次\nabc\n");
 }
 
 TEST_F(DataExchange, GrowingLogShowsAsIfSetWholeEvenWhenPiecesSplitACharacterOrLineBreak) {
@@ -172,7 +173,7 @@ TEST_F(DataExchange, GrowingLogShowsAsIfSetWholeEvenWhenPiecesSplitACharacterOrL
         job.JobLog += piece;
         Dlg().UpdateData(false);
     }
-    EXPECT_EQ(Ctl<QPlainTextEdit>(IDC_LOG)->toPlainText(), "第1次\nok\nend");
+    EXPECT_EQ(Ctl<LogView>(IDC_LOG)->Text(), "第1次\nok\nend");
 }
 
 TEST_F(DataExchange, ReadingTheBoxesLeavesTheLogBytesAlone) {

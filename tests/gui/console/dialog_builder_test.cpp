@@ -13,6 +13,7 @@
 #include <array>
 
 #include "console_fixture.h"
+#include "log_view.h"
 
 namespace {
 
@@ -68,9 +69,7 @@ TEST(DialogBuilder, EveryKindBecomesItsControlAtItsPlaceInTemplateOrder) {
     EXPECT_EQ(frame->palette().color(QPalette::WindowText), QColor(Qt::black));
 
     EXPECT_NE(FindControl<TrackTextBox>(dialog, 13), nullptr);
-    auto* log = FindControl<QPlainTextEdit>(dialog, 14);
-    EXPECT_EQ(qobject_cast<TrackTextBox*>(log), nullptr);
-    EXPECT_TRUE(log->isReadOnly());
+    EXPECT_NE(FindControl<LogView>(dialog, 14), nullptr);
     EXPECT_EQ(FindControl<QLineEdit>(dialog, 15)->geometry(), QRect(150, 15, 30, 21));
 
     auto* toggle = FindControl<QPushButton>(dialog, 16);

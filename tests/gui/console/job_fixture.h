@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QPlainTextEdit>
 #include <QTest>
 #include <memory>
 #include <string>
@@ -9,6 +8,7 @@
 #include "cardsim_process.h"
 #include "console_fixture.h"
 #include "gbk.h"
+#include "log_view.h"
 #include "profile_text.h"
 
 // A console whose jobs run against the simulated device over a real pseudo-terminal, with
@@ -36,7 +36,7 @@ class JobConsoleTest : public ConsoleTest {
         return QTest::qWaitFor([&] { return !Dlg().JobRunning(); }, ms);
     }
 
-    QPlainTextEdit* LogBox() { return Ctl<QPlainTextEdit>(IDC_LOG); }
+    LogView* LogBox() { return Ctl<LogView>(IDC_LOG); }
     // The job log as the log box shows it.
     QString JobLogOnScreen() {
         return QString::fromStdString(GbkToUtf8(Dlg().Job().JobLog)).replace("\r\n", "\n");

@@ -57,8 +57,8 @@ TEST_F(JobRunTest, ReadJobShowsEachCardThenStopUnlocks) {
     EXPECT_FALSE(Ctl<QLineEdit>(IDC_COUNT)->isEnabled());
 
     ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return LogBox()->toPlainText().contains(QStringLiteral("第2次成功读取")); }, 10000));
-    EXPECT_EQ(LogBox()->toPlainText(), JobLogOnScreen());
+        [&] { return LogBox()->Text().contains(QStringLiteral("第2次成功读取")); }, 10000));
+    EXPECT_EQ(LogBox()->Text(), JobLogOnScreen());
     EXPECT_EQ(LogBox()->verticalScrollBar()->value(), LogBox()->verticalScrollBar()->maximum());
     EXPECT_EQ(Dlg().Job().PortName, sim_->PortPath());  // a typed port name is used as typed
 
@@ -78,21 +78,18 @@ TEST_F(JobRunTest, ReadJobShowsEachCardThenStopUnlocks) {
     EXPECT_TRUE(sim_->Received().ends_with(Hex("1b 61")));
 
     // The next job's lines follow the old ones, numbered from 1 again.
-    const QString firstJob = LogBox()->toPlainText();
+    const QString firstJob = LogBox()->Text();
     Click(IDC_RUN);
     EXPECT_TRUE(LogBox()->isVisible());
-    EXPECT_TRUE(LogBox()->toPlainText().startsWith(firstJob));
+    EXPECT_TRUE(LogBox()->Text().startsWith(firstJob));
     ASSERT_TRUE(QTest::qWaitFor(
         [&] {
-            return LogBox()
-                ->toPlainText()
-                .mid(firstJob.size())
-                .contains(QStringLiteral("第1次成功读取"));
+            return LogBox()->Text().mid(firstJob.size()).contains(QStringLiteral("第1次成功读取"));
         },
         10000));
     Click(IDC_STOP);
     ASSERT_TRUE(WaitForJobEnd());
-    EXPECT_EQ(LogBox()->toPlainText(), JobLogOnScreen());
+    EXPECT_EQ(LogBox()->Text(), JobLogOnScreen());
 }
 
 TEST_F(JobRunTest, SingleWriteOfChineseTextReachesTheDevice) {

@@ -15,6 +15,7 @@
 
 #include "about_dlg.h"
 #include "console_fixture.h"
+#include "log_view.h"
 #include "string_table.h"
 #include "system_menu.h"
 
@@ -139,8 +140,7 @@ TEST_F(StartState, NumberBoxesLabelsAndLogShowTheDefaults) {
     EXPECT_EQ(LabelText(IDC_TRACK1_COUNT), "1轨0个数据：");
     EXPECT_EQ(LabelText(IDC_TRACK2_COUNT), "2轨0个数据：");
     EXPECT_EQ(LabelText(IDC_TRACK3_COUNT), "3轨0个数据：");
-    EXPECT_TRUE(Ctl<QPlainTextEdit>(IDC_LOG)->toPlainText().isEmpty());
-    EXPECT_TRUE(Ctl<QPlainTextEdit>(IDC_LOG)->isReadOnly());
+    EXPECT_TRUE(Ctl<LogView>(IDC_LOG)->Text().isEmpty());
 }
 
 TEST_F(StartState, JobRecordHoldsTheStartValuesAndTheProfile) {

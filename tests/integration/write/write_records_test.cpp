@@ -40,9 +40,11 @@ TEST_P(WriteRecords, HoldWhatTheDeviceReceivedCardByCard) {
     EXPECT_EQ(RecordLines(harness.job.Records), Gbk(c.records));
     std::string cards;
     for (const CardRecord& record : harness.job.Records) {
-        EXPECT_TRUE(before <= record.time && record.time <= CurrentLocalTime()) << record.time;
-        const auto& r = record.results;
-        cards += CardBytes(CardSetup{}, c.tracks, {r[0].bytes, r[1].bytes, r[2].bytes});
+        EXPECT_TRUE(before <= record.Time() && record.Time() <= CurrentLocalTime())
+            << record.Time();
+        cards += CardBytes(CardSetup{}, c.tracks,
+                           {std::string(record.Bytes(1)), std::string(record.Bytes(2)),
+                            std::string(record.Bytes(3))});
     }
     EXPECT_EQ(harness.Received(), cards + kSoftReset);
 }

@@ -177,10 +177,15 @@ TEST(CardList, FilesThatCannotBeReadGiveTheSystemsReason) {
 
 // A card is copied by exporting what was read and writing the export as a list.
 TEST(CardList, ARecordsExportIsAList) {
-    CardRecordList records(
-        2, {1, 1, "2024-03-01T09:30:00+08:00", CardKind::Read, TrackSet::Track23, {}});
-    records[0].results = {{{}, {"6011=3001101"}, {"\xD5\xC5,\"1\"\r\n2"}}};
-    records[1].results = {{{}, {"6012=3001101"}, {"99"}}};
+    const char* const time = "2024-03-01T09:30:00+08:00";
+    const CardRecordList records{
+        {1,
+         1,
+         time,
+         CardKind::Read,
+         TrackSet::Track23,
+         {{{}, {"6011=3001101"}, {"\xD5\xC5,\"1\"\r\n2"}}}},
+        {1, 1, time, CardKind::Read, TrackSet::Track23, {{{}, {"6012=3001101"}, {"99"}}}}};
     EXPECT_EQ(Cards(Parse(RecordsCsv(records), TrackSet::Track23)),
               (std::vector<Card>{{2, {"", "6011=3001101", "\xD5\xC5,\"1\"\r\n2"}},
                                  {4, {"", "6012=3001101", "99"}}}));
