@@ -78,13 +78,3 @@ void StopSignals::Drain() {
         count_ += static_cast<int>(n);
     }
 }
-
-int StopSignals::Count() {
-    Drain();
-    return count_;
-}
-
-StopSignals::Kind StopSignals::First() {
-    Drain();
-    return first_;
-}

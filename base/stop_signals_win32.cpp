@@ -40,13 +40,3 @@ void StopSignals::Drain() {
     count_ = gCount.load();
     if (count_ > 0 && first_ == Kind::None) first_ = Kind::Interrupt;
 }
-
-int StopSignals::Count() {
-    Drain();
-    return count_;
-}
-
-StopSignals::Kind StopSignals::First() {
-    Drain();
-    return first_;
-}
