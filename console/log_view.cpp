@@ -16,6 +16,12 @@ namespace {
 // The room a plain text box leaves around its text.
 constexpr int kMargin = 4;
 
+// Enough laid-out lines for a tall box and the last lines that fix its scroll range.
+constexpr std::size_t kKeptLayouts = 128;
+
+// A frame of a 60 Hz screen.
+constexpr int kFrameMillis = 16;
+
 // A menu entry's text with its keys after a tab, as the text boxes' own menus show them.
 QString WithKeys(const char* text, QKeySequence::StandardKey keys) {
     return QCoreApplication::translate("QWidgetTextControl", text) + u'\t' +
@@ -30,6 +36,8 @@ LogView::LogView(QWidget* parent) : QAbstractScrollArea(parent) {
     viewport()->setBackgroundRole(QPalette::Base);
     verticalScrollBar()->setSingleStep(1);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    nextFrame_.setSingleShot(true);
+    connect(&nextFrame_, &QTimer::timeout, viewport(), qOverload<>(&QWidget::update));
 }
 
 std::unique_lock<std::mutex> LogView::Reading() const {
@@ -38,16 +46,28 @@ std::unique_lock<std::mutex> LogView::Reading() const {
 
 void LogView::Show(const std::string& jobLog, std::mutex& appending) {
     {
+        // Another log, or this one begun again: its lines are not those laid out.
+        const bool other = log_ != &jobLog;
         log_ = &jobLog;
         appending_ = &appending;
         const auto lock = Reading();
+        if (other || jobLog.size() < lines_.IndexedBytes()) ForgetLayouts();
         lines_.Update(jobLog);
         // The caret goes to the end, as when the whole text is set: no selection is left.
         anchor_ = caret_ = EndPlace();
     }
     UpdateScrollRange();
     verticalScrollBar()->setValue(verticalScrollBar()->maximum());
-    viewport()->update();
+    RepaintSoon();
+}
+
+void LogView::RepaintSoon() {
+    const qint64 since = sincePainted_.isValid() ? sincePainted_.elapsed() : kFrameMillis;
+    if (since >= kFrameMillis) {
+        viewport()->update();
+    } else if (!nextFrame_.isActive()) {
+        nextFrame_.start(static_cast<int>(kFrameMillis - since));
+    }
 }
 
 QString LogView::LineText(std::size_t line) const {
@@ -58,27 +78,36 @@ int LogView::TextWidth() const {
     return std::max(1, viewport()->width() - 2 * kMargin);
 }
 
-void LogView::LayOut(QTextLayout& layout, std::size_t line) const {
-    layout.setText(LineText(line));
-    layout.setFont(font());
+const QTextLayout& LogView::LaidOut(std::size_t line) const {
+    const std::size_t bytes = log_ ? lines_.Line(*log_, line).size() : 0;
+    if (const auto kept = layouts_.find(line); kept != layouts_.end()) {
+        if (kept->second.bytes == bytes) return *kept->second.layout;
+        layouts_.erase(kept);
+    }
+    if (layoutWidth_ != TextWidth() || layouts_.size() >= kKeptLayouts) {
+        layouts_.clear();
+        layoutWidth_ = TextWidth();
+    }
+    auto layout = std::make_unique<QTextLayout>();
+    layout->setText(LineText(line));
+    layout->setFont(font());
     QTextOption option;
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    layout.setTextOption(option);
-    layout.beginLayout();
+    layout->setTextOption(option);
+    layout->beginLayout();
     qreal y = 0;
-    for (QTextLine row = layout.createLine(); row.isValid(); row = layout.createLine()) {
+    for (QTextLine row = layout->createLine(); row.isValid(); row = layout->createLine()) {
         row.setLeadingIncluded(true);
-        row.setLineWidth(TextWidth());
+        row.setLineWidth(layoutWidth_);
         row.setPosition(QPointF(0, y));
         y += row.height();
     }
-    layout.endLayout();
+    layout->endLayout();
+    return *layouts_.emplace(line, KeptLayout{bytes, std::move(layout)}).first->second.layout;
 }
 
-qreal LogView::LineHeight(std::size_t line) const {
-    QTextLayout layout;
-    LayOut(layout, line);
-    return layout.boundingRect().height();
+void LogView::ForgetLayouts() {
+    layouts_.clear();
 }
 
 void LogView::UpdateScrollRange() {
@@ -86,7 +115,7 @@ void LogView::UpdateScrollRange() {
     const qreal room = viewport()->height() - 2 * kMargin;
     std::size_t fit = 0;
     for (qreal used = 0; fit < lines_.Count(); ++fit) {
-        used += LineHeight(lines_.Count() - 1 - fit);
+        used += LaidOut(lines_.Count() - 1 - fit).boundingRect().height();
         if (used > room && fit > 0) break;
     }
     QScrollBar& bar = *verticalScrollBar();
@@ -104,8 +133,7 @@ LogView::Place LogView::PlaceAt(const QPoint& point) const {
     qreal top = kMargin;
     for (std::size_t line = static_cast<std::size_t>(verticalScrollBar()->value());
          line < lines_.Count(); ++line) {
-        QTextLayout layout;
-        LayOut(layout, line);
+        const QTextLayout& layout = LaidOut(line);
         const qreal height = layout.boundingRect().height();
         if (point.y() < top + height || line + 1 == lines_.Count()) {
             for (int i = 0; i < layout.lineCount(); ++i) {
@@ -165,6 +193,7 @@ void LogView::SetSelection(Place anchor, Place caret) {
 }
 
 void LogView::paintEvent(QPaintEvent*) {
+    sincePainted_.restart();
     QPainter painter(viewport());
     painter.setPen(palette().color(QPalette::Text));
     QTextCharFormat selected;
@@ -177,8 +206,7 @@ void LogView::paintEvent(QPaintEvent*) {
     qreal top = kMargin;
     for (std::size_t line = static_cast<std::size_t>(verticalScrollBar()->value());
          line < lines_.Count() && top < viewport()->height(); ++line) {
-        QTextLayout layout;
-        LayOut(layout, line);
+        const QTextLayout& layout = LaidOut(line);
         QList<QTextLayout::FormatRange> selections;
         if (from != to && line >= from.line && line <= to.line) {
             const int start = line == from.line ? from.column : 0;
@@ -200,11 +228,14 @@ void LogView::resizeEvent(QResizeEvent* event) {
 
 void LogView::changeEvent(QEvent* event) {
     QAbstractScrollArea::changeEvent(event);
-    if (event->type() == QEvent::FontChange) UpdateScrollRange();
+    if (event->type() == QEvent::FontChange) {
+        ForgetLayouts();
+        UpdateScrollRange();
+    }
 }
 
 void LogView::scrollContentsBy(int, int) {
-    viewport()->update();
+    RepaintSoon();
 }
 
 void LogView::keyPressEvent(QKeyEvent* event) {

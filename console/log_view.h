@@ -1,8 +1,12 @@
 #pragma once
 
 #include <QAbstractScrollArea>
+#include <QElapsedTimer>
 #include <QList>
 #include <QTextLayout>
+#include <QTimer>
+#include <map>
+#include <memory>
 #include <mutex>
 #include <string>
 
@@ -58,12 +62,17 @@ class LogView : public QAbstractScrollArea {
     std::unique_lock<std::mutex> Reading() const;
     // These read the log: the caller holds Reading().
     QString LineText(std::size_t line) const;
-    // The line laid out at the box's width, its lines placed from y = 0.
-    void LayOut(QTextLayout& layout, std::size_t line) const;
-    qreal LineHeight(std::size_t line) const;
+    // The line laid out at the box's width, its lines placed from y = 0. Recent lines are
+    // kept laid out, so a refresh lays out only what is new.
+    const QTextLayout& LaidOut(std::size_t line) const;
+    // The log or the font the kept lines were laid out for has changed.
+    void ForgetLayouts();
     int TextWidth() const;
     // The scroll bar's range: its end shows the last lines that fit in the box.
     void UpdateScrollRange();
+    // Repaints within a frame: a log that grows faster than a screen shows frames is
+    // painted once a frame, not once a line.
+    void RepaintSoon();
     Place PlaceAt(const QPoint& point) const;
     Place EndPlace() const;
     void SetSelection(Place anchor, Place caret);
@@ -73,6 +82,14 @@ class LogView : public QAbstractScrollArea {
     const std::string* log_ = nullptr;
     std::mutex* appending_ = nullptr;
     LogLines lines_;
+    struct KeptLayout {
+        std::size_t bytes;  // the line's length when laid out: only the last line grows
+        std::unique_ptr<QTextLayout> layout;
+    };
+    mutable std::map<std::size_t, KeptLayout> layouts_;
+    mutable int layoutWidth_ = 0;
+    QElapsedTimer sincePainted_;
+    QTimer nextFrame_;
     Place anchor_;
     Place caret_;
 };
