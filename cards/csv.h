@@ -10,6 +10,9 @@
 // ASCII, so the same code reads UTF-8 and GBK files: no trail byte of either takes their
 // values. Lines end with CR LF, LF or CR.
 
+// What a UTF-8 file may begin with; records exports carry it for spreadsheets, readers skip it.
+inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
 enum class CsvProblem {
     None,
     UnclosedQuote,   // the file ended inside a quoted field

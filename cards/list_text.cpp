@@ -3,11 +3,11 @@
 #include <QByteArrayView>
 #include <QStringDecoder>
 
+#include "csv.h"
 #include "gbk.h"
 
 namespace {
 
-constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 
 bool IsLineBreakAt(std::string_view bytes, std::size_t pos) {
     if (bytes[pos] == '\n') return true;
@@ -52,7 +52,7 @@ int FirstNonGbkLine(std::string_view bytes) {
 
 ListText ExamineListText(std::string_view bytes) {
     ListText text;
-    text.body = bytes.starts_with(kUtf8Mark) ? bytes.substr(kUtf8Mark.size()) : bytes;
+    text.body = bytes.starts_with(kUtf8ByteOrderMark) ? bytes.substr(kUtf8ByteOrderMark.size()) : bytes;
     if (LooksLikeUtf16(bytes)) {
         text.fault = TextFault::Utf16;
     } else if (const std::size_t nul = text.body.find('\0'); nul != std::string_view::npos) {

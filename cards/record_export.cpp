@@ -74,7 +74,7 @@ std::string RecordCsvLine(const CardRecord& record) {
 }
 
 void RecordsCsv(const CardRecordList& records, ByteOrderMark mark, const ByteSink& sink) {
-    if (mark == ByteOrderMark::Include) sink("\xEF\xBB\xBF");
+    if (mark == ByteOrderMark::Include) sink(kUtf8ByteOrderMark);
     sink(RecordsCsvHeader());
     for (const CardRecord& record : records) sink(RecordCsvLine(record));
 }

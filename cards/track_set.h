@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string_view>
 
 // The track or track pair of a card, as records and card lists name it. The engine has
@@ -44,4 +45,13 @@ constexpr std::string_view TrackSetCode(TrackSet tracks) {
             return "23";
     }
     return "";
+}
+
+// The selection a record's `tracks` code names; nothing for any other text.
+constexpr std::optional<TrackSet> TrackSetOfCode(std::string_view code) {
+    for (const TrackSet tracks : {TrackSet::Track1, TrackSet::Track2, TrackSet::Track3,
+                                  TrackSet::Track12, TrackSet::Track23}) {
+        if (TrackSetCode(tracks) == code) return tracks;
+    }
+    return std::nullopt;
 }

@@ -12,9 +12,6 @@
 
 namespace {
 
-constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
-constexpr std::array<TrackSet, 5> kTrackSets{TrackSet::Track1, TrackSet::Track2, TrackSet::Track3,
-                                             TrackSet::Track12, TrackSet::Track23};
 
 // The columns a journal row is read from, by their header names.
 struct JournalColumns {
@@ -45,19 +42,13 @@ std::optional<JournalColumns> ColumnsOf(const std::vector<std::string>& header) 
     return columns;
 }
 
-std::optional<TrackSet> TrackSetNamed(std::string_view code) {
-    for (const TrackSet tracks : kTrackSets)
-        if (TrackSetCode(tracks) == code) return tracks;
-    return std::nullopt;
-}
-
 std::optional<ConfirmedCard> ConfirmedCardOf(const CsvRecord& record,
                                              const JournalColumns& columns) {
     const std::vector<std::string>& fields = record.fields;
     if (record.problem != CsvProblem::None || fields.size() < columns.needed ||
         fields[columns.kind] != "write")
         return std::nullopt;
-    const std::optional<TrackSet> tracks = TrackSetNamed(fields[columns.tracks]);
+    const std::optional<TrackSet> tracks = TrackSetOfCode(fields[columns.tracks]);
     if (!tracks) return std::nullopt;
     ConfirmedCard card{record.line, *tracks, {}};
     for (int track = 1; track <= kTrackCount; ++track) {
@@ -85,7 +76,7 @@ std::array<std::string, kTrackCount> KeyOf(const std::array<std::string, kTrackC
 
 ConfirmedCardsResult ParseConfirmedCards(std::string_view bytes, std::string_view fileName) {
     // The journal is always written as UTF-8; a row that is not is a torn one.
-    if (bytes.starts_with(kUtf8Mark)) bytes.remove_prefix(kUtf8Mark.size());
+    if (bytes.starts_with(kUtf8ByteOrderMark)) bytes.remove_prefix(kUtf8ByteOrderMark.size());
     CsvReader reader(bytes, {',', kMaxListRowBytes});
     CsvRecord record;
     ConfirmedCardsResult result;
