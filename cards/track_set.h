@@ -1,11 +1,16 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string_view>
 
-// The track or track pair of a card, as records and card lists name it. The engine has
-// its own selection type; this one keeps the card formats free of the engine.
+// The track or track pair of a card, as records, card lists, the engine and the front
+// ends name it; "no track" is an empty std::optional<TrackSet>.
 enum class TrackSet { Track1, Track2, Track3, Track12, Track23 };
+
+inline constexpr std::array<TrackSet, 5> kTrackSets{TrackSet::Track1, TrackSet::Track2,
+                                                    TrackSet::Track3, TrackSet::Track12,
+                                                    TrackSet::Track23};
 
 inline constexpr int kTrackCount = 3;
 
@@ -49,8 +54,7 @@ constexpr std::string_view TrackSetCode(TrackSet tracks) {
 
 // The selection a record's `tracks` code names; nothing for any other text.
 constexpr std::optional<TrackSet> TrackSetOfCode(std::string_view code) {
-    for (const TrackSet tracks : {TrackSet::Track1, TrackSet::Track2, TrackSet::Track3,
-                                  TrackSet::Track12, TrackSet::Track23}) {
+    for (const TrackSet tracks : kTrackSets) {
         if (TrackSetCode(tracks) == code) return tracks;
     }
     return std::nullopt;

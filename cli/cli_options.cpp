@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <vector>
 
-#include "job_tracks.h"
 #include "line_settings.h"
 
 namespace {
@@ -211,15 +210,15 @@ bool ChoiceOption(const QCommandLineParser& parser, const QString& name, const Q
     return fallback;
 }
 
-TrackSelection TracksOption(const QCommandLineParser& parser, Refusal& refusal) {
-    if (!parser.isSet(QStringLiteral("tracks"))) return NoTrack;
+std::optional<TrackSet> TracksOption(const QCommandLineParser& parser, Refusal& refusal) {
+    if (!parser.isSet(QStringLiteral("tracks"))) return std::nullopt;
     const QString value = parser.value(QStringLiteral("tracks"));
-    for (const TrackSelection tracks : {Track1, Track2, Track3, Track12, Track23}) {
-        if (value == QLatin1String(TracksCode(tracks))) return tracks;
+    const std::optional<TrackSet> tracks = TrackSetOfCode(value.toStdString());
+    if (!tracks) {
+        refusal.Add(QStringLiteral("--tracks %1: write 1, 2, 3, 12 or 23 (12 and 23 are pairs)")
+                        .arg(value));
     }
-    refusal.Add(
-        QStringLiteral("--tracks %1: write 1, 2, 3, 12 or 23 (12 and 23 are pairs)").arg(value));
-    return NoTrack;
+    return tracks;
 }
 
 void ReadJobSettings(const QCommandLineParser& parser, CliOptions& options, Refusal& refusal) {
@@ -308,7 +307,7 @@ void ReadCommandOptions(const QCommandLineParser& parser, CliOptions& options, R
         const QString name = QStringLiteral("track%1").arg(track);
         if (!parser.isSet(name)) continue;
         options.texts[track - 1] = parser.value(name);
-        if (options.job.tracks != NoTrack && !SelectionHasTrack(options.job.tracks, track)) {
+        if (options.job.tracks && !HasTrack(*options.job.tracks, track)) {
             refusal.Add(QStringLiteral("--%1 is not written with --tracks %2: leave it out or "
                                        "choose tracks that hold track %3")
                             .arg(name, parser.value(QStringLiteral("tracks")))

@@ -14,7 +14,7 @@ enum class CliCommand { Read, Write, Run, Batch, Clone, Ports, Profile };
 struct JobSettings {
     std::string portName = "COM1";
     std::string lineSettings = "baud=9600 parity=N data=8 stop=1";
-    TrackSelection tracks = NoTrack;
+    std::optional<TrackSet> tracks;  // none until --tracks names some
     bool isoFormat = true;
     bool lowDensity = true;
     bool lowCoercivity = true;

@@ -4,7 +4,7 @@ void FillJob(CardJob& job, const CliOptions& options, int mode) {
     const JobSettings& settings = options.job;
     job.PortName = settings.portName;
     job.CommSettings = settings.lineSettings;
-    job.Tracks = settings.tracks;
+    job.Tracks = SelectionOf(settings.tracks);
     job.IsoFormat = settings.isoFormat ? 1 : 0;
     job.LowDensity = settings.lowDensity ? 1 : 0;
     job.LowCoercivity = settings.lowCoercivity ? 1 : 0;

@@ -67,8 +67,7 @@ std::optional<int> LeaveOutJournalled(const CliOptions& options, CliOutput& outp
         output.Error("cardctl: --resume " + journal.error);
         return kExitBadInput;
     }
-    const TrackSet tracks = *TrackSetOf(options.job.tracks);
-    ResumedList resumed = LeaveOutWritten(cards, tracks, journal.cards);
+    ResumedList resumed = LeaveOutWritten(cards, *options.job.tracks, journal.cards);
     const std::string listName = options.listPath.toStdString();
     for (std::size_t i = 0; i < resumed.unmatched.size() && i < kMaxListErrors; ++i) {
         output.Error(options.resumePath.toStdString() + ":" +
@@ -87,7 +86,7 @@ std::optional<int> LeaveOutJournalled(const CliOptions& options, CliOutput& outp
 std::optional<int> ReadList(const CliOptions& options, const DeviceProfile& profile,
                             CliOutput& output, std::vector<ListCard>& cards) {
     if (options.command != CliCommand::Batch) return std::nullopt;
-    CardListResult list = ReadCardList(options.listPath, *TrackSetOf(options.job.tracks),
+    CardListResult list = ReadCardList(options.listPath, *options.job.tracks,
                                        TrackLimitsFor(profile, options.job.lowDensity));
     if (list.errors.empty()) {
         cards = std::move(list.cards);

@@ -5,11 +5,8 @@
 #include <memory>
 
 #include "job_keys.h"
-#include "job_records.h"
 
 namespace {
-
-constexpr std::array<TrackSelection, 5> kSelections = {Track1, Track2, Track3, Track12, Track23};
 
 // A write setting as its option names it, by the job record's field (1 = the first word).
 struct Setting {
@@ -27,10 +24,10 @@ constexpr std::array<Setting, 3> kSettings = {{
 // Every job record a command could run: reads by selection, writes by selection and setting.
 std::vector<std::unique_ptr<CardJob>> EveryJob() {
     std::vector<std::unique_ptr<CardJob>> jobs;
-    for (const TrackSelection tracks : kSelections) {
+    for (const TrackSet tracks : kTrackSets) {
         for (int variant = 0; variant <= 1 << kSettings.size(); ++variant) {
             auto job = std::make_unique<CardJob>();
-            job->Tracks = tracks;
+            job->Tracks = SelectionOf(tracks);
             job->Mode = variant == 1 << kSettings.size() ? 1 : 0;
             for (std::size_t i = 0; i < kSettings.size(); ++i) {
                 job.get()->*kSettings[i].field = (variant >> i) & 1;
@@ -64,11 +61,12 @@ std::string Describe(const char* mode, const JobList& using_, const JobList& all
         }
     }
     std::string codes;
-    for (const TrackSelection tracks : kSelections) {
-        const bool used = std::any_of(using_.begin(), using_.end(),
-                                      [&](const CardJob* job) { return job->Tracks == tracks; });
+    for (const TrackSet tracks : kTrackSets) {
+        const bool used = std::any_of(using_.begin(), using_.end(), [&](const CardJob* job) {
+            return TrackSetOf(job->Tracks) == tracks;
+        });
         if (!used) continue;
-        codes += (codes.empty() ? "" : " or ") + std::string(TrackSetCode(*TrackSetOf(tracks)));
+        codes += (codes.empty() ? "" : " or ") + std::string(TrackSetCode(tracks));
     }
     return std::string(mode) + " --tracks " + codes;
 }

@@ -3,7 +3,6 @@
 #include "card_check.h"
 #include "card_texts.h"
 #include "continuous_write.h"
-#include "job_records.h"
 
 namespace {
 
@@ -27,7 +26,7 @@ CheckedTexts CheckWriteTexts(const CliOptions& options, const DeviceProfile& pro
         values[track - 1] = options.texts[track - 1];
         if (!values[track - 1] || values[track - 1]->isEmpty()) {
             result.error = "cardctl: write --tracks " +
-                           std::string(TrackSetCode(*TrackSetOf(options.job.tracks))) +
+                           std::string(TrackSetCode(*options.job.tracks)) +
                            " needs the text of track " + std::to_string(track) + ": add " +
                            OptionOf(track) + " TEXT";
             return result;
@@ -46,7 +45,7 @@ CheckedTexts CheckWriteTexts(const CliOptions& options, const DeviceProfile& pro
 
 CheckedTexts CheckRunTexts(const CliOptions& options, const CardJob& job) {
     CheckedTexts result;
-    const WritePlan plan = *PlanFor(job.Tracks);
+    const WritePlan plan = *PlanFor(TrackSetOf(job.Tracks));
     for (const int track : plan.tracks) {
         EncodedValue encoded =
             EncodeTrackValue(track, options.texts[track - 1].value_or(QString()));

@@ -112,8 +112,8 @@ class CCardDemoDlg : public QDialog {
     bool ReadyToStart();
     // Locks the window, fills the job from the controls and starts the worker.
     void StartJob();
-    // The checked track toggle's selection; NoTrack when none is checked.
-    TrackSelection SelectedTracks() const;
+    // The checked track toggle's tracks; none when none is checked.
+    std::optional<TrackSet> SelectedTracks() const;
     void LockForJob();
     // The log box where a job shows it, over the track area.
     void PlaceLogOverTracks();

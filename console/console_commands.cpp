@@ -14,7 +14,6 @@
 #include "export_file.h"
 #include "file_dialog.h"
 #include "gbk.h"
-#include "job_records.h"
 #include "message_box.h"
 #include "record_export.h"
 #include "string_table.h"
@@ -150,10 +149,10 @@ void CCardDemoDlg::WriteList() {
                                                              {}});
     if (!file) return;
     // The list is checked whole against what the job will be, before anything is sent.
-    const TrackSelection tracks = SelectedTracks();
+    const std::optional<TrackSet> tracks = SelectedTracks();
     const bool lowDensity = Control<QComboBox>(IDC_DENSITY)->currentIndex() == 0;
     CardListResult list =
-        ReadCardList(file->path, *TrackSetOf(tracks), TrackLimitsFor(job_.Profile, lowDensity));
+        ReadCardList(file->path, *tracks, TrackLimitsFor(job_.Profile, lowDensity));
     if (!list.errors.empty()) {
         QStringList lines;
         for (const std::string& error : list.errors) lines << QString::fromStdString(error);

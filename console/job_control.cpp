@@ -60,7 +60,6 @@ constexpr std::array<LockedControl, 27> kJobLocks{{
     {IDC_TRACK2_TEXT, JobLock::Hide},
     {IDC_TRACK3_TEXT, JobLock::Hide},
 }};
-constexpr std::array<TrackSelection, 5> kToggleTracks{Track1, Track2, Track3, Track12, Track23};
 
 // Where the log box goes while a job runs, in pixels of the client area at 96 dpi.
 constexpr int kLogLeft = 13;
@@ -81,7 +80,7 @@ void CCardDemoDlg::RunJob() {
 bool CCardDemoDlg::ReadyToStart() {
     // Run brings the window back from the log shown on demand, whether a job starts or not.
     if (logShownWhileIdle_) ShowLogWhileIdle(false);
-    if (SelectedTracks() == NoTrack) {
+    if (!SelectedTracks()) {
         ShowMessageBox(this, QStringLiteral("请选择一操作轨道！"));
         return false;
     }
@@ -96,10 +95,10 @@ void CCardDemoDlg::StartJob() {
     StartWorker();
 }
 
-TrackSelection CCardDemoDlg::SelectedTracks() const {
-    TrackSelection tracks = NoTrack;
+std::optional<TrackSet> CCardDemoDlg::SelectedTracks() const {
+    std::optional<TrackSet> tracks;
     for (std::size_t i = 0; i < kTrackToggles.size(); ++i) {
-        if (Control<QPushButton>(kTrackToggles[i])->isChecked()) tracks = kToggleTracks[i];
+        if (Control<QPushButton>(kTrackToggles[i])->isChecked()) tracks = kTrackSets[i];
     }
     return tracks;
 }
@@ -146,7 +145,7 @@ void CCardDemoDlg::FillJobFromControls() {
                                  Control<QComboBox>(IDC_DATA_BITS)->currentText(),
                                  Control<QComboBox>(IDC_STOP_BITS)->currentText())
                             .toStdString();
-    if (const TrackSelection tracks = SelectedTracks(); tracks != NoTrack) job_.Tracks = tracks;
+    if (const auto tracks = SelectedTracks()) job_.Tracks = SelectionOf(tracks);
     job_.LowCoercivity = Control<QComboBox>(IDC_COERCIVITY)->currentIndex() == 0 ? 1 : 0;
     job_.IsoFormat = Control<QComboBox>(IDC_FORMAT)->currentIndex() == 1 ? 1 : 0;
     job_.LowDensity = Control<QComboBox>(IDC_DENSITY)->currentIndex() == 0 ? 1 : 0;

@@ -5,7 +5,6 @@
 #include "card_demo_dlg.h"
 #include "console_texts.h"
 #include "file_dialog.h"
-#include "job_records.h"
 #include "message_box.h"
 #include "system_menu.h"
 #include "written_cards.h"
@@ -47,7 +46,7 @@ bool CCardDemoDlg::LeaveOutJournalledCards(std::vector<ListCard>& cards) {
     // The window's journal holds every job's cards; only those matching the list count.
     const ConfirmedCardsResult journal = ReadConfirmedCards(journal_->Path());
     if (!journal.error.empty()) return true;
-    ResumedList resumed = LeaveOutWritten(cards, *TrackSetOf(SelectedTracks()), journal.cards);
+    ResumedList resumed = LeaveOutWritten(cards, *SelectedTracks(), journal.cards);
     if (resumed.skipped == 0) return true;
     switch (AskYesNoCancel(this, ConsoleTexts::SkipWrittenQuestion(static_cast<int>(cards.size()),
                                                                    resumed.skipped))) {

@@ -4,14 +4,18 @@
 #include <atomic>
 #include <cstdint>
 #include <mutex>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "card_list.h"
 #include "card_record.h"
 #include "device_profile.h"
+#include "track_set.h"
 
-// Which track or track pair a job works on.
+// Which track or track pair a job works on, as the job record holds it; everything else
+// names the tracks by TrackSet.
 enum TrackSelection : int32_t {
     Track1 = 0,
     Track2 = 1,
@@ -20,6 +24,30 @@ enum TrackSelection : int32_t {
     Track23 = 4,
     NoTrack = 9,
 };
+
+inline constexpr std::array<std::pair<TrackSelection, TrackSet>, 5> kSelectionSets{{
+    {Track1, TrackSet::Track1},
+    {Track2, TrackSet::Track2},
+    {Track3, TrackSet::Track3},
+    {Track12, TrackSet::Track12},
+    {Track23, TrackSet::Track23},
+}};
+
+// The tracks a job's selection names; nothing for NoTrack.
+constexpr std::optional<TrackSet> TrackSetOf(TrackSelection selection) {
+    for (const auto& [named, tracks] : kSelectionSets) {
+        if (named == selection) return tracks;
+    }
+    return std::nullopt;
+}
+
+// The job's selection for the tracks; NoTrack for none.
+constexpr TrackSelection SelectionOf(std::optional<TrackSet> tracks) {
+    for (const auto& [selection, named] : kSelectionSets) {
+        if (named == tracks) return selection;
+    }
+    return NoTrack;
+}
 
 // The two private window messages the worker sends, synchronously, to its console.
 inline constexpr uint32_t WM_USER_BASE = 0x0400;

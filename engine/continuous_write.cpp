@@ -41,7 +41,7 @@ TrackTexts LongestValues(const WritePlan& plan, const TrackTexts& first, const T
 
 JobEnding RunContinuousWrite(CardJob& job, SerialLink& link) {
     const TrackTexts texts = ReadTrackTexts(job);
-    const auto plan = PlanFor(job.Tracks);
+    const auto plan = PlanFor(TrackSetOf(job.Tracks));
     if (!plan || job.Count <= 0) return JobEnding::Normal;
     if (RefuseMissingKeys(job)) return JobEnding::WithoutPause;
 

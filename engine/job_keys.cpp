@@ -10,19 +10,19 @@
 namespace {
 
 std::vector<JobKey> ReadKeys(const CardJob& job) {
+    const std::optional<TrackSet> tracks = TrackSetOf(job.Tracks);
     std::vector<JobKey> keys;
-    if (const auto command = ReadCommandKey(job.Tracks))
-        keys.push_back({command, KeyRole::ReadCommand});
+    if (const auto command = ReadCommandKey(tracks)) keys.push_back({command, KeyRole::ReadCommand});
     keys.push_back({&DeviceProfile::ReadTail, KeyRole::ReadTail});
-    if (const auto separator = ReadPairSeparator(job.Tracks)) {
-        keys.push_back({separator, job.Tracks == Track12 ? KeyRole::Track12Separator
-                                                         : KeyRole::Track23Separator});
+    if (const auto separator = ReadPairSeparator(tracks)) {
+        keys.push_back({separator, tracks == TrackSet::Track12 ? KeyRole::Track12Separator
+                                                               : KeyRole::Track23Separator});
     }
     return keys;
 }
 
 std::vector<JobKey> WriteKeys(const CardJob& job) {
-    const auto plan = PlanFor(job.Tracks);
+    const auto plan = PlanFor(TrackSetOf(job.Tracks));
     if (!plan) return {};
     std::vector<JobKey> keys = WriteSetUpKeys(job);
     keys.push_back({plan->command, KeyRole::TrackCommand});
@@ -84,20 +84,19 @@ std::vector<JobKey> WriteSetUpKeys(const CardJob& job) {
     return keys;
 }
 
-CommandSlot DeviceProfile::*ReadCommandKey(TrackSelection tracks) {
-    switch (tracks) {
-        case Track1:
+CommandSlot DeviceProfile::*ReadCommandKey(std::optional<TrackSet> tracks) {
+    if (!tracks) return nullptr;
+    switch (*tracks) {
+        case TrackSet::Track1:
             return &DeviceProfile::ReadTack1;
-        case Track2:
+        case TrackSet::Track2:
             return &DeviceProfile::ReadTack2;
-        case Track3:
+        case TrackSet::Track3:
             return &DeviceProfile::ReadTack3;
-        case Track12:
+        case TrackSet::Track12:
             return &DeviceProfile::ReadTack12;
-        case Track23:
+        case TrackSet::Track23:
             return &DeviceProfile::ReadTack23;
-        case NoTrack:
-            break;
     }
     return nullptr;
 }

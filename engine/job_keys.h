@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -43,5 +44,5 @@ bool RefuseMissingKeys(CardJob& job);
 // The set-up commands a write sends before its track command, in that order.
 std::vector<JobKey> WriteSetUpKeys(const CardJob& job);
 
-// The read command of a selection; nullptr for NoTrack.
-CommandSlot DeviceProfile::*ReadCommandKey(TrackSelection tracks);
+// The read command of a selection; nullptr for none.
+CommandSlot DeviceProfile::*ReadCommandKey(std::optional<TrackSet> tracks);

@@ -1,13 +1,9 @@
 #pragma once
 
 #include <array>
-#include <optional>
 
 #include "card_job.h"
 #include "card_record.h"
-
-// The cards' name for a job's track selection; nothing for NoTrack.
-std::optional<TrackSet> TrackSetOf(TrackSelection tracks);
 
 // Appends a card's record, stamped with the job's number, the card's place in the job
 // (every card once, whatever the log counts), its selection and the local time. Called

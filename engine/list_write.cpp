@@ -8,7 +8,7 @@
 #include "write_steps.h"
 
 JobEnding RunListWrite(CardJob& job, SerialLink& link) {
-    const auto plan = PlanFor(job.Tracks);
+    const auto plan = PlanFor(TrackSetOf(job.Tracks));
     if (!plan || job.CardList.empty()) return JobEnding::Normal;
     if (RefuseMissingKeys(job)) return JobEnding::WithoutPause;
 

@@ -11,7 +11,7 @@
 ReadBackResult ReadBackCard(CardJob& job, SerialLink& link, const WritePlan& plan,
                             const TrackTexts& written) {
     ReadBackResult result;
-    const auto commandKey = ReadCommandKey(job.Tracks);
+    const auto commandKey = ReadCommandKey(TrackSetOf(job.Tracks));
     std::vector<std::string_view> missing;
     if (commandKey == nullptr || (job.Profile.*commandKey).Empty()) missing.push_back("ReadTack");
     if (job.Profile.ReadTail.Empty()) missing.push_back("ReadTail");
@@ -36,7 +36,7 @@ ReadBackResult ReadBackCard(CardJob& job, SerialLink& link, const WritePlan& pla
         }
     }
 
-    const ReadEntry read = MakeReadEntry(job.Tracks, reader.Data(), job.Profile, 1);
+    const ReadEntry read = MakeReadEntry(TrackSetOf(job.Tracks), reader.Data(), job.Profile, 1);
     result.outcome = ReadBackResult::Outcome::Same;
     for (const int track : plan.tracks) {
         const TrackResult& back = read.tracks[track - 1];

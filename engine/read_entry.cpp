@@ -72,28 +72,27 @@ ReadEntry TrackPair(int first, int second, std::string_view data, const CommandS
 
 }  // namespace
 
-CommandSlot DeviceProfile::*ReadPairSeparator(TrackSelection tracks) {
-    if (tracks == Track12) return &DeviceProfile::SPaceCharacter12;
-    return tracks == Track23 ? &DeviceProfile::SpaceCharacter23 : nullptr;
+CommandSlot DeviceProfile::*ReadPairSeparator(std::optional<TrackSet> tracks) {
+    if (tracks == TrackSet::Track12) return &DeviceProfile::SPaceCharacter12;
+    return tracks == TrackSet::Track23 ? &DeviceProfile::SpaceCharacter23 : nullptr;
 }
 
-ReadEntry MakeReadEntry(TrackSelection tracks, std::string_view data, const DeviceProfile& profile,
-                        int successNumber) {
-    switch (tracks) {
-        case Track1:
+ReadEntry MakeReadEntry(std::optional<TrackSet> tracks, std::string_view data,
+                        const DeviceProfile& profile, int successNumber) {
+    if (!tracks) return {};
+    switch (*tracks) {
+        case TrackSet::Track1:
             return SingleTrack(1, data, successNumber);
-        case Track2:
+        case TrackSet::Track2:
             return SingleTrack(2, data, successNumber);
         // The device puts one byte of its own before the track-3 characters.
-        case Track3:
+        case TrackSet::Track3:
             return SingleTrack(3, data.substr(std::min<std::size_t>(1, data.size())),
                                successNumber);
-        case Track12:
+        case TrackSet::Track12:
             return TrackPair(1, 2, data, profile.*ReadPairSeparator(tracks), successNumber);
-        case Track23:
+        case TrackSet::Track23:
             return TrackPair(2, 3, data, profile.*ReadPairSeparator(tracks), successNumber);
-        case NoTrack:
-            break;
     }
     return {};
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -17,10 +18,10 @@ struct ReadEntry {
 };
 
 // The separator a pair's reply parts its tracks by; nullptr for a single track.
-CommandSlot DeviceProfile::*ReadPairSeparator(TrackSelection tracks);
+CommandSlot DeviceProfile::*ReadPairSeparator(std::optional<TrackSet> tracks);
 
 // The log entry for a reply's data: the bytes between the head and the tail's first byte.
 // Success lines are numbered from `successNumber`. A track part that starts with 0x7F is
 // the device's report of a failed read; printed data ends at its first NUL byte.
-ReadEntry MakeReadEntry(TrackSelection tracks, std::string_view data, const DeviceProfile& profile,
-                        int successNumber);
+ReadEntry MakeReadEntry(std::optional<TrackSet> tracks, std::string_view data,
+                        const DeviceProfile& profile, int successNumber);

@@ -15,7 +15,7 @@ JobEnding RunReadLoop(CardJob& job, SerialLink& link) {
         job.Profile,
         [&link](unsigned char* buffer, int32_t count) { return link.Read(buffer, count); },
         [&] { return job.StopFlag.load() != 0 || link.IsBroken(); });
-    const auto commandKey = ReadCommandKey(job.Tracks);
+    const auto commandKey = ReadCommandKey(TrackSetOf(job.Tracks));
     const CommandSlot* command = commandKey != nullptr ? &(job.Profile.*commandKey) : nullptr;
     int successNumber = 1;
     while (true) {
@@ -24,7 +24,7 @@ JobEnding RunReadLoop(CardJob& job, SerialLink& link) {
         switch (reader.AwaitReply()) {
             case ReplyReader::Outcome::Reply: {
                 const ReadEntry entry =
-                    MakeReadEntry(job.Tracks, reader.Data(), job.Profile, successNumber);
+                    MakeReadEntry(TrackSetOf(job.Tracks), reader.Data(), job.Profile, successNumber);
                 AddCardRecord(job, CardKind::Read, entry.tracks);
                 successNumber += entry.successes;
                 // One refresh per reply, also when the selection logs nothing.

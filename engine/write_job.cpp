@@ -25,7 +25,7 @@ std::string MissingTextMessage(const WritePlan& plan, const TrackTexts& texts) {
 
 JobEnding RunSingleWrite(CardJob& job, SerialLink& link) {
     const TrackTexts texts = ReadTrackTexts(job);
-    const auto plan = PlanFor(job.Tracks);
+    const auto plan = PlanFor(TrackSetOf(job.Tracks));
     if (!plan) return JobEnding::Normal;
     if (RefuseMissingKeys(job)) return JobEnding::WithoutPause;
 

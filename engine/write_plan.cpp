@@ -1,23 +1,22 @@
 #include "write_plan.h"
 
-std::optional<WritePlan> PlanFor(TrackSelection tracks) {
-    switch (tracks) {
-        case Track1:
+std::optional<WritePlan> PlanFor(std::optional<TrackSet> tracks) {
+    if (!tracks) return std::nullopt;
+    switch (*tracks) {
+        case TrackSet::Track1:
             return WritePlan{{1}, &DeviceProfile::WriteTack1, &DeviceProfile::WriteTack1Right, "1"};
-        case Track2:
+        case TrackSet::Track2:
             return WritePlan{{2}, &DeviceProfile::WriteTack2, &DeviceProfile::WriteTack2Right, "2"};
-        case Track3:
+        case TrackSet::Track3:
             return WritePlan{{3}, &DeviceProfile::WriteTack3, &DeviceProfile::WriteTack3Right, "3"};
         // A pair starts with the command of its first track; the profile's pair commands
         // (WriteTack12, WriteTack23) are never sent.
-        case Track12:
+        case TrackSet::Track12:
             return WritePlan{
                 {1, 2}, &DeviceProfile::WriteTack1, &DeviceProfile::WriteTack12Right, "1，2"};
-        case Track23:
+        case TrackSet::Track23:
             return WritePlan{
                 {2, 3}, &DeviceProfile::WriteTack2, &DeviceProfile::WriteTack23Right, "2，3"};
-        case NoTrack:
-            break;
     }
     return std::nullopt;
 }

@@ -18,7 +18,7 @@ struct WritePlan {
 };
 
 // Nothing for a selection that names no track.
-std::optional<WritePlan> PlanFor(TrackSelection tracks);
+std::optional<WritePlan> PlanFor(std::optional<TrackSet> tracks);
 
 // The separator sent before the plan's i-th track's data, if any: track-3 data always
 // follows its separator, even alone; track 2 needs one only after track 1.

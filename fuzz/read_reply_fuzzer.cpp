@@ -130,7 +130,7 @@ bool WalkTrack(EntryWalk& walk, int track, bool second, bool closed, int success
 
 void CheckEntry(TrackSelection tracks, std::string_view data, const DeviceProfile& profile,
                 int& successNumber) {
-    const ReadEntry entry = MakeReadEntry(tracks, data, profile, successNumber);
+    const ReadEntry entry = MakeReadEntry(TrackSetOf(tracks), data, profile, successNumber);
     EntryWalk walk(entry.text, data);
     int successes = 0;
     switch (tracks) {

@@ -36,7 +36,7 @@ TEST_P(ReadEntryText, IsLoggedByteForByte) {
     DeviceProfile profile;
     DecodeHexCommand(c.separator23, profile.SpaceCharacter23);
     DecodeHexCommand("0x1e", profile.SPaceCharacter12);
-    const ReadEntry entry = MakeReadEntry(c.tracks, c.data, profile, c.successNumber);
+    const ReadEntry entry = MakeReadEntry(TrackSetOf(c.tracks), c.data, profile, c.successNumber);
     EXPECT_EQ(entry.text, Gbk(c.expectedUtf8));
     EXPECT_EQ(entry.successes, c.successes);
 }
@@ -141,9 +141,9 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ReadEntryText, IsGbkOnTheWire) {
-    const ReadEntry entry = MakeReadEntry(Track2, "\x7f", DeviceProfile{}, 1);
+    const ReadEntry entry = MakeReadEntry(TrackSet::Track2, "\x7f", DeviceProfile{}, 1);
     EXPECT_EQ(entry.text, Hex("b6 c1 c8 a1 32 b9 ec ca a7 b0 dc 0d 0a") + kHyphens);
-    const ReadEntry success = MakeReadEntry(Track2, "7", DeviceProfile{}, 1);
+    const ReadEntry success = MakeReadEntry(TrackSet::Track2, "7", DeviceProfile{}, 1);
     EXPECT_EQ(success.text.substr(0, 21),
               Hex("b5 da 31 b4 ce b3 c9 b9 a6 b6 c1 c8 a1 a3 ac b9 b2 b6 c1 c8 a1"));
 }

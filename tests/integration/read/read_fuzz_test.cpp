@@ -83,7 +83,7 @@ TEST(ReadFuzz, RandomStreamsNeverCrashOrOverrun) {
             ASSERT_EQ(data.find(tail.front()), std::string_view::npos) << "seed " << seed;
             ASSERT_NE(line.All().find(std::string(data) + tail.front()), std::string::npos)
                 << "seed " << seed;
-            const ReadEntry entry = MakeReadEntry(tracks, data, profile, successNumber);
+            const ReadEntry entry = MakeReadEntry(TrackSetOf(tracks), data, profile, successNumber);
             ASSERT_GE(entry.successes, 0);
             ASSERT_LE(entry.successes, 1);
             successNumber += entry.successes;
