@@ -21,11 +21,12 @@ void FillJob(CardJob& job, const CliOptions& options, int mode) {
     job.Track3Increment = numbering.step3;
 }
 
-void FillListWrite(CardJob& job, std::vector<ListCard> cards) {
+void FillListWrite(CardJob& job, const std::vector<ListCard>& cards) {
     job.Mode = 0;
     job.Continuous = 0;
-    job.ListWrite = 1;
-    job.CardList = std::move(cards);
+    job.CardList.clear();
+    for (const ListCard& card : cards)
+        job.CardList.push_back({card.tracks[0], card.tracks[1], card.tracks[2]});
 }
 
 std::vector<int> JobModesOf(CliCommand command) {

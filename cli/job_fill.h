@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "card_job.h"
+#include "card_list.h"
 #include "cli_options.h"
 
 // The job record a command runs, filled from its options as the window fills it from its
@@ -10,7 +11,7 @@
 void FillJob(CardJob& job, const CliOptions& options, int mode);
 
 // A write of the cards of a list instead of the track texts.
-void FillListWrite(CardJob& job, std::vector<ListCard> cards);
+void FillListWrite(CardJob& job, const std::vector<ListCard>& cards);
 
 // The modes of a command's jobs in order: a clone reads, then writes.
 std::vector<int> JobModesOf(CliCommand command);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "card_job.h"
+#include "card_list.h"
 #include "cli_options.h"
 #include "cli_output.h"
 #include "log_file.h"

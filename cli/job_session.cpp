@@ -66,7 +66,7 @@ JobOutcome JobSession::Run(const JobGoal& goal) {
     outcome.tally = tally_;
     // A single write is done with its one card, confirmed or not; runs and lists write
     // again until every card is confirmed.
-    const bool single = goal.cards == 1 && job_.Continuous == 0 && job_.ListWrite == 0;
+    const bool single = goal.cards == 1 && job_.Continuous == 0 && job_.CardList.empty();
     const JobTally& tally = outcome.tally;
     const int settled =
         tally.confirmed + (single ? tally.notConfirmed + tally.verifyFailed : 0);

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "card_job.h"
+#include "card_list.h"
 #include "device_profile.h"
 #include "dialog_builder.h"
 #include "executable_dir.h"

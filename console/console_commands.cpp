@@ -164,8 +164,9 @@ void CCardDemoDlg::WriteList() {
     if (!AskOkCancel(this, ConsoleTexts::ListConfirm(static_cast<int>(list.cards.size()), label))) {
         return;
     }
-    job_.ListWrite = 1;
-    job_.CardList = std::move(list.cards);
+    job_.CardList.clear();
+    for (const ListCard& card : list.cards)
+        job_.CardList.push_back({card.tracks[0], card.tracks[1], card.tracks[2]});
     // Unattended, a card the device keeps refusing must not hold the list for ever.
     job_.MaxTries = kListMaxTries;
     StartJob();

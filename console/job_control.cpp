@@ -71,7 +71,6 @@ constexpr int kLogHeight = 329;
 
 void CCardDemoDlg::RunJob() {
     if (!ReadyToStart()) return;
-    job_.ListWrite = 0;
     job_.CardList.clear();
     job_.MaxTries = 0;
     StartJob();

@@ -9,7 +9,6 @@
 #include <utility>
 #include <vector>
 
-#include "card_list.h"
 #include "card_record.h"
 #include "device_profile.h"
 #include "track_set.h"
@@ -105,10 +104,9 @@ struct CardJob {
     CardRecordList Records;
     // Which job of the window's life this is, from 1; set by whoever starts the job.
     int32_t JobNumber = 0;
-    // 1 = a write job (Mode 0) writes the cards of CardList in order instead of the track
-    // boxes' texts; whoever fills the list has checked it against the job.
-    int32_t ListWrite = 0;
-    std::vector<ListCard> CardList;
+    // A write job (Mode 0) with cards here writes them in order instead of the track boxes'
+    // texts; whoever fills the list has checked it against the job.
+    std::vector<TrackTexts> CardList;
     // The log entry's first line (GBK, no line break) when the job ended because its port
     // would not open or broke; empty otherwise. The worker clears it as a job starts, so
     // the console can tell these endings from the others when the job is done.

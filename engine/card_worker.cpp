@@ -15,7 +15,7 @@ namespace {
 
 JobEnding RunBranch(CardJob& job, SerialLink& link) {
     if (job.Mode != 0) return RunReadLoop(job, link);
-    if (job.ListWrite != 0) return RunListWrite(job, link);
+    if (!job.CardList.empty()) return RunListWrite(job, link);
     if (job.Continuous != 0) return RunContinuousWrite(job, link);
     return RunSingleWrite(job, link);
 }

@@ -7,6 +7,7 @@
 #include <functional>
 #include <sstream>
 
+#include "card_list.h"
 #include "cardsim_process.h"
 #include "cli_run.h"
 #include "gbk.h"
@@ -83,11 +84,11 @@ TEST_P(CardctlJob, IsTheWindowsJob) {
     window.job.JobNumber = 1;
     same.fillAsWindow(window.job, window.console);
     if (!same.list.empty()) {
-        window.job.ListWrite = 1;
-        window.job.CardList =
-            ReadCardList(QString::fromStdString(listPath.string()), *TrackSetOf(window.job.Tracks),
-                         TrackLimitsFor(window.job.Profile, true))
-                .cards;
+        for (const ListCard& card : ReadCardList(QString::fromStdString(listPath.string()),
+                                                 *TrackSetOf(window.job.Tracks),
+                                                 TrackLimitsFor(window.job.Profile, true))
+                                        .cards)
+            window.job.CardList.push_back({card.tracks[0], card.tracks[1], card.tracks[2]});
     }
     EXPECT_EQ(window.Run(same.windowStopsAtRefresh), 0);
     windowSim.Stop();

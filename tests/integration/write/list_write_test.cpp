@@ -14,8 +14,7 @@ const ProfileChanges kMeasuredPause = {{"SysDelay", std::to_string(kMeasuredSysD
 
 void PrepareList(WriteJobHarness& harness, const std::vector<std::string>& track2) {
     harness.job.Tracks = Track2;
-    harness.job.ListWrite = 1;
-    for (const std::string& value : track2) harness.job.CardList.push_back({0, {"", value, ""}});
+    for (const std::string& value : track2) harness.job.CardList.push_back({"", value, ""});
 }
 
 std::string Cards(const std::vector<std::string>& track2) {
@@ -99,8 +98,8 @@ TEST(CardCopy, AReadExportWrittenAsAListGivesTheSameCards) {
                       TrackLimitsFor(reader.job.Profile, false));
     ASSERT_TRUE(list.errors.empty()) << list.errors.front();
     writer.job.Tracks = Track23;
-    writer.job.ListWrite = 1;
-    writer.job.CardList = list.cards;
+    for (const ListCard& card : list.cards)
+        writer.job.CardList.push_back({card.tracks[0], card.tracks[1], card.tracks[2]});
     writer.Run();
 
     const std::string second = Gbk("测") + ",\"1\"\r\n2";

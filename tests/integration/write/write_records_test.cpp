@@ -29,9 +29,8 @@ TEST_P(WriteRecords, HoldWhatTheDeviceReceivedCardByCard) {
     harness.job.Count = 2;
     harness.job.Track2Start = 5;
     harness.job.Track2Increment = 10;
-    harness.job.ListWrite = c.list.empty() ? 0 : 1;
     for (const TrackTexts& card : c.list)
-        harness.job.CardList.push_back({0, {Gbk(card.track1), Gbk(card.track2), Gbk(card.track3)}});
+        harness.job.CardList.push_back({Gbk(card.track1), Gbk(card.track2), Gbk(card.track3)});
     harness.job.JobNumber = 3;
     const std::string before = CurrentLocalTime();
 
