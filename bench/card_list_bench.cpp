@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "card_list.h"
-#include "export_file.h"
+#include "whole_file.h"
 #include "record_export.h"
 
 namespace {

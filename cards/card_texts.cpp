@@ -28,10 +28,6 @@ std::string CannotRead(std::string_view reason) {
     return "无法读取文件：" + std::string(reason);
 }
 
-std::string CannotWrite(std::string_view reason) {
-    return "无法写入：" + std::string(reason);
-}
-
 std::string FileTooLarge(std::size_t limitBytes) {
     return "文件太大（超过" + std::to_string(limitBytes / (1024 * 1024)) + " MB）";
 }

@@ -12,8 +12,6 @@ namespace CardTexts {
 
 // "无法读取文件：<reason>", the reason being the system's.
 std::string CannotRead(std::string_view reason);
-// "无法写入：<reason>"
-std::string CannotWrite(std::string_view reason);
 std::string FileTooLarge(std::size_t limitBytes);
 std::string EmptyFile();
 std::string NoCards();

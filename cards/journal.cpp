@@ -3,8 +3,8 @@
 #include <cerrno>
 #include <cstring>
 
-#include "card_texts.h"
 #include "record_export.h"
+#include "whole_file.h"
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -55,13 +55,13 @@ std::unique_ptr<Journal> Journal::Open(const QString& path, std::string& error) 
     std::unique_ptr<Journal> journal(new Journal(path));
     const int fd = OpenForAppend(path);
     if (fd < 0) {
-        error = path.toStdString() + ": " + CardTexts::CannotWrite(std::strerror(errno));
+        error = CannotWriteFile(path, std::strerror(errno));
         return nullptr;
     }
     QFile& file = journal->file_;
     if (!file.open(fd, QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered,
                    QFileDevice::AutoCloseHandle)) {
-        error = path.toStdString() + ": " + CardTexts::CannotWrite(file.errorString().toStdString());
+        error = CannotWriteFile(path, file.errorString().toStdString());
         return nullptr;
     }
     std::optional<std::string> failure;
@@ -96,5 +96,5 @@ std::optional<std::string> Journal::Write(std::string_view bytes) {
     }
     if (written) return std::nullopt;
     file_.close();
-    return path_.toStdString() + ": " + CardTexts::CannotWrite(reason.toStdString());
+    return CannotWriteFile(path_, reason.toStdString());
 }

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "card_record.h"
-#include "export_file.h"
+#include "whole_file.h"
 
 // Records as files for people and programs. Track bytes are GBK; in both formats they
 // appear as text (decoded from GBK), and JSON adds their exact bytes as lower-case hex.

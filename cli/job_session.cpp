@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "export_file.h"
+#include "whole_file.h"
 #include "gbk.h"
 #include "job_fill.h"
 #include "job_runner.h"

@@ -11,7 +11,7 @@
 #include "card_list.h"
 #include "console_dialog.h"
 #include "console_texts.h"
-#include "export_file.h"
+#include "whole_file.h"
 #include "file_dialog.h"
 #include "gbk.h"
 #include "message_box.h"

@@ -1,8 +1,6 @@
-#include "export_file.h"
+#include "whole_file.h"
 
 #include <QSaveFile>
-
-#include "card_texts.h"
 
 namespace {
 
@@ -18,6 +16,10 @@ bool WriteAll(QSaveFile& file, std::string_view bytes) {
 }
 
 }  // namespace
+
+std::string CannotWriteFile(const QString& path, std::string_view reason) {
+    return path.toStdString() + ": 无法写入：" + std::string(reason);
+}
 
 std::optional<std::string> WriteFileWhole(const QString& path, std::string_view bytes) {
     return WriteFileWhole(path, [bytes](const ByteSink& sink) { sink(bytes); });
@@ -39,5 +41,5 @@ std::optional<std::string> WriteFileWhole(const QString& path,
         pending.clear();
     });
     if (good && WriteAll(file, pending) && file.commit()) return std::nullopt;
-    return path.toStdString() + ": " + CardTexts::CannotWrite(file.errorString().toStdString());
+    return CannotWriteFile(path, file.errorString().toStdString());
 }

@@ -6,9 +6,13 @@
 #include <string>
 #include <string_view>
 
+// "PATH: 无法写入：<reason>" (UTF-8): why a file could not be written, the reason being the
+// system's.
+std::string CannotWriteFile(const QString& path, std::string_view reason);
+
 // Replaces the file at `path` with `bytes` through a temporary file beside it, so the
 // file is either the new one, whole, or the old one untouched. On failure the result is
-// "PATH: 无法写入：<the system's reason>" (UTF-8) and nothing else has changed.
+// CannotWriteFile's and nothing else has changed.
 std::optional<std::string> WriteFileWhole(const QString& path, std::string_view bytes);
 
 // Takes the bytes of a file piece by piece, in order.
