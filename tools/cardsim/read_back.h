@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "card_list.h"
+#include "swipe_cards.h"
 #include "write_parser.h"
 
 // How a card the device confirmed comes back when the next read swipes it.

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "card_list.h"
+#include "swipe_cards.h"
 #include "command_line.h"
 #include "read_swipe.h"
 

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "card_list.h"
+#include "swipe_cards.h"
 #include "device_profile.h"
 
 // The track or track pair a read command asks for.

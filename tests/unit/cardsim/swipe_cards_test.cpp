@@ -1,5 +1,5 @@
 // A card list line as the simulated reader finds it on the stripe.
-#include "card_list.h"
+#include "swipe_cards.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "card_list.h"
+#include "swipe_cards.h"
 
 #include <cctype>
 #include <fstream>
