@@ -1,5 +1,6 @@
 #include "card_demo_app.h"
 
+#include <QSettings>
 #include <cstdlib>
 
 #include "card_demo_dlg.h"
@@ -13,6 +14,12 @@ namespace {
 const char* const kSkinFile = "dogmax.ssk";
 
 }  // namespace
+
+void KeepNoUserSettings() {
+#if !defined(Q_OS_WIN) && !defined(Q_OS_MACOS)
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("/dev/null"));
+#endif
+}
 
 int CCardDemoApp::Run() {
     InitInstance();

@@ -7,6 +7,7 @@
 int main(int argc, char* argv[]) {
     // Qt takes its own options (-platform and the like) from the command line; the
     // program has none of its own.
+    KeepNoUserSettings();
     QApplication application(argc, argv);
     QtChineseTexts qtTexts;
     StyleSheetSkin skin(application);

@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFileDialog>
-#include <QSettings>
 #include <utility>
 
 namespace {
@@ -12,24 +11,9 @@ FileDialogRunner& Runner() {
     return runner;
 }
 
-// Qt's file dialog keeps its history and last folder in the user's settings when it goes.
-// The console keeps nothing between runs and writes nothing the operator did not ask for:
-// those settings are sent where they can be neither read nor written.
-void KeepNoDialogHistory() {
-#if !defined(Q_OS_WIN) && !defined(Q_OS_MACOS)
-    static const bool redirected = [] {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                           QStringLiteral("/dev/null"));
-        return true;
-    }();
-    (void)redirected;
-#endif
-}
-
 }  // namespace
 
 std::optional<ChosenFile> AskForFile(QWidget* owner, const FileQuestion& question) {
-    KeepNoDialogHistory();
     QFileDialog dialog(owner, question.title, QDir::homePath());
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setNameFilters(question.filters);

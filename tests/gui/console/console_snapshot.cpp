@@ -21,6 +21,7 @@
 #include <cstdio>
 #include <functional>
 
+#include "card_demo_app.h"
 #include "card_demo_dlg.h"
 #include "console_commands.h"
 #include "console_dialog.h"
@@ -85,6 +86,7 @@ QPixmap GrabScreenAroundWindow(const CCardDemoDlg& console) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    KeepNoUserSettings();
     QApplication application(argc, argv);
     if (argc < 2 || argc > 3) {
         std::fprintf(stderr, "usage: console_snapshot PICTURE.png [start|log|hint|menu|list]\n");
