@@ -34,18 +34,21 @@ std::string Row(std::string_view key, const std::string& value) {
     return row + value + "\n";
 }
 
-struct Limit {
-    std::string_view key;
-    int32_t DeviceProfile::*field;
-    const char* limits;  // what a value of 0 or less leaves unlimited
-};
-
-constexpr std::array<Limit, 4> kLimits = {{
-    {"Tack1Num", &DeviceProfile::Tack1Num, "track-1 texts"},
-    {"Tack2Lower", &DeviceProfile::Tack2Lower, "track-2 texts at low density"},
-    {"Tack2High", &DeviceProfile::Tack2High, "track-2 texts at high density and track-3 texts"},
-    {"SysDelay", &DeviceProfile::SysDelay, nullptr},
-}};
+// The texts a number key limits, as the track boxes take their limits: "track-2 texts at
+// high density and track-3 texts"; empty for a key that limits none.
+std::string TextsLimitedBy(std::string_view key) {
+    const TrackLimits low = TrackLimitsFor(DeviceProfile{}, true);
+    const TrackLimits high = TrackLimitsFor(DeviceProfile{}, false);
+    std::string texts;
+    for (int track = 1; track <= kTrackCount; ++track) {
+        const bool atLow = low.keys[track - 1] == key;
+        const bool atHigh = high.keys[track - 1] == key;
+        if (!atLow && !atHigh) continue;
+        texts += (texts.empty() ? "track-" : " and track-") + std::to_string(track) + " texts" +
+                 (atLow == atHigh ? "" : atLow ? " at low density" : " at high density");
+    }
+    return texts;
+}
 
 bool AllUpperHex(std::string_view characters) {
     return characters.find_first_not_of("ABCDEF") == std::string_view::npos;
@@ -110,7 +113,7 @@ std::size_t Distance(std::string_view a, std::string_view b) {
 // key it was meant for is just empty.
 void WarnAboutUnknownKeys(const IniFile& file, std::vector<std::string>& warnings) {
     std::vector<std::string_view> known;
-    for (const Limit& limit : kLimits) known.push_back(limit.key);
+    for (const NumberKey& key : kNumberKeys) known.push_back(key.name);
     for (const CommandKey& key : kCommandKeys) known.push_back(key.name);
     for (const std::string& key : file.Keys(kProfileSection)) {
         std::string_view nearest;
@@ -137,13 +140,14 @@ std::string ProfileReport(const std::filesystem::path& path, const DeviceProfile
     std::vector<std::string> warnings;
     std::string report = "Profile: " + path.string() + "\n\n";
 
-    for (const Limit& limit : kLimits) {
-        const int32_t value = profile.*limit.field;
-        const bool given = file.Value(kProfileSection, limit.key).has_value();
-        report += Row(limit.key, std::to_string(value) + (given ? "" : " (default)"));
-        if (limit.limits != nullptr && value <= 0) {
-            warnings.push_back(std::string(limit.key) + " is " + std::to_string(value) +
-                               ": 0 or less sets no limit on " + limit.limits + " (" +
+    for (const NumberKey& key : kNumberKeys) {
+        const int32_t value = profile.*key.field;
+        const bool given = file.Value(kProfileSection, key.name).has_value();
+        report += Row(key.name, std::to_string(value) + (given ? "" : " (default)"));
+        const std::string limited = TextsLimitedBy(key.name);
+        if (!limited.empty() && value <= 0) {
+            warnings.push_back(std::string(key.name) + " is " + std::to_string(value) +
+                               ": 0 or less sets no limit on " + limited + " (" +
                                std::to_string(kMaxTrackBytes) + " bytes at most still hold)");
         }
     }

@@ -55,13 +55,17 @@ void ClearCommandSlots(DeviceProfile& profile) {
     for (const auto& key : kCommandKeys) (profile.*key.slot).Clear();
 }
 
+const std::array<NumberKey, 4> kNumberKeys{{
+    {"Tack1Num", &DeviceProfile::Tack1Num, DeviceProfile::kDefaultTack1Num},
+    {"Tack2Lower", &DeviceProfile::Tack2Lower, DeviceProfile::kDefaultTack2Lower},
+    {"Tack2High", &DeviceProfile::Tack2High, DeviceProfile::kDefaultTack2High},
+    {"SysDelay", &DeviceProfile::SysDelay, DeviceProfile::kDefaultSysDelay},
+}};
+
 void LoadProfileLimits(DeviceProfile& profile, const IniFile& file) {
-    profile.Tack1Num = file.Integer(kProfileSection, "Tack1Num", DeviceProfile::kDefaultTack1Num);
-    profile.Tack2High =
-        file.Integer(kProfileSection, "Tack2High", DeviceProfile::kDefaultTack2High);
-    profile.Tack2Lower =
-        file.Integer(kProfileSection, "Tack2Lower", DeviceProfile::kDefaultTack2Lower);
-    profile.SysDelay = file.Integer(kProfileSection, "SysDelay", DeviceProfile::kDefaultSysDelay);
+    for (const NumberKey& key : kNumberKeys) {
+        profile.*key.field = file.Integer(kProfileSection, key.name, key.fallback);
+    }
 }
 
 void LoadCommandStrings(DeviceProfile& profile, const IniFile& file) {

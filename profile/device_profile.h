@@ -69,10 +69,18 @@ struct CommandKey {
     CommandSlot DeviceProfile::*slot;
 };
 
+struct NumberKey {
+    std::string_view name;
+    int32_t DeviceProfile::*field;
+    int32_t fallback;  // when the file does not give it
+};
+
 inline constexpr std::string_view kProfileSection = "Command";
 
 // The forty keys in the order they are read from the file.
 extern const std::array<CommandKey, 40> kCommandKeys;
+// The track limits, then SysDelay.
+extern const std::array<NumberKey, 4> kNumberKeys;
 
 // The three loading steps, separate because the console interleaves them with its own
 // initialisation; LoadDeviceProfile runs all three.
