@@ -72,7 +72,8 @@ JobOutcome JobSession::Run(const JobGoal& goal) {
         tally.confirmed + (single ? tally.notConfirmed + tally.verifyFailed : 0);
     outcome.reachedGoal = goal.cards > 0 ? settled >= goal.cards : goalReached_;
     outcome.cardsLeft = tally.confirmed < goal.cards;
-    if (outcome.interrupted && goal.cards > settled) {
+    // Runs, lists and copies say what is left, and how to go on, once they are done.
+    if (outcome.interrupted && single && goal.cards > settled) {
         const int left = goal.cards - settled;
         output_.Message("cardctl: stopped with " + std::to_string(left) + " of " +
                         std::to_string(goal.cards) + (goal.cards == 1 ? " card" : " cards") +
