@@ -19,11 +19,6 @@ Part& PartOf(CliOptions& options) {
     }
 }
 
-// --help and --version: no value, nothing stored.
-ValueRule Switch() {
-    return {};
-}
-
 template <typename Part>
 ValueRule Flag(bool Part::*target) {
     return {ValueKind::None, {}, {}, [target](const QString&, const QString&, CliOptions& options) {
@@ -34,7 +29,9 @@ ValueRule Flag(bool Part::*target) {
 
 template <typename Part>
 ValueRule Number(int Part::*target, int low, int high) {
-    return {ValueKind::Number, QStringLiteral("N"), {},
+    return {ValueKind::Number,
+            QStringLiteral("N"),
+            {},
             [target, low, high](const QString& option, const QString& text, CliOptions& options) {
                 bool ok = false;
                 const int value = text.trimmed().toInt(&ok);
@@ -65,7 +62,9 @@ template <typename Part>
 ValueRule Choice(bool Part::*target, const char* first, const char* second) {
     const QString yes = QString::fromUtf8(first);
     const QString no = QString::fromUtf8(second);
-    return {ValueKind::Choice, yes + QLatin1Char('|') + no, {yes, no},
+    return {ValueKind::Choice,
+            yes + QLatin1Char('|') + no,
+            {yes, no},
             [target, yes, no](const QString& option, const QString& value, CliOptions& options) {
                 const QString word = value.toLower();
                 if (word != yes && word != no)
@@ -77,7 +76,9 @@ ValueRule Choice(bool Part::*target, const char* first, const char* second) {
 
 // A file name that may not be empty; `whenEmpty` follows the option in the refusal.
 ValueRule FilePath(QString CliOptions::*target, const char* valueName, const char* whenEmpty) {
-    return {ValueKind::File, QString::fromUtf8(valueName), {},
+    return {ValueKind::File,
+            QString::fromUtf8(valueName),
+            {},
             [target, whenEmpty](const QString& option, const QString& value, CliOptions& options) {
                 options.*target = value;
                 if (value.isEmpty())
@@ -87,27 +88,35 @@ ValueRule FilePath(QString CliOptions::*target, const char* valueName, const cha
 }
 
 ValueRule RecordsPath() {
-    return {ValueKind::File, QStringLiteral("FILE"), {},
-            [](const QString& option, const QString& value, CliOptions& options) {
-                options.recordsPath = value;
-                const QString lower = value.toLower();
-                if (lower.endsWith(QStringLiteral(".csv")) || lower.endsWith(QStringLiteral(".json")))
-                    return QString();
-                return QStringLiteral("%1 %2: name a file ending in .csv or .json").arg(option, value);
-            }};
+    return {
+        ValueKind::File,
+        QStringLiteral("FILE"),
+        {},
+        [](const QString& option, const QString& value, CliOptions& options) {
+            options.recordsPath = value;
+            const QString lower = value.toLower();
+            if (lower.endsWith(QStringLiteral(".csv")) || lower.endsWith(QStringLiteral(".json")))
+                return QString();
+            return QStringLiteral("%1 %2: name a file ending in .csv or .json").arg(option, value);
+        }};
 }
 
 ValueRule PortName() {
-    return {ValueKind::Port, QStringLiteral("NAME"), {},
-            [](const QString&, const QString& value, CliOptions& options) {
-                options.job.portName = value.toStdString();
-                if (!value.isEmpty()) return QString();
-                return QStringLiteral("--port needs a name: write --port COM1 or --port /dev/ttyUSB0");
-            }};
+    return {
+        ValueKind::Port,
+        QStringLiteral("NAME"),
+        {},
+        [](const QString&, const QString& value, CliOptions& options) {
+            options.job.portName = value.toStdString();
+            if (!value.isEmpty()) return QString();
+            return QStringLiteral("--port needs a name: write --port COM1 or --port /dev/ttyUSB0");
+        }};
 }
 
 ValueRule LineSettingsText() {
-    return {ValueKind::Text, QStringLiteral("TEXT"), {},
+    return {ValueKind::Text,
+            QStringLiteral("TEXT"),
+            {},
             [](const QString&, const QString& value, CliOptions& options) {
                 options.job.lineSettings = value.toStdString();
                 if (ParseLineSettings(options.job.lineSettings)) return QString();
@@ -136,7 +145,9 @@ ValueRule Tracks() {
 }
 
 ValueRule TrackText(int track) {
-    return {ValueKind::Text, QStringLiteral("TEXT"), {},
+    return {ValueKind::Text,
+            QStringLiteral("TEXT"),
+            {},
             [track](const QString&, const QString& value, CliOptions& options) {
                 options.texts[track - 1] = value;
                 return QString();
@@ -297,8 +308,8 @@ const std::vector<OptionSpec>& OptionSpecs() {
          "write, run, batch, clone: reads each confirmed card back (swipe it again) and "
          "writes it again on the next blank when it differs.",
          kWrite | kRun | kBatch | kClone},
-        {{"h", "help"}, Switch(), "Shows this help.", kEveryCommand},
-        {{"version"}, Switch(), "Shows the version.", kEveryCommand},
+        {{"h", "help"}, {}, "Shows this help.", kEveryCommand},
+        {{"version"}, {}, "Shows the version.", kEveryCommand},
     };
     return specs;
 }
