@@ -4,14 +4,6 @@
 
 namespace {
 
-// Every form of an option, as the shell sees it typed.
-QStringList Forms(const OptionSpec& option) {
-    QStringList forms;
-    for (const QString& name : option.names)
-        forms << (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
-    return forms;
-}
-
 // One `case` branch: the patterns, then the shell line.
 QString Branch(const QStringList& patterns, const QString& line) {
     return QStringLiteral("        %1) %2 ;;\n").arg(patterns.join(QLatin1Char('|')), line);
@@ -46,32 +38,35 @@ QString ValueBranches() {
             lines << line;
             patterns << QStringList();
         }
-        patterns[lines.indexOf(line)] << Forms(option);
+        patterns[lines.indexOf(line)] << option.Forms();
     }
     QString branches;
     for (qsizetype at = 0; at < lines.size(); ++at) branches += Branch(patterns[at], lines[at]);
     return branches;
 }
 
-// The options each command takes, offered once a word starts with a hyphen.
+// The options of any of the commands in `commands` (CommandBits).
+QStringList OptionsOf(unsigned commands) {
+    QStringList forms;
+    for (const OptionSpec& option : OptionSpecs()) {
+        if ((option.commands & commands) != 0) forms << option.Forms();
+    }
+    return forms;
+}
+
+// The options each command takes, offered once a word starts with a hyphen; before the
+// command, every option.
 QString CommandBranches() {
     QString branches;
-    QStringList everyOption;
-    for (const CommandSpec& command : CommandSpecs()) {
-        QStringList forms;
-        for (const OptionSpec& option : OptionSpecs()) {
-            if ((option.commands & command.bit) != 0) forms << Forms(option);
-        }
-        branches += Branch({QString::fromUtf8(command.name)}, Words(forms));
-    }
-    for (const OptionSpec& option : OptionSpecs()) everyOption << Forms(option);
-    return branches + Branch({QStringLiteral("''")}, Words(everyOption));
+    for (const CommandSpec& command : CommandSpecs())
+        branches += Branch({QString::fromUtf8(command.name)}, Words(OptionsOf(command.bit)));
+    return branches + Branch({QStringLiteral("''")}, Words(OptionsOf(kEveryCommand)));
 }
 
 QStringList OptionsWithValues() {
     QStringList forms;
     for (const OptionSpec& option : OptionSpecs()) {
-        if (!option.rule.valueName.isEmpty()) forms << Forms(option);
+        if (!option.rule.valueName.isEmpty()) forms << option.Forms();
     }
     return forms;
 }

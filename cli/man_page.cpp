@@ -35,8 +35,7 @@ QString CommandTag(const CommandSpec& command) {
 
 QString OptionTag(const OptionSpec& option) {
     QStringList forms;
-    for (const QString& name : option.names)
-        forms << Bold((name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name);
+    for (const QString& form : option.Forms()) forms << Bold(form);
     QString tag = forms.join(QStringLiteral(", "));
     if (!option.rule.valueName.isEmpty()) tag += QLatin1Char(' ') + Italic(option.rule.valueName);
     return tag;

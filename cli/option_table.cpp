@@ -21,7 +21,7 @@ Part& PartOf(CliOptions& options) {
 
 template <typename Part>
 ValueRule Flag(bool Part::*target) {
-    return {ValueKind::None, {}, {}, [target](const QString&, const QString&, CliOptions& options) {
+    return {ValueKind::None, {}, [target](const QString&, const QString&, CliOptions& options) {
                 PartOf<Part>(options).*target = true;
                 return QString();
             }};
@@ -29,32 +29,40 @@ ValueRule Flag(bool Part::*target) {
 
 template <typename Part>
 ValueRule Number(int Part::*target, int low, int high) {
-    return {ValueKind::Number,
-            QStringLiteral("N"),
-            {},
-            [target, low, high](const QString& option, const QString& text, CliOptions& options) {
+    return {ValueKind::Typed, QStringLiteral("N"),
+            [=](const QString& option, const QString& text, CliOptions& options) {
                 bool ok = false;
                 const int value = text.trimmed().toInt(&ok);
-                if (!ok || value < low || value > high) {
-                    return QStringLiteral("%1 %2: write a whole number from %3 to %4")
-                        .arg(option, text)
-                        .arg(low)
-                        .arg(high);
+                if (ok && value >= low && value <= high) {
+                    PartOf<Part>(options).*target = value;
+                    return QString();
                 }
-                PartOf<Part>(options).*target = value;
-                return QString();
+                return QStringLiteral("%1 %2: write a whole number from %3 to %4")
+                    .arg(option, text)
+                    .arg(low)
+                    .arg(high);
             }};
 }
 
-// A number of the run, in the range the window's number box for its field takes.
+// A number of the run, in the range the window's box for `field` takes.
 ValueRule RunNumber(int RunNumbering::*target, int32_t CardJob::*field) {
-    const NumberRange range = RangeOf(field);
-    return Number(target, range.min, range.max);
+    return Number(target, RangeOf(field).min, RangeOf(field).max);
 }
 
 QString RangeText(int32_t CardJob::*field) {
-    const NumberRange range = RangeOf(field);
-    return QStringLiteral("%1-%2").arg(range.min).arg(range.max);
+    return QStringLiteral("%1-%2").arg(RangeOf(field).min).arg(RangeOf(field).max);
+}
+
+// A start or step of the run's numbering; its description says the range and the default
+// after `what`.
+OptionSpec NumberingOption(const char* name, int RunNumbering::*target, int32_t CardJob::*field,
+                           const char* what) {
+    return {{QString::fromUtf8(name)},
+            RunNumber(target, field),
+            QStringLiteral("run: %1, %2 (default %3).")
+                .arg(QString::fromUtf8(what), RangeText(field))
+                .arg(RunNumbering{}.*target),
+            kRun};
 }
 
 // One of two words, case aside; the target is true for the first.
@@ -64,34 +72,29 @@ ValueRule Choice(bool Part::*target, const char* first, const char* second) {
     const QString no = QString::fromUtf8(second);
     return {ValueKind::Choice,
             yes + QLatin1Char('|') + no,
-            {yes, no},
-            [target, yes, no](const QString& option, const QString& value, CliOptions& options) {
+            [=](const QString& option, const QString& value, CliOptions& options) {
                 const QString word = value.toLower();
                 if (word != yes && word != no)
                     return QStringLiteral("%1 %2: write %3 or %4").arg(option, value, yes, no);
                 PartOf<Part>(options).*target = word == yes;
                 return QString();
-            }};
+            },
+            {yes, no}};
 }
 
 // A file name that may not be empty; `whenEmpty` follows the option in the refusal.
 ValueRule FilePath(QString CliOptions::*target, const char* valueName, const char* whenEmpty) {
-    return {ValueKind::File,
-            QString::fromUtf8(valueName),
-            {},
-            [target, whenEmpty](const QString& option, const QString& value, CliOptions& options) {
+    return {ValueKind::File, QString::fromUtf8(valueName),
+            [=](const QString& option, const QString& value, CliOptions& options) {
                 options.*target = value;
-                if (value.isEmpty())
-                    return option + QLatin1Char(' ') + QString::fromUtf8(whenEmpty);
-                return QString();
+                if (!value.isEmpty()) return QString();
+                return option + QLatin1Char(' ') + QString::fromUtf8(whenEmpty);
             }};
 }
 
 ValueRule RecordsPath() {
     return {
-        ValueKind::File,
-        QStringLiteral("FILE"),
-        {},
+        ValueKind::File, QStringLiteral("FILE"),
         [](const QString& option, const QString& value, CliOptions& options) {
             options.recordsPath = value;
             const QString lower = value.toLower();
@@ -103,9 +106,7 @@ ValueRule RecordsPath() {
 
 ValueRule PortName() {
     return {
-        ValueKind::Port,
-        QStringLiteral("NAME"),
-        {},
+        ValueKind::Port, QStringLiteral("NAME"),
         [](const QString&, const QString& value, CliOptions& options) {
             options.job.portName = value.toStdString();
             if (!value.isEmpty()) return QString();
@@ -114,9 +115,7 @@ ValueRule PortName() {
 }
 
 ValueRule LineSettingsText() {
-    return {ValueKind::Text,
-            QStringLiteral("TEXT"),
-            {},
+    return {ValueKind::Typed, QStringLiteral("TEXT"),
             [](const QString&, const QString& value, CliOptions& options) {
                 options.job.lineSettings = value.toStdString();
                 if (ParseLineSettings(options.job.lineSettings)) return QString();
@@ -132,7 +131,7 @@ constexpr TrackSelection kSelections[] = {Track1, Track2, Track3, Track12, Track
 ValueRule Tracks() {
     QStringList codes;
     for (const TrackSelection tracks : kSelections) codes << QLatin1String(TracksCode(tracks));
-    return {ValueKind::Choice, codes.join(QLatin1Char('|')), codes,
+    return {ValueKind::Choice, codes.join(QLatin1Char('|')),
             [](const QString&, const QString& value, CliOptions& options) {
                 for (const TrackSelection tracks : kSelections) {
                     if (value != QLatin1String(TracksCode(tracks))) continue;
@@ -141,13 +140,12 @@ ValueRule Tracks() {
                 }
                 return QStringLiteral("--tracks %1: write 1, 2, 3, 12 or 23 (12 and 23 are pairs)")
                     .arg(value);
-            }};
+            },
+            codes};
 }
 
 ValueRule TrackText(int track) {
-    return {ValueKind::Text,
-            QStringLiteral("TEXT"),
-            {},
+    return {ValueKind::Typed, QStringLiteral("TEXT"),
             [track](const QString&, const QString& value, CliOptions& options) {
                 options.texts[track - 1] = value;
                 return QString();
@@ -155,6 +153,13 @@ ValueRule TrackText(int track) {
 }
 
 }  // namespace
+
+QStringList OptionSpec::Forms() const {
+    QStringList forms;
+    for (const QString& name : names)
+        forms << (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+    return forms;
+}
 
 const char* const kProgramSummary =
     "Reads and writes magnetic-stripe cards from a terminal, with the console's engine,\n"
@@ -256,36 +261,18 @@ const std::vector<OptionSpec>& OptionSpecs() {
          QStringLiteral("run: cards in the run, %1 (default 1); clone: blank cards (default 1).")
              .arg(RangeText(&CardJob::Count)),
          kRun | kClone},
-        {{"start1"},
-         RunNumber(&RunNumbering::start1, &CardJob::Track1Start),
-         QStringLiteral("run: track 1's first number, %1 (default 0).")
-             .arg(RangeText(&CardJob::Track1Start)),
-         kRun},
-        {{"step1"},
-         RunNumber(&RunNumbering::step1, &CardJob::Track1Increment),
-         QStringLiteral("run: track 1's increment, %1 (default 1).")
-             .arg(RangeText(&CardJob::Track1Increment)),
-         kRun},
-        {{"start2"},
-         RunNumber(&RunNumbering::start2, &CardJob::Track2Start),
-         QStringLiteral("run: track 2's first number, %1 (default 0).")
-             .arg(RangeText(&CardJob::Track2Start)),
-         kRun},
-        {{"step2"},
-         RunNumber(&RunNumbering::step2, &CardJob::Track2Increment),
-         QStringLiteral("run: track 2's increment, %1 (default 1).")
-             .arg(RangeText(&CardJob::Track2Increment)),
-         kRun},
-        {{"start3"},
-         RunNumber(&RunNumbering::start3, &CardJob::Track3Start),
-         QStringLiteral("run: track 3's first number, %1 (default 0).")
-             .arg(RangeText(&CardJob::Track3Start)),
-         kRun},
-        {{"step3"},
-         RunNumber(&RunNumbering::step3, &CardJob::Track3Increment),
-         QStringLiteral("run: track 3's increment, %1 (default 1).")
-             .arg(RangeText(&CardJob::Track3Increment)),
-         kRun},
+        NumberingOption("start1", &RunNumbering::start1, &CardJob::Track1Start,
+                        "track 1's first number"),
+        NumberingOption("step1", &RunNumbering::step1, &CardJob::Track1Increment,
+                        "track 1's increment"),
+        NumberingOption("start2", &RunNumbering::start2, &CardJob::Track2Start,
+                        "track 2's first number"),
+        NumberingOption("step2", &RunNumbering::step2, &CardJob::Track2Increment,
+                        "track 2's increment"),
+        NumberingOption("start3", &RunNumbering::start3, &CardJob::Track3Start,
+                        "track 3's first number"),
+        NumberingOption("step3", &RunNumbering::step3, &CardJob::Track3Increment,
+                        "track 3's increment"),
         {{"max-tries"},
          Number(&CliOptions::maxTries, 0, 1000000),
          "run, batch, clone: a card the device refuses N times in a row ends the job with "

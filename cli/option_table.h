@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <utility>
 #include <vector>
 
 #include "cli_options.h"
@@ -31,8 +32,9 @@ struct CommandSpec {
     const char* summary;
 };
 
-// What an option's value is, as far as a shell completing it needs to know.
-enum class ValueKind { None, Number, Choice, File, Port, Text };
+// What an option's value is, as far as a shell completing it needs to know: Typed is a
+// number or a text only the user knows.
+enum class ValueKind { None, Typed, Choice, File, Port };
 
 // Stores a given option's value in the options. Returns the one-line refusal that says
 // what to write instead (the option named as given, "--count"), or empty when the value
@@ -41,10 +43,17 @@ using ValueReader =
     std::function<QString(const QString& option, const QString& value, CliOptions& options)>;
 
 struct ValueRule {
+    ValueRule() = default;  // --help and --version
+    ValueRule(ValueKind kind, QString valueName, ValueReader read, QStringList choices = {})
+        : kind(kind),
+          valueName(std::move(valueName)),
+          read(std::move(read)),
+          choices(std::move(choices)) {}
+
     ValueKind kind = ValueKind::None;
     QString valueName;    // empty for a switch
-    QStringList choices;  // for ValueKind::Choice
     ValueReader read;     // unset for --help and --version, which end the parse
+    QStringList choices;  // for ValueKind::Choice
 };
 
 struct OptionSpec {
@@ -54,6 +63,8 @@ struct OptionSpec {
     unsigned commands;
 
     QString LongName() const { return names.last(); }
+    // Each name as typed: "-p", "--port".
+    QStringList Forms() const;
 };
 
 const std::vector<CommandSpec>& CommandSpecs();

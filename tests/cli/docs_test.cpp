@@ -12,13 +12,6 @@
 
 namespace {
 
-QStringList Forms(const OptionSpec& option) {
-    QStringList forms;
-    for (const QString& name : option.names)
-        forms << (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
-    return forms;
-}
-
 QString Output(const QString& program, const QStringList& arguments, const TempDir& dir) {
     QProcess process;
     process.setWorkingDirectory(QString::fromStdString(dir.Path().string()));
@@ -40,7 +33,7 @@ TEST(ManPage, ShowsEveryCommandAndOption) {
             << command.name;
     for (const OptionSpec& option : OptionSpecs()) {
         const QString tag =
-            (Forms(option).join(QStringLiteral(", ")) + QLatin1Char(' ') + option.rule.valueName)
+            (option.Forms().join(QStringLiteral(", ")) + QLatin1Char(' ') + option.rule.valueName)
                 .trimmed();
         EXPECT_TRUE(page.contains(tag)) << tag.toStdString();
     }
@@ -71,7 +64,7 @@ TEST(BashCompletion, OffersEachCommandItsOwnOptions) {
         commands << name;
         QStringList own;
         for (const OptionSpec& option : OptionSpecs()) {
-            if ((option.commands & command.bit) != 0) own << Forms(option);
+            if ((option.commands & command.bit) != 0) own << option.Forms();
         }
         own.sort();
         // An option's value before the command is not taken for it.
@@ -103,7 +96,7 @@ TEST(BashCompletion, OffersWhatEachOptionTakes) {
                 break;
         }
         expected.sort();
-        EXPECT_EQ(Completed({Forms(option).last(), typed}),
+        EXPECT_EQ(Completed({option.Forms().last(), typed}),
                   expected.join(QLatin1Char(' ')).toStdString())
             << option.LongName().toStdString();
     }
