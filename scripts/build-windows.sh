@@ -4,6 +4,8 @@
 #   scripts/build-windows.sh          toolchain (once), build-windows/, dist/ and the zip
 #   scripts/build-windows.sh --test   that, then the Windows tests under Wine; exits with
 #                                     their verdict
+#   scripts/build-windows.sh --toolchain   only the packages, the toolchain and the Wine
+#                                     prefix (CI builds them while the Linux steps run)
 # No Windows Qt is packaged, so Qt 6.4.2 qtbase is built from Debian's own source package
 # with the host tools of Debian's Qt (same version), and GoogleTest from /usr/src/googletest.
 # Both go to a cache outside the checkout, reused when present:
@@ -11,10 +13,13 @@
 # About 20 minutes the first time on two cores, seconds after that.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+run_tests=false
+toolchain_only=false
 case "${1:-}" in
-  "") run_tests=false ;;
+  "") ;;
   --test) run_tests=true ;;
-  *) echo "usage: scripts/build-windows.sh [--test]" >&2; exit 2 ;;
+  --toolchain) toolchain_only=true ;;
+  *) echo "usage: scripts/build-windows.sh [--test | --toolchain]" >&2; exit 2 ;;
 esac
 
 cache=${CARDDEMO_MINGW_CACHE:-$HOME/.cache/carddemo/mingw}
@@ -133,12 +138,15 @@ lay_out_dist() {
 # A Wine prefix of the cache's, and a wineserver that outlives the tests: Wine's background
 # services would otherwise keep the first caller's output open, and ctest would wait for
 # ever. Started with its output away from any pipe.
+export WINEPREFIX=${WINEPREFIX:-$cache/wine} WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+make_wine_prefix() {
+  [ -f "$WINEPREFIX/system.reg" ] && return
+  wine wineboot -i >/dev/null 2>&1 </dev/null
+  wineserver -w
+}
+
 start_wine() {
-  export WINEPREFIX=${WINEPREFIX:-$cache/wine} WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-  if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    wine wineboot -i >/dev/null 2>&1 </dev/null
-    wineserver -w
-  fi
+  make_wine_prefix
   # Fails when a server already runs for the prefix, which is as good.
   wineserver -p >/dev/null 2>&1 </dev/null || true
   wine cmd /c ver >/dev/null 2>&1 </dev/null
@@ -149,6 +157,10 @@ command -v ccache >/dev/null 2>&1 &&
   launchers=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 install_packages
 build_toolchain
+if $toolchain_only; then
+  make_wine_prefix
+  exit 0
+fi
 if $run_tests; then
   # The tests run the Windows programs against the Linux simulator, and compare the Linux
   # cardctl's log with the Windows one.

@@ -11,8 +11,8 @@ packages=(g++ cmake ninja-build qt6-base-dev qt6-serialport-dev libgtest-dev lib
           libgl-dev fonts-wqy-microhei qt6-translations-l10n xvfb xauth)
 # dpkg-shlibdeps (dpkg-dev, which asks `file` which files are programs) finds the
 # package's library dependencies; the validators check the desktop entry and metainfo;
-# strace shows which files the installed console reads.
-package_tools=(dpkg-dev file desktop-file-utils appstream strace)
+# strace shows which files the installed console reads; man renders the installed man page.
+package_tools=(dpkg-dev file desktop-file-utils appstream strace man-db)
 # The runtimes are only recommended by clang, and recommendations are not installed here.
 fuzz_tools=(clang libclang-rt-14-dev)
 

@@ -48,6 +48,11 @@ expected=(usr/share/carddemo/QXProduct.ini usr/share/carddemo/dogmax.ssk
 # The console and the simulator always; whatever else the build installs (cardctl) too.
 for program in carddemo cardsim "${programs[@]}"; do expected+=("usr/bin/$program"); done
 for size in 16 32 48; do expected+=("usr/share/icons/hicolor/${size}x${size}/apps/carddemo.png"); done
+# cardctl brings its man page and bash completion, both made from its option table.
+man_page=usr/share/man/man1/cardctl.1.gz
+if [[ " ${programs[*]} " == *" cardctl "* ]]; then
+  expected+=("$man_page" usr/share/bash-completion/completions/cardctl)
+fi
 for path in "${expected[@]}"; do
   grep -qx "./$path" <<<"$listing" || fail "$deb does not hold $path"
 done
@@ -68,6 +73,12 @@ for program in cardsim cardctl; do
   echo "Trying $program --help"
   "$usr/bin/$program" --help >/dev/null || fail "$program --help ended with status $?"
 done
+
+if [ -f "$stage/$man_page" ] && command -v man >/dev/null 2>&1; then
+  echo "Rendering the man page"
+  rendered=$(MANWIDTH=80 man -l "$stage/$man_page" 2>&1) || true
+  grep -q -- "--max-tries N" <<<"$rendered" || fail "man -l does not render $man_page: $rendered"
+fi
 
 # The console is started the way a desktop starts it: nothing beside the executable and
 # an empty config folder, so the shared files are all it can find. It runs traced, so the

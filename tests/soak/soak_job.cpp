@@ -47,18 +47,6 @@ SoakJob::SoakJob(Kind kind, bool deviceAnswers, TrackSelection tracks, unsigned 
     harness.console.SetTrackTexts({"", "1234", "5678"});
 }
 
-const char* KindName(SoakJob::Kind kind) {
-    switch (kind) {
-        case SoakJob::Kind::Read:
-            return "read";
-        case SoakJob::Kind::SingleWrite:
-            return "single write";
-        case SoakJob::Kind::NumberedRun:
-            break;
-    }
-    return "numbered run";
-}
-
 unsigned EnvironmentCount(const char* name, unsigned fallback) {
     const char* text = std::getenv(name);
     return text != nullptr && *text != '\0' ? static_cast<unsigned>(std::stoul(text)) : fallback;

@@ -27,8 +27,6 @@ class SoakJob {
     SoakJob(Kind kind, bool deviceAnswers, TrackSelection tracks, unsigned seed);
 };
 
-const char* KindName(SoakJob::Kind kind);
-
 // A count from the environment, or the fallback when the variable is unset.
 unsigned EnvironmentCount(const char* name, unsigned fallback);
 

@@ -66,10 +66,6 @@ TEST_F(ModelRule, EachModelEnablesItsTracksAndUnchecksEveryToggle) {
     }
 }
 
-TEST_F(ModelRule, StartStateIsTheRuleOfKx500) {
-    EXPECT_EQ(EnabledStates(), kModels[4].enabled);
-}
-
 TEST_F(ModelRule, RuleNeverChecksOrUnchecksAToggle) {
     for (const ModelCase& model : kModels) {
         SCOPED_TRACE(model.name);

@@ -162,12 +162,6 @@ TEST_F(StartState, JobRecordHoldsTheStartValuesAndTheProfile) {
     EXPECT_TRUE(job.Profile.ReadTack1.Empty());
 }
 
-TEST_F(StartState, TrackBoxesAreLimitedByTheProfile) {
-    EXPECT_EQ(TrackBox(IDC_TRACK1_TEXT)->ByteLimit(), 75);
-    EXPECT_EQ(TrackBox(IDC_TRACK2_TEXT)->ByteLimit(), 36);
-    EXPECT_EQ(TrackBox(IDC_TRACK3_TEXT)->ByteLimit(), 104);
-}
-
 TEST_F(StartState, MissingProfileGivesTheDefaultLimits) {
     dialog_ = std::make_unique<CCardDemoDlg>(nullptr, dir_ / "absent.ini");
     EXPECT_EQ(TrackBox(IDC_TRACK1_TEXT)->ByteLimit(), 75);

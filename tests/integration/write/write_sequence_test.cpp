@@ -44,23 +44,19 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Combine(::testing::Values(Track1, Track2, Track3, Track12, Track23),
                        ::testing::Bool(), ::testing::Bool(), ::testing::Bool()));
 
-TEST(WriteSequence, AnEmptyTrack2BoxDoesNotStopATrack3Write) {
-    WriteJobHarness harness;
-    harness.StartSim({"--write-reply-ms", "0"});
-    harness.SetTexts("", "", "12345");
-    harness.job.Tracks = Track3;
-    harness.Run();
-    EXPECT_EQ(harness.Received(), CardBytes(CardSetup{}, Track3, {"", "", "12345"}) + kSoftReset);
-    EXPECT_TRUE(harness.console.MessageBoxes().empty());
-}
-
-TEST(WriteSequence, ATextOfBlanksIsWrittenAsItIs) {
-    WriteJobHarness harness;
-    harness.StartSim({"--write-reply-ms", "0"});
-    harness.SetTexts("", " ", "");
-    harness.job.Tracks = Track2;
-    harness.Run();
-    EXPECT_EQ(harness.Received(), CardBytes(CardSetup{}, Track2, {"", " ", ""}) + kSoftReset);
+// An empty box the selection does not write stops nothing; blanks are a text like any other.
+TEST(WriteSequence, TheSelectionsTextsAreWrittenAsTheyAre) {
+    const std::pair<TrackSelection, TrackTexts> cases[] = {{Track3, {"", "", "12345"}},
+                                                           {Track2, {"", " ", ""}}};
+    for (const auto& [tracks, texts] : cases) {
+        WriteJobHarness harness;
+        harness.StartSim({"--write-reply-ms", "0"});
+        harness.SetTexts(texts.track1, texts.track2, texts.track3);
+        harness.job.Tracks = tracks;
+        harness.Run();
+        EXPECT_EQ(harness.Received(), CardBytes(CardSetup{}, tracks, texts) + kSoftReset);
+        EXPECT_TRUE(harness.console.MessageBoxes().empty());
+    }
 }
 
 struct MissingTextCase {

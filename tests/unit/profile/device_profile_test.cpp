@@ -61,8 +61,7 @@ TEST(DeviceProfile, WithoutFileSectionOrKeysEverythingDefaults) {
 TEST(DeviceProfile, LoadsLimitsAndSlotsWhateverTheCaseOfTheKeys) {
     const DeviceProfile profile = LoadFromText(
         "[COMMAND]\nsysdelay=250\nTACK1NUM=12abc\nTack2Lower=abc\n"
-        "spacecharacter12=0x1e\nReadTail=0x1d0x0d\nSoftReset=0x1b0x61\nSoftReset=0x99\n"
-        "ReadHead=0x1b0x7\n");
+        "spacecharacter12=0x1e\nReadTail=0x1d0x0d\nSoftReset=0x1b0x61\nSoftReset=0x99\n");
     EXPECT_EQ(profile.SysDelay, 250);
     EXPECT_EQ(profile.Tack1Num, 12);
     EXPECT_EQ(profile.Tack2Lower, 0);
@@ -70,7 +69,6 @@ TEST(DeviceProfile, LoadsLimitsAndSlotsWhateverTheCaseOfTheKeys) {
     EXPECT_EQ(profile.SPaceCharacter12.View(), "\x1e");
     EXPECT_EQ(profile.ReadTail.View(), "\x1d\x0d");
     EXPECT_EQ(profile.SoftReset.View(), "\x1b\x61");  // first occurrence wins
-    EXPECT_TRUE(profile.ReadHead.Empty());            // 7 characters
 }
 
 TEST(DeviceProfile, LoadingClearsWhatAnEarlierLoadLeft) {

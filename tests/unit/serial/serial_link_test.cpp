@@ -74,19 +74,7 @@ TEST(SerialLink, WritesReachTheDevice) {
     EXPECT_EQ(peer.Receive(1s, 4), "\x1b\x72\x35\xfe");
 }
 
-TEST(SerialLink, HoldsThePortExclusively) {
-    PtyPeer peer;
-    auto first = OpenLink(peer.TerminalPath());
-    ASSERT_TRUE(first->IsOpen());
-    auto second = OpenLink(peer.TerminalPath());
-    EXPECT_FALSE(second->IsOpen());
-    EXPECT_NE(second->FailureReason().find(peer.TerminalPath()), std::string::npos)
-        << second->FailureReason();
-    first->Close();
-    auto third = OpenLink(peer.TerminalPath());
-    EXPECT_TRUE(third->IsOpen()) << third->FailureReason();
-}
-
+// The port is held exclusively while open, and free again once closed.
 TEST(SerialLink, OpenFailuresNameThePathTriedAndTellBusyFromForbidden) {
     PtyPeer peer;
     auto holder = OpenLink(peer.TerminalPath());
@@ -113,6 +101,8 @@ TEST(SerialLink, OpenFailuresNameThePathTriedAndTellBusyFromForbidden) {
         EXPECT_TRUE(reason.starts_with(c.tried + ": " + c.reason)) << reason;
         EXPECT_EQ(reason.find("dialout") != std::string::npos, c.dialoutHint) << reason;
     }
+    holder->Close();
+    EXPECT_TRUE(OpenLink(peer.TerminalPath())->IsOpen());
     if (root) GTEST_SKIP() << "the missing permission is only seen by a user other than root";
 }
 
@@ -120,7 +110,6 @@ TEST(SerialLink, APortThatIsNotThereReadsNothingAtOnce) {
     auto link = OpenLink("COM_does_not_exist");
     EXPECT_FALSE(link->IsOpen());
     EXPECT_FALSE(link->IsBroken());
-    EXPECT_NE(link->FailureReason().find("COM_does_not_exist"), std::string::npos);
     unsigned char buffer[4];
     const unsigned char bytes[] = {1, 2};
     const auto start = steady_clock::now();

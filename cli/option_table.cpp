@@ -1,0 +1,296 @@
+#include "option_table.h"
+
+#include <type_traits>
+
+#include "line_settings.h"
+
+namespace {
+
+// The part of the options a rule's target field lives in.
+template <typename Part>
+Part& PartOf(CliOptions& options) {
+    if constexpr (std::is_same_v<Part, JobSettings>) {
+        return options.job;
+    } else if constexpr (std::is_same_v<Part, RunNumbering>) {
+        return options.numbering;
+    } else {
+        return options;
+    }
+}
+
+template <typename Part>
+ValueRule Flag(bool Part::*target) {
+    return {ValueKind::None, {}, [target](const QString&, const QString&, CliOptions& options) {
+                PartOf<Part>(options).*target = true;
+                return QString();
+            }};
+}
+
+template <typename Part>
+ValueRule Number(int Part::*target, int low, int high) {
+    return {ValueKind::Typed, QStringLiteral("N"),
+            [=](const QString& option, const QString& text, CliOptions& options) {
+                bool ok = false;
+                const int value = text.trimmed().toInt(&ok);
+                if (ok && value >= low && value <= high) {
+                    PartOf<Part>(options).*target = value;
+                    return QString();
+                }
+                return QStringLiteral("%1 %2: write a whole number from %3 to %4")
+                    .arg(option, text)
+                    .arg(low)
+                    .arg(high);
+            }};
+}
+
+// A number of the run, in the range the window's box for `field` takes.
+ValueRule RunNumber(int RunNumbering::*target, int32_t CardJob::*field) {
+    return Number(target, RangeOf(field).min, RangeOf(field).max);
+}
+
+QString RangeText(int32_t CardJob::*field) {
+    return QStringLiteral("%1-%2").arg(RangeOf(field).min).arg(RangeOf(field).max);
+}
+
+// A start or step of the run's numbering; its description says the range and the default
+// after `what`.
+OptionSpec NumberingOption(const char* name, int RunNumbering::*target, int32_t CardJob::*field,
+                           const char* what) {
+    return {{QString::fromUtf8(name)},
+            RunNumber(target, field),
+            QStringLiteral("run: %1, %2 (default %3).")
+                .arg(QString::fromUtf8(what), RangeText(field))
+                .arg(RunNumbering{}.*target),
+            kRun};
+}
+
+// One of two words, case aside; the target is true for the first.
+template <typename Part>
+ValueRule Choice(bool Part::*target, const char* first, const char* second) {
+    const QString yes = QString::fromUtf8(first);
+    const QString no = QString::fromUtf8(second);
+    return {ValueKind::Choice,
+            yes + QLatin1Char('|') + no,
+            [=](const QString& option, const QString& value, CliOptions& options) {
+                const QString word = value.toLower();
+                if (word != yes && word != no)
+                    return QStringLiteral("%1 %2: write %3 or %4").arg(option, value, yes, no);
+                PartOf<Part>(options).*target = word == yes;
+                return QString();
+            },
+            {yes, no}};
+}
+
+// A file name that may not be empty; `whenEmpty` follows the option in the refusal.
+ValueRule FilePath(QString CliOptions::*target, const char* valueName, const char* whenEmpty) {
+    return {ValueKind::File, QString::fromUtf8(valueName),
+            [=](const QString& option, const QString& value, CliOptions& options) {
+                options.*target = value;
+                if (!value.isEmpty()) return QString();
+                return option + QLatin1Char(' ') + QString::fromUtf8(whenEmpty);
+            }};
+}
+
+ValueRule RecordsPath() {
+    return {
+        ValueKind::File, QStringLiteral("FILE"),
+        [](const QString& option, const QString& value, CliOptions& options) {
+            options.recordsPath = value;
+            const QString lower = value.toLower();
+            if (lower.endsWith(QStringLiteral(".csv")) || lower.endsWith(QStringLiteral(".json")))
+                return QString();
+            return QStringLiteral("%1 %2: name a file ending in .csv or .json").arg(option, value);
+        }};
+}
+
+ValueRule PortName() {
+    return {
+        ValueKind::Port, QStringLiteral("NAME"),
+        [](const QString&, const QString& value, CliOptions& options) {
+            options.job.portName = value.toStdString();
+            if (!value.isEmpty()) return QString();
+            return QStringLiteral("--port needs a name: write --port COM1 or --port /dev/ttyUSB0");
+        }};
+}
+
+ValueRule LineSettingsText() {
+    return {ValueKind::Typed, QStringLiteral("TEXT"),
+            [](const QString&, const QString& value, CliOptions& options) {
+                options.job.lineSettings = value.toStdString();
+                if (ParseLineSettings(options.job.lineSettings)) return QString();
+                return QStringLiteral(
+                           "--line \"%1\": write it as \"baud=9600 parity=N data=8 stop=1\" "
+                           "(parity N, E, O, M or S; data 5 to 8; stop 1, 1.5 or 2)")
+                    .arg(value);
+            }};
+}
+
+ValueRule Tracks() {
+    QStringList codes;
+    for (const TrackSet tracks : kTrackSets) codes << QLatin1String(TrackSetCode(tracks));
+    return {ValueKind::Choice, codes.join(QLatin1Char('|')),
+            [](const QString&, const QString& value, CliOptions& options) {
+                options.job.tracks = TrackSetOfCode(value.toStdString());
+                if (options.job.tracks) return QString();
+                return QStringLiteral("--tracks %1: write 1, 2, 3, 12 or 23 (12 and 23 are pairs)")
+                    .arg(value);
+            },
+            codes};
+}
+
+ValueRule TrackText(int track) {
+    return {ValueKind::Typed, QStringLiteral("TEXT"),
+            [track](const QString&, const QString& value, CliOptions& options) {
+                options.texts[track - 1] = value;
+                return QString();
+            }};
+}
+
+}  // namespace
+
+QStringList OptionSpec::Forms() const {
+    QStringList forms;
+    for (const QString& name : names)
+        forms << (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+    return forms;
+}
+
+const char* const kProgramSummary =
+    "Reads and writes magnetic-stripe cards from a terminal, with the console's engine,\n"
+    "profile and port names.";
+
+const std::vector<const char*> kExamples = {
+    "cardctl read --tracks 23 --cards 10 > cards.csv",
+    "cardctl write --tracks 2 --track2 4000001234567899=2512101",
+    "cardctl run --tracks 2 --track2 62270001 --count 20 --start2 1",
+    "cardctl batch list.csv --tracks 23 --records written.csv",
+    "cardctl batch list.csv --tracks 23 --resume journal.csv --journal journal.csv",
+    "cardctl clone --tracks 23 --count 3",
+    "cardctl ports",
+    "cardctl profile --profile my-device.ini",
+};
+
+const char* const kExitStatus =
+    "Exit status: 0 all done, 1 some card not confirmed, 2 bad arguments or input file\n"
+    "(nothing reached the device), 3 profile or port failure, 4 cards went out but an\n"
+    "output file (--records, --log, --journal) could not be written, 130 stopped by Ctrl+C or a\n"
+    "closed standard output, 143 stopped by SIGTERM.\n";
+
+const std::vector<CommandSpec>& CommandSpecs() {
+    static const std::vector<CommandSpec> specs = {
+        {CliCommand::Read, "read", kRead, "read",
+         "reads cards until --cards N have been read, or Ctrl+C; each card a record on stdout"},
+        {CliCommand::Write, "write", kWrite, "write", "writes one card from --track1/2/3"},
+        {CliCommand::Run, "run", kRun, "run",
+         "a numbered run: --count cards, each text followed by its own number"},
+        {CliCommand::Batch, "batch", kBatch, "batch FILE",
+         "writes a card list: a CSV with columns track1, track2, track3 (a records file "
+         "is one), or one value a line for one track"},
+        {CliCommand::Clone, "clone", kClone, "clone",
+         "reads one card, then writes it onto --count blank cards"},
+        {CliCommand::Ports, "ports", kPorts, "ports",
+         "the COMn names and what they reach, then the serial ports found"},
+        {CliCommand::Profile, "profile", kProfile, "profile",
+         "every key of the profile with the bytes it decodes to, and warnings"},
+    };
+    return specs;
+}
+
+const std::vector<OptionSpec>& OptionSpecs() {
+    static const std::vector<OptionSpec> specs = {
+        {{"profile"},
+         FilePath(&CliOptions::profilePath, "PATH", "needs a file: write --profile QXProduct.ini"),
+         "The device profile (default: QXProduct.ini found as the console finds it).",
+         kEveryCommand},
+        {{"p", "port"},
+         PortName(),
+         "The serial port (default COM1), named as in the console.",
+         kEveryCommand},
+        {{"line"},
+         LineSettingsText(),
+         "Line settings (default \"baud=9600 parity=N data=8 stop=1\").",
+         kEveryCommand},
+        {{"t", "tracks"}, Tracks(), "The track or track pair; every job needs it.", kEveryCommand},
+        {{"card-format"},
+         Choice(&JobSettings::isoFormat, "iso", "ibm"),
+         "Card format (default iso).",
+         kEveryCommand},
+        {{"density"},
+         Choice(&JobSettings::lowDensity, "low", "high"),
+         "Track-2 density (default low).",
+         kEveryCommand},
+        {{"coercivity"},
+         Choice(&JobSettings::lowCoercivity, "low", "high"),
+         "Stripe coercivity (default low).",
+         kEveryCommand},
+        {{"log"},
+         FilePath(&CliOptions::logPath, "FILE", "needs a file name: write --log job.log"),
+         "Writes the job log to FILE, GBK as the console's.",
+         kEveryCommand},
+        {{"log-utf8"},
+         Flag(&CliOptions::logUtf8),
+         "Writes the --log file in UTF-8 instead.",
+         kEveryCommand},
+        {{"records"},
+         RecordsPath(),
+         "Writes the job's card records to FILE at the end (.csv or .json).",
+         kEveryCommand},
+        {{"json"},
+         Flag(&CliOptions::json),
+         "Records on stdout as JSON lines instead of CSV.",
+         kEveryCommand},
+        {{"q", "quiet"},
+         Flag(&CliOptions::quiet),
+         "No messages or progress on stderr, only errors.",
+         kEveryCommand},
+        {{"c", "cards"},
+         Number(&CliOptions::cards, 1, 1000000),
+         "read: stops after N cards have been read.",
+         kRead},
+        {{"track1"}, TrackText(1), "write, run: the track-1 text.", kWrite | kRun},
+        {{"track2"}, TrackText(2), "write, run: the track-2 text.", kWrite | kRun},
+        {{"track3"}, TrackText(3), "write, run: the track-3 text.", kWrite | kRun},
+        {{"n", "count"},
+         RunNumber(&RunNumbering::count, &CardJob::Count),
+         QStringLiteral("run: cards in the run, %1 (default 1); clone: blank cards (default 1).")
+             .arg(RangeText(&CardJob::Count)),
+         kRun | kClone},
+        NumberingOption("start1", &RunNumbering::start1, &CardJob::Track1Start,
+                        "track 1's first number"),
+        NumberingOption("step1", &RunNumbering::step1, &CardJob::Track1Increment,
+                        "track 1's increment"),
+        NumberingOption("start2", &RunNumbering::start2, &CardJob::Track2Start,
+                        "track 2's first number"),
+        NumberingOption("step2", &RunNumbering::step2, &CardJob::Track2Increment,
+                        "track 2's increment"),
+        NumberingOption("start3", &RunNumbering::start3, &CardJob::Track3Start,
+                        "track 3's first number"),
+        NumberingOption("step3", &RunNumbering::step3, &CardJob::Track3Increment,
+                        "track 3's increment"),
+        {{"max-tries"},
+         Number(&CliOptions::maxTries, 0, 1000000),
+         "run, batch, clone: a card the device refuses N times in a row ends the job with "
+         "status 1 (default 3; 0 writes it again until confirmed).",
+         kRun | kBatch | kClone},
+        {{"journal"},
+         FilePath(&CliOptions::journalPath, "FILE",
+                  "needs a file name: write --journal journal.csv"),
+         "Appends each card's record to FILE (records CSV) as soon as it is logged, synced "
+         "to the disk card by card.",
+         kRead | kWrite | kRun | kBatch | kClone},
+        {{"resume"},
+         FilePath(&CliOptions::resumePath, "JOURNAL",
+                  "needs a file name: write --resume journal.csv"),
+         "batch: leaves out the cards JOURNAL shows written and confirmed; name it with "
+         "--journal too to go on appending to it.",
+         kBatch},
+        {{"verify"},
+         Flag(&CliOptions::verify),
+         "write, run, batch, clone: reads each confirmed card back (swipe it again) and "
+         "writes it again on the next blank when it differs.",
+         kWrite | kRun | kBatch | kClone},
+        {{"h", "help"}, {}, "Shows this help.", kEveryCommand},
+        {{"version"}, {}, "Shows the version.", kEveryCommand},
+    };
+    return specs;
+}
