@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "card_list.h"
-#include "whole_file.h"
 #include "record_export.h"
+#include "whole_file.h"
 
 namespace {
 

@@ -2,11 +2,11 @@
 
 #include <utility>
 
-#include "whole_file.h"
 #include "gbk.h"
 #include "job_fill.h"
 #include "job_runner.h"
 #include "record_export.h"
+#include "whole_file.h"
 
 JobSession::JobSession(const CliOptions& options, PreparedJob& prepared, CliOutput& output,
                        StopSignals& stopSignals, SerialTimeouts timeouts)
@@ -73,12 +73,8 @@ JobOutcome JobSession::Run(const JobGoal& goal) {
     outcome.reachedGoal = goal.cards > 0 ? settled >= goal.cards : goalReached_;
     outcome.cardsLeft = tally.confirmed < goal.cards;
     // Runs, lists and copies say what is left, and how to go on, once they are done.
-    if (outcome.interrupted && single && goal.cards > settled) {
-        const int left = goal.cards - settled;
-        output_.Message("cardctl: stopped with " + std::to_string(left) + " of " +
-                        std::to_string(goal.cards) + (goal.cards == 1 ? " card" : " cards") +
-                        " not written");
-    }
+    if (outcome.interrupted && single && settled == 0)
+        output_.Message("cardctl: stopped with 1 of 1 card not written");
     return outcome;
 }
 

@@ -11,13 +11,13 @@
 #include "card_list.h"
 #include "console_dialog.h"
 #include "console_texts.h"
-#include "whole_file.h"
 #include "file_dialog.h"
 #include "gbk.h"
 #include "message_box.h"
 #include "record_export.h"
 #include "string_table.h"
 #include "system_menu.h"
+#include "whole_file.h"
 #include "write_plan.h"
 
 namespace {
