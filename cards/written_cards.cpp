@@ -100,11 +100,17 @@ ConfirmedCardsResult ParseConfirmedCards(std::string_view bytes, std::string_vie
 ConfirmedCardsResult ReadConfirmedCards(const QString& path) {
     QFile file(path);
     QByteArray bytes;
-    if (file.open(QIODevice::ReadOnly)) bytes = file.readAll();
+    // The size first spares reading a large file; the capped read covers a device, whose
+    // size says nothing.
+    const auto tooLarge = [](qint64 size) { return size > qint64{kMaxJournalFileBytes}; };
+    if (file.open(QIODevice::ReadOnly) && !tooLarge(file.size()))
+        bytes = file.read(kMaxJournalFileBytes + 1);
     if (file.error() != QFileDevice::NoError) {
         return {{}, path.toStdString() + ": " +
                         CardTexts::CannotRead(file.errorString().toStdString())};
     }
+    if (tooLarge(file.size()) || tooLarge(bytes.size()))
+        return {{}, path.toStdString() + ": " + CardTexts::FileTooLarge(kMaxJournalFileBytes)};
     return ParseConfirmedCards(
         std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
         path.toStdString());

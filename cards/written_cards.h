@@ -24,6 +24,11 @@ struct ConfirmedCardsResult {
     std::string error;  // "FILE: reason" when the file cannot be read as a journal
 };
 
+// A journal grows with every card written through it, the window's across all its jobs,
+// so it may be far larger than a list; a file beyond this (a device, a wrong file) is
+// refused rather than read into memory.
+inline constexpr std::size_t kMaxJournalFileBytes = 256 * 1024 * 1024;
+
 // Rows of kind `write` whose every track of its selection is `ok`. Other rows, and rows a
 // kill or a power cut left torn (cut short, unreadable), are no confirmed card.
 ConfirmedCardsResult ReadConfirmedCards(const QString& path);

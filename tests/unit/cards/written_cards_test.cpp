@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QTemporaryDir>
+
 #include "record_export.h"
 
 namespace {
@@ -60,6 +63,16 @@ INSTANTIATE_TEST_SUITE_P(
         ResumeCase{"CardBeyondTheListIsNamed", {"A", "A", "A", "D"}, {2, 4}, {4, 5}},
         ResumeCase{"TornLastRowIsNoCard", {"B", "C o"}, {1, 3, 4}, {}}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ConfirmedCards, JournalBeyondTheCapIsRefusedUnread) {
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("huge.csv")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.resize(kMaxJournalFileBytes + 1));
+    file.close();
+    const ConfirmedCardsResult result = ReadConfirmedCards(file.fileName());
+    EXPECT_TRUE(result.cards.empty());
+    EXPECT_NE(result.error.find("文件太大（超过256 MB）"), std::string::npos) << result.error;
+}
 
 TEST(ConfirmedCards, FileThatIsNoJournalIsRefused) {
     EXPECT_EQ(ParseConfirmedCards("track2\n111\n", "list.txt").error,
