@@ -53,6 +53,7 @@ int CardWorker(CardJob* job, const SerialTimeouts& timeouts) {
     if (job == nullptr) return -1;
     job->PortFailure.clear();
     job->TriesExhausted.clear();
+    job->JournalFailure.clear();
 
     SerialLink link(timeouts);
     link.SetPortName(job->PortName);
