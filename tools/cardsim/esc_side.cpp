@@ -38,9 +38,11 @@ CardTracks NonEmpty(const std::array<std::string, 3>& tracks) {
 
 }  // namespace
 
-EscSide::EscSide(ReadSettings reading, WriteScenario writing, ReadBackQueue& readBack)
+EscSide::EscSide(ReadSettings reading, WriteScenario writing, EscReplies replies,
+                 ReadBackQueue& readBack)
     : reading_(std::move(reading)),
       writing_(std::move(writing)),
+      replies_(std::move(replies)),
       readBack_(readBack),
       swipes_(reading_, readBack) {}
 
@@ -48,7 +50,7 @@ const char* EscSide::Usage() {
     return "esc-block family:\n"
            "  A read (1b 72) or a write block waits for its swipe, --swipe-ms or\n"
            "  --write-reply-ms, and takes nothing but the reset (1b 61) meanwhile; so does an\n"
-           "  erase (1b 63 mask), answered 1b 30 after --write-reply-ms. In --cards, N= with\n"
+           "  erase (1b 63 mask), answered after --write-reply-ms. In --cards, N= with\n"
            "  nothing after it is a blank track (1b 2b); N=! or a track left out, one the\n"
            "  reader fails on (1b 2a). Read scenarios: garbage is noise ending in a lone ESC;\n"
            "  split breaks inside the 1b 02 marker and between the tail's 3f and 1c;\n"
@@ -100,7 +102,7 @@ void EscSide::Answer(const EscCommand& command, Scheduler& output) {
     }
     switch (command.kind) {
         case Kind::CommunicationTest:
-            output.After(0, std::string(kTestReply));
+            Test(output);
             break;
         case Kind::Model:
             output.After(0, std::string(kModel));
@@ -124,6 +126,19 @@ void EscSide::Answer(const EscCommand& command, Scheduler& output) {
         default:
             std::fprintf(stderr, "cardsim: unknown command 1b %02x; no answer\n",
                          static_cast<unsigned char>(command.parameters.at(0)));
+            break;
+    }
+}
+
+void EscSide::Test(Scheduler& output) {
+    switch (replies_.tests[nextTest_++ % replies_.tests.size()]) {
+        case EscReplies::Test::Esc:
+            output.After(0, std::string(kTestReply));
+            break;
+        case EscReplies::Test::Lone:
+            output.After(0, std::string(kTestReply.substr(1)));
+            break;
+        case EscReplies::Test::None:
             break;
     }
 }
@@ -168,8 +183,11 @@ void EscSide::Erase(unsigned char mask, Scheduler& output) {
         output.After(0, EscStatus('4'));
         return;
     }
-    std::printf("cardsim: erase %s in %d ms, answer ok\n", known->second, writing_.replyMs);
+    const EscReplies::Erase reply = replies_.erases[nextErase_++ % replies_.erases.size()];
+    std::printf("cardsim: erase %s in %d ms, answer %s\n", known->second, writing_.replyMs,
+                EscReplies::Name(reply));
     std::fflush(stdout);
     Arm(Armed::Erase, writing_.replyMs);
-    output.After(writing_.replyMs, EscStatus('0'));
+    if (reply == EscReplies::Erase::Ok) output.After(writing_.replyMs, EscStatus('0'));
+    if (reply == EscReplies::Erase::Fail) output.After(writing_.replyMs, EscStatus('A'));
 }

@@ -6,6 +6,7 @@
 
 #include "device_side.h"
 #include "esc_frames.h"
+#include "esc_replies.h"
 #include "esc_settings.h"
 #include "read_back.h"
 #include "read_settings.h"
@@ -20,7 +21,8 @@
 class EscSide : public DeviceSide {
   public:
     // Written cards go to `readBack`, which swipes them back when it is enabled.
-    EscSide(ReadSettings reading, WriteScenario writing, ReadBackQueue& readBack);
+    EscSide(ReadSettings reading, WriteScenario writing, EscReplies replies,
+            ReadBackQueue& readBack);
     // How the reading and writing options apply to this family, for --help.
     static const char* Usage();
     Offer Take(std::string_view pending, Scheduler& output) override;
@@ -30,6 +32,7 @@ class EscSide : public DeviceSide {
     enum class Armed { No, Read, Write, Erase };
 
     void Answer(const EscCommand& command, Scheduler& output);
+    void Test(Scheduler& output);
     void Read(Scheduler& output);
     void Write(const EscCommand& command, Scheduler& output);
     void Erase(unsigned char mask, Scheduler& output);
@@ -39,6 +42,7 @@ class EscSide : public DeviceSide {
 
     const ReadSettings reading_;
     const WriteScenario writing_;
+    const EscReplies replies_;
     ReadBackQueue& readBack_;
     SwipeQueue swipes_;
     EscSettings settings_;
@@ -46,4 +50,6 @@ class EscSide : public DeviceSide {
     Scheduler::Clock::time_point swipeAt_{};
     std::optional<CardTracks> written_;  // what the armed write puts on the card, if it does
     std::size_t nextReply_ = 0;
+    std::size_t nextTest_ = 0;
+    std::size_t nextErase_ = 0;
 };

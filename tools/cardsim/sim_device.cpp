@@ -12,7 +12,8 @@ SimDevice::SimDevice(const DeviceProfile& profile, SimOptions options)
     std::vector<CommandSlot> resets;
     if (options.family == DeviceFamily::EscBlock) {
         sides_.push_back(std::make_unique<EscSide>(std::move(options.reading),
-                                                   std::move(options.writing), readBack_));
+                                                   std::move(options.writing),
+                                                   std::move(options.escReplies), readBack_));
         resets = {EscResetSlot()};
     } else {
         sides_.push_back(

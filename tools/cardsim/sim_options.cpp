@@ -11,6 +11,7 @@ std::optional<std::string> ParseSimOptions(const std::vector<std::string>& argum
                                       "--family"};
     for (const auto& name : ReadSettings::OptionNames()) known.push_back(name);
     for (const auto& name : WriteScenario::OptionNames()) known.push_back(name);
+    for (const auto& name : EscReplies::OptionNames()) known.push_back(name);
     CommandLine line;
     if (auto error = line.Parse(arguments, known)) return error;
 
@@ -25,6 +26,7 @@ std::optional<std::string> ParseSimOptions(const std::vector<std::string>& argum
         if (auto error = ReadBackQueue::Parse(line.Get("--read-back", ""), options.readBack))
             return error;
     }
+    if (auto error = EscReplies::Parse(line, options.escReplies)) return error;
     return WriteScenario::Parse(line, options.writing);
 }
 
@@ -41,6 +43,7 @@ void PrintUsage() {
         "                     esc-block (fixed ESC-block frames; the profile's commands\n"
         "                     are not used); default: the profile's [Protocol] Family,\n"
         "                     commands when it has none\n"
-        "%s%s%s%s",
-        ReadSettings::Usage(), WriteScenario::Usage(), ReadBackQueue::Usage(), EscSide::Usage());
+        "%s%s%s%s%s",
+        ReadSettings::Usage(), WriteScenario::Usage(), ReadBackQueue::Usage(), EscReplies::Usage(),
+        EscSide::Usage());
 }

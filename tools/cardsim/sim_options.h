@@ -7,6 +7,7 @@
 
 #include "data_folders.h"
 #include "device_family.h"
+#include "esc_replies.h"
 #include "read_back.h"
 #include "read_settings.h"
 #include "write_scenario.h"
@@ -19,6 +20,7 @@ struct SimOptions {
     std::string transcript;  // empty: no transcript
     ReadSettings reading;
     WriteScenario writing;
+    EscReplies escReplies;
     std::vector<ReadBackMode> readBack;  // empty: reads never swipe a written card back
 };
 

@@ -2,6 +2,7 @@
 // swipe's block looks, how a write block is taken, and what a reset cancels.
 #include <gtest/gtest.h>
 
+#include "esc_answers.h"
 #include "profile_text.h"
 #include "scheduler.h"
 #include "sim_device.h"
@@ -102,7 +103,29 @@ INSTANTIATE_TEST_SUITE_P(
                  Hex("1b 30 07 05 05 1b 34")},
         Exchange{"LeadingZeros", {}, {Hex("1b 7a 3d 16 1b 6c")}, Hex("1b 30 1b 3d 16")},
         Exchange{"EraseMasks", {}, {Hex("1b 63 00 1b 63 01")}, Hex("1b 30 1b 34")},
+        Exchange{"EraseAndTestReplies",
+                 {"--erase-replies", "fail,none", "--test-replies", "lone,none"},
+                 {Hex("1b 63 07 1b 63 07 1b 63 07"), kTest, kTest},
+                 Hex("1b 41 1b 41 79")},
+        Exchange{"ResetInsideAWriteBlock",
+                 {"--read-back", "same"},
+                 {Hex("1b 77 1b 73 1b 01 41 1b 61"), kRead},
+                 Hex("1b 73 1b 01") + "%B1^A?" + Hex("1b 02") + ";12=3?" + Hex("1b 03") + ";99=1" +
+                     Hex("3f 3f 1c 1b 30")},
+        Exchange{"WriteDataNeverEnding",
+                 {},
+                 {Hex("1b 77 1b 73 1b 01 1b 02 1b 03") + std::string(1100, '1'), kTest},
+                 Hex("1b 32 1b 79")},
         Exchange{"NoiseAndUnknownCommands", {}, {Hex("00 ff 1b 20 1b"), Hex("65")}, Hex("1b 79")}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Where a parser that matches whole markers, or ends at the first 3F, goes wrong.
+TEST(EscSwipe, SplitBreaksInsideAMarkerAndBetweenTheTailBytes) {
+    std::string error;
+    const auto pieces = EscSwipePieces(SwipeScenario::Split, *ParseCard("2=1", error));
+    EXPECT_EQ(pieces, (std::vector<std::string>{Hex("1b 73 1b 01 1b 2a 1b"),
+                                                Hex("02") + ";1?" + Hex("1b 03 1b 2a 3f"),
+                                                Hex("1c 1b 30")}));
+}
 
 }  // namespace

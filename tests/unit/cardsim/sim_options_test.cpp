@@ -120,7 +120,11 @@ INSTANTIATE_TEST_SUITE_P(
                     "",
                     "'maybe' is none of ok, fail, split, none"},
         RefusalCase{"NoWriteReply", {"--write-replies", ""}, "", "needs at least one answer"},
-        RefusalCase{"UnknownFamily", {"--family", "esc"}, "", "'esc' is neither commands nor"}),
+        RefusalCase{"UnknownFamily", {"--family", "esc"}, "", "'esc' is neither commands nor"},
+        RefusalCase{"UnknownTestReply",
+                    {"--test-replies", "esc,loud"},
+                    "",
+                    "--test-replies: 'loud' is none of esc, lone, none"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
