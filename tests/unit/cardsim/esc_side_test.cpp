@@ -60,6 +60,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Exchange{"CommunicationTest", {}, {kTest}, Hex("1b 79")},
         Exchange{"ModelAndFirmware", {}, {Hex("1b 74 1b 76")}, Hex("1b 33 53 1b") + "REVS1.00"},
+        Exchange{"NoIdentity", {"--identity", "none"}, {Hex("1b 74 1b 76"), kTest}, Hex("1b 79")},
         Exchange{"FullTrack3EndsWithTwo3F",
                  {},
                  {kRead},
