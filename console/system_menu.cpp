@@ -67,18 +67,25 @@ SystemMenu::SystemMenu(QWidget& window, const std::vector<MenuEntry>& entries,
             text += entry.shortcut.toString(QKeySequence::NativeText);
         }
         AppendMenuW(menu, MF_STRING, entry.id, reinterpret_cast<const wchar_t*>(text.utf16()));
+        // The menu item follows its action, whatever changes it.
+        QAction* action = EntryAction(entry.id);
+        connect(action, &QAction::changed, this, [menu, action, id = UINT(entry.id)] {
+            EnableMenuItem(menu, id, MF_BYCOMMAND | (action->isEnabled() ? MF_ENABLED : MF_GRAYED));
+            CheckMenuItem(menu, id,
+                          MF_BYCOMMAND | (action->isChecked() ? MF_CHECKED : MF_UNCHECKED));
+        });
     }
     if (hasAbout_) {
         AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
         AppendMenuW(menu, MF_STRING, AboutMenuCommand,
                     reinterpret_cast<const wchar_t*>(aboutText.utf16()));
     }
-    nativeMenu_ = menu;
+    takesCommands_ = true;
 }
 
 bool SystemMenu::TakeSystemCommand(void* message, qintptr* result) {
     const MSG* msg = static_cast<const MSG*>(message);
-    if (nativeMenu_ == nullptr || msg->message != WM_SYSCOMMAND) return false;
+    if (!takesCommands_ || msg->message != WM_SYSCOMMAND) return false;
     const int id = static_cast<int>(msg->wParam & 0xFFFF);
     if (!(hasAbout_ && IsAboutCommand(id)) && EntryAction(id & 0xFFF0) == nullptr) return false;
     onCommand_(id);
@@ -123,12 +130,6 @@ bool SystemMenu::TakeSystemCommand(void*, qintptr*) {
 
 void SystemMenu::SetEntryEnabled(int id, bool enabled) {
     if (QAction* action = EntryAction(id)) action->setEnabled(enabled);
-#ifdef Q_OS_WIN
-    if (nativeMenu_) {
-        EnableMenuItem(static_cast<HMENU>(nativeMenu_), static_cast<UINT>(id),
-                       MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
-    }
-#endif
 }
 
 void SystemMenu::SetEntryChecked(int id, bool checked) {
@@ -136,10 +137,4 @@ void SystemMenu::SetEntryChecked(int id, bool checked) {
         action->setCheckable(true);
         action->setChecked(checked);
     }
-#ifdef Q_OS_WIN
-    if (nativeMenu_) {
-        CheckMenuItem(static_cast<HMENU>(nativeMenu_), static_cast<UINT>(id),
-                      MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
-    }
-#endif
 }

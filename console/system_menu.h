@@ -52,5 +52,5 @@ class SystemMenu : public QObject {
     std::vector<std::pair<int, QAction*>> actions_;
     std::function<void(int)> onCommand_;
     bool hasAbout_ = false;
-    void* nativeMenu_ = nullptr;  // the window's system menu on Windows
+    bool takesCommands_ = false;  // its entries are in the window's system menu
 };

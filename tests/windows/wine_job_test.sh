@@ -3,9 +3,9 @@
 # pseudo-terminal that Wine reaches as a COM port, the Windows cardctl.exe (or a Windows
 # test program) on the other end. The job's log must hold the same GBK bytes as the Linux
 # cardctl's log of the same job against the same simulator.
-#   wine_job_test.sh CASE     CASE: read, batch, write, timeouts or system_menu
+#   wine_job_test.sh CASE     CASE: read, batch, write or timeouts
 # Environment (set by CMake): WINE_RUN, CARDCTL_EXE, HOST_CARDSIM, HOST_CARDCTL, PROFILE,
-# SERIAL_TIMEOUT_EXE, SYSTEM_MENU_EXE.
+# SERIAL_TIMEOUT_EXE.
 set -euo pipefail
 case_name=$1
 work=$(mktemp -d)
@@ -18,7 +18,7 @@ trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 # Each case its own port, so that ctest may run them side by side.
-declare -A port_of=([read]=COM5 [batch]=COM6 [write]=COM7 [timeouts]=COM8 [system_menu]=COM9)
+declare -A port_of=([read]=COM5 [batch]=COM6 [write]=COM7 [timeouts]=COM8)
 port=${port_of[$case_name]:?unknown case $case_name}
 # The prefix scripts/wine-run.sh uses.
 export WINEPREFIX=${WINEPREFIX:-${CARDDEMO_MINGW_CACHE:-$HOME/.cache/carddemo/mingw}/wine}
@@ -92,12 +92,6 @@ case $case_name in
   timeouts)
     start_sim
     "$WINE_RUN" "$SERIAL_TIMEOUT_EXE" "$port"
-    ;;
-  system_menu)  # on a display; the About box's picture goes to build-windows/artifacts
-    start_sim --read-scenario silent
-    mkdir -p "$ARTIFACTS"
-    xvfb-run -a -s "-screen 0 1280x900x24" "$WINE_RUN" "$SYSTEM_MENU_EXE" "$port" "Z:$PROFILE" \
-      "Z:$ARTIFACTS/about-from-system-menu.png"
     ;;
 esac
 echo "ok: $case_name"
