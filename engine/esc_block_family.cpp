@@ -77,6 +77,8 @@ class EscBlockReader final : public CardReader {
 
     Wait AwaitCard(CardTracks& card) override {
         if (!family_.SetUp()) return family_.Stopped() ? Wait::Stopped : Wait::Ended;
+        // A job stopped at the last card's refresh is not armed again.
+        if (family_.Stopped()) return Wait::Stopped;
         if (!armed_) family_.Send(EscBlock::Read());
         armed_ = true;
         std::string bytes;
