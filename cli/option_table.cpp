@@ -176,7 +176,7 @@ const char* const kExitStatus =
     "Exit status: 0 all done, 1 some card not confirmed, 2 bad arguments or input file\n"
     "(nothing reached the device), 3 profile or port failure, 4 cards went out but an\n"
     "output file (--records, --log, --journal) could not be written, 130 stopped by Ctrl+C or a\n"
-    "closed standard output, 143 stopped by SIGTERM.\n";
+    "closed standard output, 129 stopped by SIGHUP, 143 stopped by SIGTERM.\n";
 
 const std::vector<CommandSpec>& CommandSpecs() {
     static const std::vector<CommandSpec> specs = {
@@ -290,6 +290,12 @@ const std::vector<OptionSpec>& OptionSpecs() {
                   "needs a file name: write --resume journal.csv"),
          "batch: leaves out the cards JOURNAL shows written and confirmed; name it with "
          "--journal too to go on appending to it.",
+         kBatch},
+        {{"rewrite-unsure"},
+         Flag(&CliOptions::rewriteUnsure),
+         "batch --resume: writes again a card JOURNAL shows in flight when the job ended "
+         "(it may be on its card already); without it such a card is named and nothing is "
+         "sent.",
          kBatch},
         {{"verify"},
          Flag(&CliOptions::verify),

@@ -56,6 +56,7 @@ int CardWorker(CardJob* job, const SerialTimeouts& timeouts) {
     job->PortFailure.clear();
     job->TriesExhausted.clear();
     job->Erased = 0;
+    job->JournalFailure.clear();
 
     SerialLink link(timeouts);
     link.SetPortName(job->PortName);

@@ -21,14 +21,6 @@ class CommandChecks final : public FamilyChecks {
                              : JobTexts::MissingWriteKeys(missing);
     }
 
-    std::string ReadBackRefusal(const CardJob& job) const override {
-        const auto commandKey = ReadCommandKey(TrackSetOf(job.Tracks));
-        std::vector<std::string_view> missing;
-        if (commandKey == nullptr || (job.Profile.*commandKey).Empty()) missing.push_back("ReadTack");
-        if (job.Profile.ReadTail.Empty()) missing.push_back("ReadTail");
-        return missing.empty() ? std::string() : JobTexts::MissingReadKeys(missing);
-    }
-
     // The profile's limits are the rule; the device takes whatever bytes come.
     std::string ValueProblem(int, std::string_view) const override { return {}; }
 };

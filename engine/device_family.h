@@ -59,8 +59,6 @@ class FamilyChecks {
     // The log entry (GBK, without its hyphen line) that turns the job away before anything
     // is sent; empty when it may start.
     virtual std::string Refusal(const CardJob& job) const = 0;
-    // The same for reading a written card back.
-    virtual std::string ReadBackRefusal(const CardJob& job) const = 0;
     // Why the device cannot write this value to the track (GBK, a message box's text);
     // empty when it can.
     virtual std::string ValueProblem(int track, std::string_view value) const = 0;

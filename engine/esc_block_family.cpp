@@ -29,8 +29,6 @@ class EscChecks final : public FamilyChecks {
         return writes && job.IsoFormat == 0 ? JobTexts::IsoOnly() : std::string();
     }
 
-    std::string ReadBackRefusal(const CardJob&) const override { return {}; }
-
     std::string ValueProblem(int track, std::string_view value) const override {
         const auto byte = EscBlock::ForeignCharacter(track, value);
         return byte ? JobTexts::ForeignCharacter(track, *byte) : std::string();

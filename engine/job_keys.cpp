@@ -48,6 +48,11 @@ std::vector<JobKey> KeysOfJob(const CardJob& job) {
     std::vector<JobKey> keys = job.Mode == 1   ? ReadKeys(job)
                                : job.Erase == 0 ? WriteKeys(job)
                                                 : std::vector<JobKey>{};
+    if (job.Mode != 1 && job.Verify != 0 && !keys.empty()) {
+        // Verify reads each written card back as a read job would.
+        const std::vector<JobKey> read = ReadKeys(job);
+        keys.insert(keys.end(), read.begin(), read.end());
+    }
     keys.push_back({&DeviceProfile::SoftReset, KeyRole::Reset});
     return keys;
 }

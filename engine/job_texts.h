@@ -34,8 +34,10 @@ std::string TriesExhausted(int card, int cards, int tries,
                            const std::vector<std::pair<int, std::string>>& values);
 // Read-back verify: "请再刷一次刚写好的卡，以校验写入的数据\r\n" before the wait; after it
 // "读回校验成功\r\n", or per track "N轨校验失败：读卡失败\r\n" or
-// "N轨校验失败：读回的数据与写入的不同\r\n".
+// "N轨校验失败：读回的数据与写入的不同\r\n"; "未读回校验：作业在读回前结束\r\n" when the job
+// ended first.
 std::string SwipeToVerify();
+std::string VerifyNotDone();
 std::string VerifyPassed();
 std::string VerifyReadFailed(int track);
 std::string VerifyDiffers(int track);

@@ -7,11 +7,6 @@
 ReadBackResult ReadBackCard(CardJob& job, DeviceFamily& device, const WritePlan& plan,
                             const TrackTexts& written) {
     ReadBackResult result;
-    if (const std::string refusal = device.Checks().ReadBackRefusal(job); !refusal.empty()) {
-        // Without them no card could be read back: the job ends as on Stop, said once.
-        AppendLog(job, refusal + JobTexts::HyphenLine());
-        return result;
-    }
     AppendLog(job, JobTexts::SwipeToVerify());
     const std::unique_ptr<CardReader> reader = device.StartReading();
     CardTracks card;

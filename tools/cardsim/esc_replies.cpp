@@ -43,14 +43,16 @@ std::optional<std::string> ParseList(const CommandLine& options, const std::stri
 }  // namespace
 
 std::vector<std::string> EscReplies::OptionNames() {
-    return {"--test-replies", "--erase-replies"};
+    return {"--test-replies", "--erase-replies", "--identity"};
 }
 
 const char* EscReplies::Usage() {
     return "  --test-replies L   esc-block: answers to the communication test, in turn: esc\n"
            "                     (1b 79), lone (79, its ESC lost), none (default esc)\n"
            "  --erase-replies L  esc-block: answers to each erase, in turn: ok (1b 30), fail\n"
-           "                     (1b 41), none (default ok)\n";
+           "                     (1b 41), none (default ok)\n"
+           "  --identity WHAT    esc-block: answer (default) or none, the model (1b 74) and\n"
+           "                     firmware (1b 76) questions, a device that keeps them to itself\n";
 }
 
 const char* EscReplies::Name(Erase reply) {
@@ -61,5 +63,9 @@ const char* EscReplies::Name(Erase reply) {
 
 std::optional<std::string> EscReplies::Parse(const CommandLine& options, EscReplies& replies) {
     if (auto error = ParseList(options, "--test-replies", kTestNames, replies.tests)) return error;
+    const std::string identity = options.Get("--identity", "answer");
+    if (identity != "answer" && identity != "none")
+        return "--identity: '" + identity + "' is neither answer nor none";
+    replies.identity = identity == "answer";
     return ParseList(options, "--erase-replies", kEraseNames, replies.erases);
 }

@@ -21,6 +21,7 @@ struct EscReplies {
     };
     std::vector<Test> tests{Test::Esc};
     std::vector<Erase> erases{Erase::Ok};
+    bool identity = true;  // model and firmware answered
 
     static std::vector<std::string> OptionNames();
     static const char* Usage();

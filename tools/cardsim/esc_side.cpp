@@ -105,10 +105,10 @@ void EscSide::Answer(const EscCommand& command, Scheduler& output) {
             Test(output);
             break;
         case Kind::Model:
-            output.After(0, std::string(kModel));
+            if (replies_.identity) output.After(0, std::string(kModel));
             break;
         case Kind::Firmware:
-            output.After(0, std::string(kFirmware));
+            if (replies_.identity) output.After(0, std::string(kFirmware));
             break;
         case Kind::Read:
             Read(output);

@@ -1,7 +1,11 @@
 // The simulated ESC-block device, byte for byte: what it answers to each command, how a
 // swipe's block looks, how a write block is taken, and what a reset cancels.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <poll.h>
+#include <unistd.h>
 
+#include "cardsim_process.h"
 #include "esc_answers.h"
 #include "profile_text.h"
 #include "scheduler.h"
@@ -56,6 +60,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Exchange{"CommunicationTest", {}, {kTest}, Hex("1b 79")},
         Exchange{"ModelAndFirmware", {}, {Hex("1b 74 1b 76")}, Hex("1b 33 53 1b") + "REVS1.00"},
+        Exchange{"NoIdentity", {"--identity", "none"}, {Hex("1b 74 1b 76"), kTest}, Hex("1b 79")},
         Exchange{"FullTrack3EndsWithTwo3F",
                  {},
                  {kRead},
@@ -126,6 +131,26 @@ TEST(EscSwipe, SplitBreaksInsideAMarkerAndBetweenTheTailBytes) {
     EXPECT_EQ(pieces, (std::vector<std::string>{Hex("1b 73 1b 01 1b 2a 1b"),
                                                 Hex("02") + ";1?" + Hex("1b 03 1b 2a 3f"),
                                                 Hex("1c 1b 30")}));
+}
+
+// The program itself, over its pty as it sets it up: FS (1C) must not be taken for a
+// signal character on the way.
+TEST(EscOverPty, BlockArrivesWhole) {
+    CardsimProcess device({"--family", "esc-block", "--swipe-ms", "0"});
+    const int fd = open(device.PortPath().c_str(), O_RDWR | O_NOCTTY);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(write(fd, kRead.data(), kRead.size()), 2);
+    const std::string expected = EscReadBlock(SampleCards().front(), '0');
+    std::string received;
+    char buffer[256];
+    pollfd in{fd, POLLIN, 0};
+    while (received.size() < expected.size() && poll(&in, 1, 5000) > 0) {
+        const ssize_t n = read(fd, buffer, sizeof buffer);
+        if (n <= 0) break;
+        received.append(buffer, static_cast<std::size_t>(n));
+    }
+    close(fd);
+    EXPECT_EQ(received, expected) << device.Log();
 }
 
 }  // namespace
