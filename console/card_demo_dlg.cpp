@@ -149,7 +149,8 @@ void CCardDemoDlg::OnInitDialog(const std::filesystem::path& profilePath) {
 void CCardDemoDlg::FillComboLists() {
     for (const ComboList& list : kConsoleComboLists) {
         auto* combo = Control<QComboBox>(list.id);
-        for (const char* item : list.items) AddSortedItem(*combo, QString::fromUtf8(item));
+        for (const char* item : list.items)
+            AddSortedItem(*combo, QString::fromUtf8(item), TemplateText(item));
     }
     // Besides COM1 to COM4, the ports this machine has, each once.
     FillPortList(*Control<QComboBox>(IDC_PORT), FixedPortNames(), OfferedPorts(SystemPortsFound()));
@@ -166,7 +167,7 @@ void CCardDemoDlg::SelectStartItems() {
     // Programmatic selections: the selection handlers answer the operator only.
     for (const StartItem& item : kStartItems) {
         auto* combo = Control<QComboBox>(item.id);
-        combo->setCurrentIndex(combo->findText(QString::fromUtf8(item.text), Qt::MatchExactly));
+        combo->setCurrentIndex(combo->findText(TemplateText(item.text), Qt::MatchExactly));
     }
 }
 
