@@ -145,6 +145,8 @@ CardListResult ParseCardList(std::string_view bytes, std::string_view fileName, 
     if (!layout) return std::move(errors).Result();
 
     CardListResult result;
+    // A column of a track the selection leaves out would be dropped without a word.
+    std::array<bool, kTrackCount> unselectedValues{};
     CsvReader reader(text.body, {layout->separator, kMaxListRowBytes});
     CsvRecord record;
     // Every row is checked, so the operator learns how many are bad, not only the first.
@@ -166,6 +168,10 @@ CardListResult ParseCardList(std::string_view bytes, std::string_view fileName, 
             const int column = layout->column[track - 1];
             if (column < 0 || static_cast<std::size_t>(column) >= record.fields.size()) continue;
             const std::string_view field = record.fields[column];
+            if (!HasTrack(tracks, track)) {
+                unselectedValues[track - 1] |= field.find_first_not_of(" \t") != field.npos;
+                continue;
+            }
             values[track - 1] = DecodeListField(
                 layout->recordsExport ? UnguardedCell(field) : field, text.encoding);
         }
@@ -176,6 +182,10 @@ CardListResult ParseCardList(std::string_view bytes, std::string_view fileName, 
             errors.Add(record.line, ListErrors::Joined(card.problems));
         else if (errors.Empty())
             result.cards.push_back({record.line, std::move(card.gbk)});
+    }
+    for (int track = 1; track <= kTrackCount; ++track) {
+        if (unselectedValues[track - 1])
+            errors.Add(layout->headerLine, CardTexts::UnselectedColumn(track, tracks));
     }
     if (errors.Empty() && result.cards.empty()) errors.Add(0, CardTexts::NoCards());
     if (!errors.Empty()) return std::move(errors).Result();

@@ -33,6 +33,13 @@ TrackStatus CardRecord::Status(int track) const {
     return statuses_[track - 1];
 }
 
+bool AllTracksOk(const CardRecord& record) {
+    for (int track = 1; track <= kTrackCount; ++track) {
+        if (record.Status(track) != TrackStatus::Ok) return false;
+    }
+    return true;
+}
+
 std::string_view CardKindName(CardKind kind) {
     return kind == CardKind::Read ? "read" : "write";
 }

@@ -52,6 +52,9 @@ class CardRecord {
 // The records of the window's life, appended by the running job.
 using CardRecordList = std::vector<CardRecord>;
 
+// Whether every track of the card read or wrote well (and read back as written).
+bool AllTracksOk(const CardRecord& record);
+
 // "read" or "write".
 std::string_view CardKindName(CardKind kind);
 // "ok", "failed" or "verify-failed".

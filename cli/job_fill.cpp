@@ -19,6 +19,7 @@ void FillJob(CardJob& job, const CliOptions& options, int mode) {
     job.Track2Increment = numbering.step2;
     job.Track3Start = numbering.start3;
     job.Track3Increment = numbering.step3;
+    job.Digits = numbering.digits;
 }
 
 void FillListWrite(CardJob& job, const std::vector<ListCard>& cards) {

@@ -173,8 +173,9 @@ const std::vector<const char*> kExamples = {
 const char* const kExitStatus =
     "Exit status: 0 all done, 1 some card not confirmed, 2 bad arguments or input file\n"
     "(nothing reached the device), 3 profile or port failure, 4 cards went out but an\n"
-    "output file (--records, --log, --journal) could not be written, 130 stopped by Ctrl+C or a\n"
-    "closed standard output, 143 stopped by SIGTERM.\n";
+    "output file (--records, --log, --journal) could not be written, 5 the profile has\n"
+    "problems (cardctl profile warned), 130 stopped by Ctrl+C or a closed standard output,\n"
+    "143 stopped by SIGTERM.\n";
 
 const std::vector<CommandSpec>& CommandSpecs() {
     static const std::vector<CommandSpec> specs = {
@@ -267,6 +268,10 @@ const std::vector<OptionSpec>& OptionSpecs() {
                         "track 3's first number"),
         NumberingOption("step3", &RunNumbering::step3, &CardJob::Track3Increment,
                         "track 3's increment"),
+        {{"digits"},
+         Number(&RunNumbering::digits, 1, kMaxRunDigits),
+         "run: pads each number with zeros to N digits; the track limits count them.",
+         kRun},
         {{"max-tries"},
          Number(&CliOptions::maxTries, 0, 1000000),
          "run, batch, clone: a card the device refuses N times in a row ends the job with "

@@ -20,7 +20,9 @@ std::string ResumeHint(const CliOptions& options) {
 
 void SayHowToGoOn(const CliOptions& options, const JobOutcome& outcome, int total,
                   CliOutput& output) {
-    if (!outcome.interrupted && !outcome.gaveUp) return;
+    // Stopped, out of tries or cut off by a lost port: cards are left. A job that refused
+    // its input sent none.
+    if (outcome.refused || !outcome.cardsLeft) return;
     const int confirmed = outcome.tally.confirmed;
     const int left = total - confirmed;
     std::string hint;

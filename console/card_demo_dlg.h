@@ -16,6 +16,7 @@
 #include "picture_ctrl.h"
 #include "serial_link.h"
 
+class QAction;
 class QPushButton;
 class QThread;
 class SystemMenu;
@@ -97,6 +98,8 @@ class CCardDemoDlg : public QDialog {
     void SaveLog();
     void ExportRecords();
     void WriteList();
+    // The numbered run's digits: asked for, kept for the window's life.
+    void AskRunDigits();
 
     // Unattended writing (unattended_commands.cpp).
     void ToggleJournal();
@@ -106,6 +109,10 @@ class CCardDemoDlg : public QDialog {
     // With the journal on: offers to leave out the list's cards it shows written. False
     // when the operator cancels, or leaves nothing to write.
     bool LeaveOutJournalledCards(std::vector<ListCard>& cards);
+
+    // The title's marks (window_title.cpp).
+    void UpdateWindowTitle();
+    void OnDeviceSilence(const Console::Silence& silence);
 
     // Running and stopping jobs (job_control.cpp).
     void RunJob();
@@ -125,6 +132,8 @@ class CCardDemoDlg : public QDialog {
     void StopJob();
     void OnJobMessage(uint32_t message);
     void OnJobDone();
+    // The ending's box, when the job's end needs one (job_end.cpp).
+    void ShowJobEnd();
     void OnLogRefresh();
     TrackTexts TrackTextsForJob() const;
     void OnWorkerFinished();
@@ -139,6 +148,7 @@ class CCardDemoDlg : public QDialog {
     CardJob job_;
     QFont bigFont_;
     SystemMenu* systemMenu_ = nullptr;
+    QAction* listNeedsWriteMode_ = nullptr;  // Ctrl+L while the list's entry is off
     std::array<TrackHints*, 3> trackHints_{};
     LogView* logView_ = nullptr;
     // Held but never attached to a control: the frame 143 stays a plain black frame.
@@ -151,9 +161,12 @@ class CCardDemoDlg : public QDialog {
     bool logShownWhileIdle_ = false;
     std::optional<int> pendingClose_;
     bool verifyAfterWrite_ = false;
+    int runDigits_ = 0;
     std::unique_ptr<Journal> journal_;
     std::size_t journalled_ = 0;  // records already in the journal, or from before it
     SerialTimeouts timeouts_;
+    QString caption_;      // the template's
+    QString silenceMark_;  // while the job's device is silent
 };
 
 template <class T>

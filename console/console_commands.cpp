@@ -2,7 +2,9 @@
 // them arrive in OnSysCommand, as the About entry does.
 #include "console_commands.h"
 
+#include <QAction>
 #include <QComboBox>
+#include <QInputDialog>
 #include <QKeySequence>
 #include <functional>
 
@@ -47,9 +49,16 @@ void CCardDemoDlg::CreateSystemMenu() {
         {kWriteListCommand, ConsoleTexts::WriteListEntry(), QKeySequence(Qt::CTRL | Qt::Key_L)},
         {kVerifyCommand, ConsoleTexts::VerifyEntry(), {}},
         {kJournalCommand, ConsoleTexts::JournalEntry(), {}},
+        {kRunDigitsCommand, ConsoleTexts::RunDigitsEntry(), {}},
     };
     systemMenu_ = new SystemMenu(*this, entries, LoadStringResource(IDS_ABOUTBOX),
                                  [this](int id) { OnSysCommand(id); });
+    // In read mode the list's entry is off; its keys still say why.
+    listNeedsWriteMode_ = new QAction(this);
+    listNeedsWriteMode_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    addAction(listNeedsWriteMode_);
+    connect(listNeedsWriteMode_, &QAction::triggered, this,
+            [this] { ShowMessageBox(this, ConsoleTexts::ListNeedsWriteMode()); });
     logView_->OfferInContextMenu(
         {systemMenu_->EntryAction(kViewLogCommand), systemMenu_->EntryAction(kSaveLogCommand)});
     UpdateCommandStates();
@@ -61,10 +70,14 @@ void CCardDemoDlg::UpdateCommandStates() {
     systemMenu_->SetEntryEnabled(kSaveLogCommand, !jobRunning_);
     systemMenu_->SetEntryEnabled(kExportRecordsCommand, !jobRunning_);
     systemMenu_->SetEntryEnabled(kWriteListCommand, !jobRunning_ && job_.Mode == 0);
+    listNeedsWriteMode_->setEnabled(!jobRunning_ && job_.Mode != 0);
     systemMenu_->SetEntryEnabled(kVerifyCommand, !jobRunning_);
     systemMenu_->SetEntryEnabled(kJournalCommand, !jobRunning_);
     systemMenu_->SetEntryChecked(kVerifyCommand, verifyAfterWrite_);
     systemMenu_->SetEntryChecked(kJournalCommand, journal_ != nullptr);
+    systemMenu_->SetEntryEnabled(kRunDigitsCommand, !jobRunning_);
+    systemMenu_->SetEntryChecked(kRunDigitsCommand, runDigits_ > 0);
+    UpdateWindowTitle();
 }
 
 void CCardDemoDlg::OnSysCommand(int id) {
@@ -94,9 +107,21 @@ void CCardDemoDlg::OnSysCommand(int id) {
         case kJournalCommand:
             if (!jobRunning_) ToggleJournal();
             break;
+        case kRunDigitsCommand:
+            if (!jobRunning_) AskRunDigits();
+            break;
         default:
             break;
     }
+}
+
+void CCardDemoDlg::AskRunDigits() {
+    bool ok = false;
+    const int digits =
+        QInputDialog::getInt(this, ConsoleTexts::RunDigitsTitle(), ConsoleTexts::RunDigitsLabel(),
+                             runDigits_, 0, kMaxRunDigits, 1, &ok);
+    if (ok) runDigits_ = digits;
+    UpdateCommandStates();
 }
 
 void CCardDemoDlg::ShowLogWhileIdle(bool show) {

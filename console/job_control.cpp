@@ -91,6 +91,7 @@ void CCardDemoDlg::StartJob() {
     LockForJob();
     FillJobFromControls();
     job_.Verify = verifyAfterWrite_ ? 1 : 0;
+    job_.Digits = runDigits_;
     StartWorker();
 }
 
@@ -186,11 +187,10 @@ void CCardDemoDlg::OnJobDone() {
     ApplyModelRule();
     Control<QWidget>(IDC_RUN)->setEnabled(true);
     Control<QWidget>(IDC_STOP)->setEnabled(false);
+    silenceMark_.clear();
     UpdateCommandStates();
     // The log box has gone with the job: a port that failed is not left to the log alone.
-    for (const std::string* ending : {&job_.PortFailure, &job_.TriesExhausted}) {
-        if (!ending->empty()) ShowMessageBox(this, GbkScreenDecoder().Decode(*ending));
-    }
+    ShowJobEnd();
 }
 
 void CCardDemoDlg::OnLogRefresh() {

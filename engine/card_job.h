@@ -2,6 +2,7 @@
 
 #include <array>
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <mutex>
 #include <optional>
@@ -73,6 +74,16 @@ class Console {
     // A message box owned by the window (application title, OK, no icon); returns when
     // the operator has closed it. The text is GBK.
     virtual void ShowMessageBox(const std::string& gbkText) = 0;
+
+    // The device has sent nothing for a while (or sends again): the port's name and the
+    // device it led to. Said without waiting for the console; the job log is not touched.
+    struct Silence {
+        bool silent = false;
+        std::string portName;
+        std::string devicePath;
+        int32_t quietMillis = 0;  // how long nothing came before it was said
+    };
+    virtual void DeviceSilence(const Silence&) {}
 };
 
 // The record the console fills and the worker borrows for one job.
@@ -119,9 +130,23 @@ struct CardJob {
     std::string TriesExhausted;
     // 1 = each card the device confirms is read back and compared with what was written.
     int32_t Verify = 0;
+    // The log's lines (GBK, no final line break) on the job's last card that did not read
+    // back as written; empty otherwise, and cleared as a job starts, as PortFailure is.
+    std::string VerifyFailure;
+    // A numbered run's numbers padded with zeros to this many digits; 0 leaves each number
+    // as wide as it is, as the run always wrote them.
+    int32_t Digits = 0;
+    // How long a device may send nothing before the console is told (device_silence.h),
+    // and the worker's own watch on it.
+    int32_t SilenceMillis = 10000;
+    std::chrono::steady_clock::time_point LastDeviceByte;
+    bool DeviceSilent = false;
 
     ::Console* Console = nullptr;
 };
+
+// The widest a run's numbers may be padded: more than any track holds.
+inline constexpr int32_t kMaxRunDigits = 119;
 
 // The values a numbered run's fields take, as the window's number boxes and cardctl's
 // options check them.

@@ -5,6 +5,7 @@
 
 #include "continuous_write.h"
 #include "device_commands.h"
+#include "device_silence.h"
 #include "job_log.h"
 #include "job_texts.h"
 #include "list_write.h"
@@ -53,11 +54,13 @@ int CardWorker(CardJob* job, const SerialTimeouts& timeouts) {
     if (job == nullptr) return -1;
     job->PortFailure.clear();
     job->TriesExhausted.clear();
+    job->VerifyFailure.clear();
 
     SerialLink link(timeouts);
     link.SetPortName(job->PortName);
     link.SetSettings(job->CommSettings);
     link.Open();
+    StartSilenceWatch(*job);
 
     JobEnding ending = JobEnding::WithoutPause;
     if (link.IsOpen()) {

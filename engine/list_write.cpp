@@ -25,8 +25,11 @@ JobEnding RunListWrite(CardJob& job, SerialLink& link) {
             return RunCard{job.CardList[written], JobTexts::ListCardPrefix(number, total)};
         },
         tally);
-    AppendLog(job, JobTexts::ListWriteEnd(static_cast<int>(tally.written),
-                                          static_cast<int>(tally.refused)) +
+    const int written = static_cast<int>(tally.written);
+    // A list cut short says so, and how many cards are still to write.
+    AppendLog(job, JobTexts::ListWriteEnd(written, static_cast<int>(tally.refused)) +
+                       (written >= total ? JobTexts::ListWriteComplete(total)
+                                         : JobTexts::ListWriteLeft(written, total - written)) +
                        JobTexts::HyphenLine());
     return ending;
 }

@@ -1,6 +1,7 @@
 #include "read_back.h"
 
 #include "device_commands.h"
+#include "device_silence.h"
 #include "job_log.h"
 #include "job_texts.h"
 #include "read_entry.h"
@@ -23,7 +24,7 @@ ReadBackResult ReadBackCard(CardJob& job, SerialLink& link, const WritePlan& pla
     AppendLog(job, JobTexts::SwipeToVerify());
     ReplyReader reader(
         job.Profile,
-        [&link](unsigned char* buffer, int32_t count) { return link.Read(buffer, count); },
+        [&](unsigned char* buffer, int32_t count) { return ReadDevice(job, link, buffer, count); },
         [&] { return job.StopFlag.load() != 0 || link.IsBroken(); });
     while (true) {
         SendSlot(link, job.Profile.*commandKey);
@@ -43,9 +44,12 @@ ReadBackResult ReadBackCard(CardJob& job, SerialLink& link, const WritePlan& pla
         const bool failed = back.status != TrackStatus::Ok;
         const bool same = !failed && back.bytes == TrackText(written, track);
         result.trackSame[track - 1] = same;
+        if (!failed) result.readBack[track - 1] = back.bytes;
         if (same) continue;
         result.outcome = ReadBackResult::Outcome::Differs;
-        result.logText += failed ? JobTexts::VerifyReadFailed(track) : JobTexts::VerifyDiffers(track);
+        result.logText += failed ? JobTexts::VerifyReadFailed(track)
+                                 : JobTexts::VerifyDiffers(track, TrackText(written, track),
+                                                           back.bytes);
     }
     if (result.outcome == ReadBackResult::Outcome::Same) result.logText = JobTexts::VerifyPassed();
     return result;

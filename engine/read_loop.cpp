@@ -1,6 +1,7 @@
 #include "read_loop.h"
 
 #include "device_commands.h"
+#include "device_silence.h"
 #include "job_keys.h"
 #include "job_log.h"
 #include "job_records.h"
@@ -13,7 +14,7 @@ JobEnding RunReadLoop(CardJob& job, SerialLink& link) {
 
     ReplyReader reader(
         job.Profile,
-        [&link](unsigned char* buffer, int32_t count) { return link.Read(buffer, count); },
+        [&](unsigned char* buffer, int32_t count) { return ReadDevice(job, link, buffer, count); },
         [&] { return job.StopFlag.load() != 0 || link.IsBroken(); });
     const auto commandKey = ReadCommandKey(TrackSetOf(job.Tracks));
     const CommandSlot* command = commandKey != nullptr ? &(job.Profile.*commandKey) : nullptr;

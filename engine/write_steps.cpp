@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "device_commands.h"
+#include "device_silence.h"
 #include "job_keys.h"
 #include "job_log.h"
 #include "job_records.h"
@@ -73,7 +74,7 @@ WriteReply AwaitWriteReply(CardJob& job, SerialLink& link, const CommandSlot& ex
     // One byte more than any reply, so the reply is always zero-terminated. A short
     // attempt leaves its bytes behind, but the next whole attempt overwrites them all.
     std::array<unsigned char, CommandSlot::kCapacity> reply{};
-    while (link.Read(reply.data(), length) != length) {
+    while (ReadDevice(job, link, reply.data(), length) != length) {
         if (ReportIfBroken(job, link)) return WriteReply::Broken;
         if (job.StopFlag.load() != 0) return WriteReply::Stopped;
     }
@@ -105,7 +106,10 @@ WriteReply WriteCard(CardJob& job, SerialLink& link, const WritePlan& plan, cons
         if (back.outcome == ReadBackResult::Outcome::Broken) return WriteReply::Broken;
         for (const int track : plan.tracks)
             if (!back.trackSame[track - 1]) tracks[track - 1].status = TrackStatus::VerifyFailed;
-        if (back.outcome == ReadBackResult::Outcome::Differs) reply = WriteReply::NotMatched;
+        if (back.outcome == ReadBackResult::Outcome::Differs) {
+            reply = WriteReply::NotMatched;
+            job.VerifyFailure = back.logText.substr(0, back.logText.size() - 2);
+        }
         verifyText = back.logText;
     }
     AddCardRecord(job, CardKind::Write, tracks);

@@ -94,7 +94,7 @@ TEST(Verify, CardReadBackWrongIsWrittenAgainOnTheNextBlank) {
     EXPECT_TRUE(std::regex_search(run.out, std::regex(",2,,,111,ok,,\r\n.*,2,,,222,verify-failed,,"
                                                       "\r\n.*,2,,,222,ok,,\r\n$")))
         << run.out;
-    EXPECT_NE(ReadFile(dir / "log.txt").find("2轨校验失败：读回的数据与写入的不同"),
+    EXPECT_NE(ReadFile(dir / "log.txt").find("2轨校验失败：读回的数据与写入的不同（写入：222，读回："),
               std::string::npos);
 }
 

@@ -29,9 +29,14 @@ std::string Written(int card, const std::string& value) {
                      std::to_string(value.size()) + "个数据\r\n" + value + "\r\n"));
 }
 
+// The closing line, and whether the list of three is done or how many cards are left.
 std::string EndLine(int written, int refused) {
+    const std::string done = written == 3 ? "列表已全部写完：共3张\r\n"
+                                          : "列表未写完：已确认" + std::to_string(written) +
+                                                "张，还剩" + std::to_string(3 - written) +
+                                                "张，可凭作业记录接着写\r\n";
     return Gbk("列表写卡结束：成功" + std::to_string(written) + "张，未成功" +
-               std::to_string(refused) + "次\r\n") +
+               std::to_string(refused) + "次\r\n" + done) +
            kHyphens;
 }
 
