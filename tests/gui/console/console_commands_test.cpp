@@ -73,7 +73,7 @@ TEST_F(ConsoleCommands, F2ShowsTheLogAtItsEndInPlaceOfTheTracksUntilF2OrRun) {
     Click(IDC_RUN);
     ASSERT_TRUE(Dlg().JobRunning());
     EXPECT_EQ(LogBox()->geometry(), shown);
-    EXPECT_EQ(Menu().filter("off").size(), 6);
+    EXPECT_EQ(Menu().filter("off").size(), 7);
     Press(QKeySequence(Qt::Key_F2));
     EXPECT_FALSE(Dlg().LogShownWhileIdle());
     Click(IDC_STOP);
