@@ -35,7 +35,8 @@ TrackStatus CardRecord::Status(int track) const {
 
 bool AllTracksOk(const CardRecord& record) {
     for (int track = 1; track <= kTrackCount; ++track) {
-        if (record.Status(track) != TrackStatus::Ok) return false;
+        const TrackStatus status = record.Status(track);
+        if (status == TrackStatus::Failed || status == TrackStatus::VerifyFailed) return false;
     }
     return true;
 }
@@ -52,6 +53,10 @@ std::string_view TrackStatusName(TrackStatus status) {
             break;
         case TrackStatus::VerifyFailed:
             return "verify-failed";
+        case TrackStatus::Sending:
+            return "sending";
+        case TrackStatus::Unverified:
+            return "unverified";
     }
     return "failed";
 }

@@ -98,14 +98,18 @@ int RunJobCommand(const CliOptions& options, CliOutput& output, StopSignals& sto
     int status = RunCommand(options, prepared, session, output);
     if (status == kExitStopped && stopSignals.First() == StopSignals::Kind::Terminate)
         status = kExitTerminated;
+    if (status == kExitStopped && stopSignals.First() == StopSignals::Kind::HangUp)
+        status = kExitHungUp;
     // Also after Ctrl+C: the records file holds every card the jobs logged.
-    bool outputFailed = !session.WriteRecordsFile() || session.JournalFailed();
+    bool outputFailed = !session.WriteRecordsFile();
     if (prepared.log && !prepared.log->Failure().empty()) {
         output.Error("cardctl: --log " + options.logPath.toStdString() +
                      " is incomplete: " + prepared.log->Failure());
         outputFailed = true;
     }
-    // A script that retries on 2 would write every card again.
+    // A script that retries on 2 would write every card again. A failed journal outranks
+    // everything: a script that resumes from it would write its missing cards twice.
     const bool cardsWentOut = status == kExitDone || status == kExitNotConfirmed;
+    if (session.JournalFailed()) return kExitOutputFailed;
     return outputFailed && cardsWentOut ? kExitOutputFailed : status;
 }

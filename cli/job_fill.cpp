@@ -1,7 +1,10 @@
 #include "job_fill.h"
 
-void FillJob(CardJob& job, const CliOptions& options, int mode) {
+void FillJob(CardJob& job, const CliOptions& options, const DeviceProfile& profile, int mode) {
     const JobSettings& settings = options.job;
+    job.Profile = profile;
+    job.MaxTries = options.maxTries;
+    job.Verify = options.verify ? 1 : 0;
     job.PortName = settings.portName;
     job.CommSettings = settings.lineSettings;
     job.Tracks = SelectionOf(settings.tracks);

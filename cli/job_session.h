@@ -10,7 +10,6 @@
 #include "cli_output.h"
 #include "job_preflight.h"
 #include "job_tally.h"
-#include "journal.h"
 #include "record_stream.h"
 #include "serial_link.h"
 #include "terminal_console.h"
@@ -32,6 +31,7 @@ struct JobOutcome {
     bool reachedGoal = false;  // all its cards written, or its reads enough
     bool gaveUp = false;       // a card ran out of tries
     bool cardsLeft = false;    // a write job ended with fewer cards confirmed than its goal
+    bool journalFailed = false;  // the --journal file failed, in this job or before
     JobTally tally;
 };
 
@@ -51,7 +51,8 @@ class JobSession {
     // Writes the --records file, if one was asked for: every record of every job.
     // Shows why when it cannot.
     bool WriteRecordsFile() const;
-    // Whether --journal was asked for and failed (it was said then, once).
+    // Whether --journal was asked for and failed (it was said then, once): the job then
+    // stopped after the card in hand.
     bool JournalFailed() const { return journalFailed_; }
 
   private:
@@ -60,8 +61,6 @@ class JobSession {
     // The progress line; at a terminal it names the card the device waits for, or counts
     // the cards a read sends elsewhere.
     void ShowProgress();
-    void OpenJournal();
-    void AppendToJournal(const CardRecord& record);
 
     const CliOptions& options_;
     PreparedJob& prepared_;
@@ -71,7 +70,6 @@ class JobSession {
     CardJob job_;
     std::unique_ptr<TerminalConsole> console_;
     RecordStream stream_;
-    std::unique_ptr<Journal> journal_;
     bool journalFailed_ = false;
 
     // The running job's goal and tally, and where the records not yet seen begin.

@@ -175,7 +175,7 @@ const char* const kExitStatus =
     "(nothing reached the device), 3 profile or port failure, 4 cards went out but an\n"
     "output file (--records, --log, --journal) could not be written, 5 the profile has\n"
     "problems (cardctl profile warned), 130 stopped by Ctrl+C or a closed standard output,\n"
-    "143 stopped by SIGTERM.\n";
+    "129 stopped by SIGHUP, 143 stopped by SIGTERM.\n";
 
 const std::vector<CommandSpec>& CommandSpecs() {
     static const std::vector<CommandSpec> specs = {
@@ -288,6 +288,12 @@ const std::vector<OptionSpec>& OptionSpecs() {
                   "needs a file name: write --resume journal.csv"),
          "batch: leaves out the cards JOURNAL shows written and confirmed; name it with "
          "--journal too to go on appending to it.",
+         kBatch},
+        {{"rewrite-unsure"},
+         Flag(&CliOptions::rewriteUnsure),
+         "batch --resume: writes again a card JOURNAL shows in flight when the job ended "
+         "(it may be on its card already); without it such a card is named and nothing is "
+         "sent.",
          kBatch},
         {{"verify"},
          Flag(&CliOptions::verify),

@@ -92,6 +92,7 @@ void CCardDemoDlg::StartJob() {
     FillJobFromControls();
     job_.Verify = verifyAfterWrite_ ? 1 : 0;
     job_.Digits = runDigits_;
+    job_.JournalFile = journal_.get();
     StartWorker();
 }
 
@@ -190,11 +191,12 @@ void CCardDemoDlg::OnJobDone() {
     silenceMark_.clear();
     UpdateCommandStates();
     // The log box has gone with the job: a port that failed is not left to the log alone.
+    // A failed journal is turned off first, so that a list's end box does not point at it.
+    if (!job_.JournalFailure.empty()) OnJournalFailed();
     ShowJobEnd();
 }
 
 void CCardDemoDlg::OnLogRefresh() {
-    AppendToJournal();
     UpdateData(false);
 }
 

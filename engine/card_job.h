@@ -12,6 +12,7 @@
 
 #include "card_record.h"
 #include "device_profile.h"
+#include "journal.h"
 #include "track_set.h"
 
 // Which track or track pair a job works on, as the job record holds it; everything else
@@ -141,6 +142,12 @@ struct CardJob {
     int32_t SilenceMillis = 10000;
     std::chrono::steady_clock::time_point LastDeviceByte;
     bool DeviceSilent = false;
+    // Where each card's `sending` row goes before the card is sent, and every record as it
+    // is added; none without. Borrowed for the job, as Console is.
+    Journal* JournalFile = nullptr;
+    // Why the journal failed (UTF-8, naming the file) when it did: the job then ended after
+    // the card in hand, as on Stop. Cleared as a job starts, as PortFailure is.
+    std::string JournalFailure;
 
     ::Console* Console = nullptr;
 };

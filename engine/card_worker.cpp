@@ -55,6 +55,7 @@ int CardWorker(CardJob* job, const SerialTimeouts& timeouts) {
     job->PortFailure.clear();
     job->TriesExhausted.clear();
     job->VerifyFailure.clear();
+    job->JournalFailure.clear();
 
     SerialLink link(timeouts);
     link.SetPortName(job->PortName);

@@ -47,6 +47,11 @@ bool IsRequired(KeyRole role) {
 
 std::vector<JobKey> KeysOfJob(const CardJob& job) {
     std::vector<JobKey> keys = job.Mode == 1 ? ReadKeys(job) : WriteKeys(job);
+    if (job.Mode != 1 && job.Verify != 0 && !keys.empty()) {
+        // Verify reads each written card back as a read job would.
+        const std::vector<JobKey> read = ReadKeys(job);
+        keys.insert(keys.end(), read.begin(), read.end());
+    }
     keys.push_back({&DeviceProfile::SoftReset, KeyRole::Reset});
     return keys;
 }

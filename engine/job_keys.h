@@ -30,8 +30,8 @@ struct JobKey {
 // Whether a job refuses to start when the key is empty; it leaves the others' step out.
 bool IsRequired(KeyRole role);
 
-// Every key the job sends or waits for, by its Mode, Tracks and write settings, as its
-// steps use them.
+// Every key the job sends or waits for, by its Mode, Tracks, write settings and Verify, as
+// its steps use them.
 std::vector<JobKey> KeysOfJob(const CardJob& job);
 
 // The keys the job cannot start without that its profile leaves empty, in the profile's

@@ -121,6 +121,10 @@ std::string SwipeToVerify() {
     return Utf8ToGbk("请再刷一次刚写好的卡，以校验写入的数据\r\n");
 }
 
+std::string VerifyNotDone() {
+    return Utf8ToGbk("未读回校验：作业在读回前结束\r\n");
+}
+
 std::string VerifyPassed() {
     return Utf8ToGbk("读回校验成功\r\n");
 }

@@ -40,8 +40,9 @@ std::string TriesExhausted(int card, int cards, int tries,
 // "读回校验成功\r\n", or per track "N轨校验失败：读卡失败\r\n" or
 // "N轨校验失败：读回的数据与写入的不同（写入：<data>，读回：<data>）\r\n", the card's
 // bytes with control bytes and backslashes escaped, so that they cannot break the log's
-// lines.
+// lines; "未读回校验：作业在读回前结束\r\n" when the job ended first.
 std::string SwipeToVerify();
+std::string VerifyNotDone();
 std::string VerifyPassed();
 std::string VerifyReadFailed(int track);
 std::string VerifyDiffers(int track, std::string_view written, std::string_view readBack);

@@ -12,15 +12,8 @@
 ReadBackResult ReadBackCard(CardJob& job, SerialLink& link, const WritePlan& plan,
                             const TrackTexts& written) {
     ReadBackResult result;
+    // The job's keys were checked before its first card (KeysOfJob), these among them.
     const auto commandKey = ReadCommandKey(TrackSetOf(job.Tracks));
-    std::vector<std::string_view> missing;
-    if (commandKey == nullptr || (job.Profile.*commandKey).Empty()) missing.push_back("ReadTack");
-    if (job.Profile.ReadTail.Empty()) missing.push_back("ReadTail");
-    if (!missing.empty()) {
-        // Without them no card could be read back: the job ends as on Stop, said once.
-        AppendLog(job, JobTexts::MissingReadKeys(missing) + JobTexts::HyphenLine());
-        return result;
-    }
     AppendLog(job, JobTexts::SwipeToVerify());
     ReplyReader reader(
         job.Profile,

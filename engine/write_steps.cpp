@@ -28,12 +28,9 @@ std::string ResultText(const WritePlan& plan, const TrackTexts& data, bool match
 }
 
 std::array<TrackResult, kTrackCount> WrittenTracks(const WritePlan& plan, const TrackTexts& data,
-                                                   bool matched) {
+                                                   TrackStatus status) {
     std::array<TrackResult, kTrackCount> results;
-    for (const int track : plan.tracks) {
-        results[track - 1] = {TrackText(data, track),
-                              matched ? TrackStatus::Ok : TrackStatus::Failed};
-    }
+    for (const int track : plan.tracks) results[track - 1] = {TrackText(data, track), status};
     return results;
 }
 
@@ -93,24 +90,35 @@ void AppendWriteResult(CardJob& job, std::string_view resultText) {
 
 WriteReply WriteCard(CardJob& job, SerialLink& link, const WritePlan& plan, const TrackTexts& data,
                      std::string_view entryPrefix) {
+    if (!JournalSending(job, WrittenTracks(plan, data, TrackStatus::Sending)))
+        return WriteReply::Stopped;
     SendWriteSequence(job, link, plan, data);
+    // Without an answer the card's `sending` row stands: it may or may not be written.
     WriteReply reply = AwaitWriteReply(job, link, job.Profile.*plan.expectedReply);
     if (reply != WriteReply::Matched && reply != WriteReply::NotMatched) return reply;
     const bool confirmed = reply == WriteReply::Matched;
-    std::array<TrackResult, kTrackCount> tracks = WrittenTracks(plan, data, confirmed);
+    std::array<TrackResult, kTrackCount> tracks =
+        WrittenTracks(plan, data, confirmed ? TrackStatus::Ok : TrackStatus::Failed);
     std::string verifyText;
     if (confirmed && job.Verify != 0) {
-        // A card left unverified by Stop or a lost port is no card done: nothing recorded.
         const ReadBackResult back = ReadBackCard(job, link, plan, data);
-        if (back.outcome == ReadBackResult::Outcome::Stopped) return WriteReply::Stopped;
-        if (back.outcome == ReadBackResult::Outcome::Broken) return WriteReply::Broken;
         for (const int track : plan.tracks)
             if (!back.trackSame[track - 1]) tracks[track - 1].status = TrackStatus::VerifyFailed;
+        verifyText = back.logText;
         if (back.outcome == ReadBackResult::Outcome::Differs) {
             reply = WriteReply::NotMatched;
             job.VerifyFailure = back.logText.substr(0, back.logText.size() - 2);
         }
-        verifyText = back.logText;
+        // The device confirmed the card, so it is recorded as such even when Stop or a lost
+        // port ended the wait for its read-back; resuming must not write it again.
+        const bool ended = back.outcome == ReadBackResult::Outcome::Stopped ||
+                           back.outcome == ReadBackResult::Outcome::Broken;
+        if (ended) {
+            tracks = WrittenTracks(plan, data, TrackStatus::Unverified);
+            verifyText = JobTexts::VerifyNotDone();
+            reply = back.outcome == ReadBackResult::Outcome::Stopped ? WriteReply::Stopped
+                                                                      : WriteReply::Broken;
+        }
     }
     AddCardRecord(job, CardKind::Write, tracks);
     AppendWriteResult(job, std::string(entryPrefix) + ResultText(plan, data, confirmed) + verifyText);

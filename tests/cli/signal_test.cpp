@@ -50,6 +50,7 @@ TEST_P(ReadInterrupted, ResetsTheDeviceAndFreesThePort) {
 INSTANTIATE_TEST_SUITE_P(Signals, ReadInterrupted,
                          ::testing::Values(Interruption{"CtrlC", {SIGINT}, 130},
                                            Interruption{"Terminate", {SIGTERM}, 143},
+                                           Interruption{"HangUp", {SIGHUP}, 129},
                                            Interruption{"CtrlCTwice", {SIGINT, SIGINT}, 130}),
                          [](const auto& info) { return std::string(info.param.name); });
 
