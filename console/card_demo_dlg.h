@@ -70,6 +70,8 @@ class CCardDemoDlg : public QDialog {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    // The system menu's commands arrive here on Windows.
+    bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
 
   private:
     void OnInitDialog(const std::filesystem::path& profilePath);
