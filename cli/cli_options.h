@@ -8,7 +8,7 @@
 
 #include "card_job.h"
 
-enum class CliCommand { Read, Write, Run, Batch, Clone, Ports, Profile };
+enum class CliCommand { Read, Write, Run, Batch, Clone, Erase, Ports, Profile, Probe };
 
 // The settings a job takes from the window's boxes, here from the command line.
 struct JobSettings {

@@ -62,6 +62,16 @@ int RunClone(const CliOptions& options, JobSession& session, CliOutput& output) 
     return StatusOf(RunWrites(options, session, output, count));
 }
 
+// An erase leaves no card record: the job says whether the device confirmed it.
+int RunErase(JobSession& session) {
+    const JobOutcome outcome = session.Run({});
+    const CardJob& job = session.Job();
+    if (outcome.interrupted) return kExitStopped;
+    if (outcome.refused) return kExitBadInput;
+    if (job.Erased != 0) return kExitDone;
+    return job.PortFailure.empty() ? kExitNotConfirmed : kExitDeviceFailure;
+}
+
 int RunCommand(const CliOptions& options, PreparedJob& prepared, JobSession& session,
                CliOutput& output) {
     CardJob& job = session.Job();
@@ -81,8 +91,11 @@ int RunCommand(const CliOptions& options, PreparedJob& prepared, JobSession& ses
         }
         case CliCommand::Clone:
             return RunClone(options, session, output);
+        case CliCommand::Erase:
+            return RunErase(session);
         case CliCommand::Ports:
         case CliCommand::Profile:
+        case CliCommand::Probe:
             break;
     }
     return kExitBadInput;

@@ -12,6 +12,7 @@ void FillJob(CardJob& job, const CliOptions& options, const DeviceProfile& profi
     job.LowDensity = settings.lowDensity ? 1 : 0;
     job.LowCoercivity = settings.lowCoercivity ? 1 : 0;
     job.Mode = mode;
+    job.Erase = options.command == CliCommand::Erase ? 1 : 0;
     if (options.command != CliCommand::Run) return;
     const RunNumbering& numbering = options.numbering;
     job.Continuous = 1;

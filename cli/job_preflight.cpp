@@ -6,7 +6,9 @@
 
 #include "card_check.h"
 #include "card_texts.h"
+#include "device_family.h"
 #include "exit_status.h"
+#include "gbk.h"
 #include "job_fill.h"
 #include "job_records.h"
 #include "key_gaps.h"
@@ -45,6 +47,12 @@ std::optional<int> CheckCommands(const CliOptions& options, const std::filesyste
                          " empty, so " + gap.jobs + " " + gap.consequence + "; add " + gap.key +
                          "=0x.. with the device's bytes under [Command]");
             return kExitDeviceFailure;
+        }
+        // What else the family cannot do: an erase without an erase command, a format it
+        // does not write.
+        if (const std::string refusal = ChecksOf(profile).Refusal(job); !refusal.empty()) {
+            output.Error("cardctl: " + GbkToUtf8(refusal.substr(0, refusal.find('\r'))));
+            return options.command == CliCommand::Erase ? kExitDeviceFailure : kExitBadInput;
         }
     }
     for (const KeyGap& gap : warnings) output.Message("cardctl: warning: " + gap.Warning());

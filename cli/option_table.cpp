@@ -166,8 +166,10 @@ const std::vector<const char*> kExamples = {
     "cardctl batch list.csv --tracks 23 --records written.csv",
     "cardctl batch list.csv --tracks 23 --resume journal.csv --journal journal.csv",
     "cardctl clone --tracks 23 --count 3",
+    "cardctl erase --tracks 23",
     "cardctl ports",
     "cardctl profile --profile my-device.ini",
+    "cardctl probe --port /dev/ttyUSB0",
 };
 
 const char* const kExitStatus =
@@ -189,10 +191,15 @@ const std::vector<CommandSpec>& CommandSpecs() {
          "is one), or one value a line for one track"},
         {CliCommand::Clone, "clone", kClone, "clone",
          "reads one card, then writes it onto --count blank cards"},
+        {CliCommand::Erase, "erase", kErase, "erase",
+         "erases the --tracks of one card (devices whose profile can erase)"},
         {CliCommand::Ports, "ports", kPorts, "ports",
          "the COMn names and what they reach, then the serial ports found"},
         {CliCommand::Profile, "profile", kProfile, "profile",
          "every key of the profile with the bytes it decodes to, and warnings"},
+        {CliCommand::Probe, "probe", kProbe, "probe",
+         "what answers on --port: an encoder of the ESC-block kind, its model and firmware, "
+         "and the sample profile that fits"},
     };
     return specs;
 }

@@ -142,6 +142,10 @@ struct CardJob {
     int32_t SilenceMillis = 10000;
     std::chrono::steady_clock::time_point LastDeviceByte;
     bool DeviceSilent = false;
+    // 1 = a write job (Mode 0) that erases the selected tracks of one card instead.
+    int32_t Erase = 0;
+    // After an erase job: 1 when the device confirmed it; cleared as a job starts.
+    int32_t Erased = 0;
     // Where each card's `sending` row goes before the card is sent, and every record as it
     // is added; none without. Borrowed for the job, as Console is.
     Journal* JournalFile = nullptr;

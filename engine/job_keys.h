@@ -38,9 +38,6 @@ std::vector<JobKey> KeysOfJob(const CardJob& job);
 // key order: what the job's own refusal logs.
 std::vector<std::string_view> MissingKeys(const CardJob& job);
 
-// Logs MissingKeys in one entry; true when one was missing.
-bool RefuseMissingKeys(CardJob& job);
-
 // The set-up commands a write sends before its track command, in that order.
 std::vector<JobKey> WriteSetUpKeys(const CardJob& job);
 

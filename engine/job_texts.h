@@ -63,4 +63,24 @@ std::string PortBroken(std::string_view portName, std::string_view reason);
 std::string MissingReadKeys(const std::vector<std::string_view>& keys);
 std::string MissingWriteKeys(const std::vector<std::string_view>& keys);
 
+// The ESC-block family. A device's status byte in words, one line each:
+// "设备状态31：读写错误\r\n" and the like; an unknown status names its byte.
+std::string DeviceStatus(unsigned char status);
+// "等待刷卡超时\r\n": no card came within the profile's SwipeTimeoutMs.
+std::string SwipeTimedOut();
+// A set-up command the device did not take, before any card: "设置矫顽力失败：" and
+// the status line, or "设备无应答\r\n" when nothing came.
+enum class SetUpStep { Coercivity, Density, BitsPerChar, LeadingZeros };
+std::string SetUpFailed(SetUpStep step, const std::string& reason);
+std::string NoAnswer();
+// "N轨数据含有设备不能写入的字符“A”（0x41）！", as a message box.
+std::string ForeignCharacter(int track, unsigned char byte);
+// "该设备只能写ISO格式的卡，请把卡格式改为ISO\r\n"
+std::string IsoOnly();
+// Erasing: "擦除N轨成功\r\n", "擦除N轨失败！\r\n" (tracks as "2，3"), and a profile
+// whose commands hold no erase: "配置文件QXProduct.ini没有擦卡命令，无法擦卡\r\n".
+std::string EraseSuccess(std::string_view tracks);
+std::string EraseFailure(std::string_view tracks);
+std::string NoEraseCommand();
+
 }  // namespace JobTexts

@@ -1,43 +1,32 @@
 #include "read_back.h"
 
-#include "device_commands.h"
-#include "device_silence.h"
 #include "job_log.h"
 #include "job_texts.h"
 #include "read_entry.h"
-#include "job_keys.h"
-#include "read_loop.h"
-#include "read_reply.h"
 
-ReadBackResult ReadBackCard(CardJob& job, SerialLink& link, const WritePlan& plan,
+ReadBackResult ReadBackCard(CardJob& job, DeviceFamily& device, const WritePlan& plan,
                             const TrackTexts& written) {
     ReadBackResult result;
-    // The job's keys were checked before its first card (KeysOfJob), these among them.
-    const auto commandKey = ReadCommandKey(TrackSetOf(job.Tracks));
     AppendLog(job, JobTexts::SwipeToVerify());
-    ReplyReader reader(
-        job.Profile,
-        [&](unsigned char* buffer, int32_t count) { return ReadDevice(job, link, buffer, count); },
-        [&] { return job.StopFlag.load() != 0 || link.IsBroken(); });
+    const std::unique_ptr<CardReader> reader = device.StartReading();
+    CardTracks card;
     while (true) {
-        SendSlot(link, job.Profile.*commandKey);
-        const ReplyReader::Outcome outcome = reader.AwaitReply();
-        if (outcome == ReplyReader::Outcome::Reply) break;
-        if (outcome == ReplyReader::Outcome::End) {
-            result.outcome = ReportIfBroken(job, link) ? ReadBackResult::Outcome::Broken
-                                                       : ReadBackResult::Outcome::Stopped;
+        const CardReader::Wait wait = reader->AwaitCard(card);
+        if (wait == CardReader::Wait::Card) break;
+        if (wait == CardReader::Wait::Stopped) return result;
+        if (wait == CardReader::Wait::Ended) {
+            result.outcome = ReadBackResult::Outcome::Broken;
             return result;
         }
     }
 
-    const ReadEntry read = MakeReadEntry(TrackSetOf(job.Tracks), reader.Data(), job.Profile, 1);
+    const ReadEntry read = MakeCardEntry(TrackSetOf(job.Tracks), card, 1);
     result.outcome = ReadBackResult::Outcome::Same;
     for (const int track : plan.tracks) {
         const TrackResult& back = read.tracks[track - 1];
         const bool failed = back.status != TrackStatus::Ok;
         const bool same = !failed && back.bytes == TrackText(written, track);
         result.trackSame[track - 1] = same;
-        if (!failed) result.readBack[track - 1] = back.bytes;
         if (same) continue;
         result.outcome = ReadBackResult::Outcome::Differs;
         result.logText += failed ? JobTexts::VerifyReadFailed(track)

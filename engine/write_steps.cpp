@@ -88,20 +88,20 @@ void AppendWriteResult(CardJob& job, std::string_view resultText) {
     AppendLog(job, entry);
 }
 
-WriteReply WriteCard(CardJob& job, SerialLink& link, const WritePlan& plan, const TrackTexts& data,
-                     std::string_view entryPrefix) {
+WriteReply WriteCard(CardJob& job, DeviceFamily& device, const WritePlan& plan,
+                     const TrackTexts& data, std::string_view entryPrefix) {
     if (!JournalSending(job, WrittenTracks(plan, data, TrackStatus::Sending)))
         return WriteReply::Stopped;
-    SendWriteSequence(job, link, plan, data);
     // Without an answer the card's `sending` row stands: it may or may not be written.
-    WriteReply reply = AwaitWriteReply(job, link, job.Profile.*plan.expectedReply);
+    const DeviceVerdict verdict = device.WriteCard(plan, data);
+    WriteReply reply = verdict.reply;
     if (reply != WriteReply::Matched && reply != WriteReply::NotMatched) return reply;
     const bool confirmed = reply == WriteReply::Matched;
     std::array<TrackResult, kTrackCount> tracks =
         WrittenTracks(plan, data, confirmed ? TrackStatus::Ok : TrackStatus::Failed);
     std::string verifyText;
     if (confirmed && job.Verify != 0) {
-        const ReadBackResult back = ReadBackCard(job, link, plan, data);
+        const ReadBackResult back = ReadBackCard(job, device, plan, data);
         for (const int track : plan.tracks)
             if (!back.trackSame[track - 1]) tracks[track - 1].status = TrackStatus::VerifyFailed;
         verifyText = back.logText;
@@ -121,16 +121,17 @@ WriteReply WriteCard(CardJob& job, SerialLink& link, const WritePlan& plan, cons
         }
     }
     AddCardRecord(job, CardKind::Write, tracks);
-    AppendWriteResult(job, std::string(entryPrefix) + ResultText(plan, data, confirmed) + verifyText);
+    AppendWriteResult(job, std::string(entryPrefix) + ResultText(plan, data, confirmed) +
+                               verdict.logText + verifyText);
     return reply;
 }
 
-JobEnding WriteRun(CardJob& job, SerialLink& link, const WritePlan& plan, int64_t total,
+JobEnding WriteRun(CardJob& job, DeviceFamily& device, const WritePlan& plan, int64_t total,
                    const RunCardFn& cardAfter, RunTally& tally) {
     int refusedInRow = 0;
     while (tally.written < total) {
         const RunCard card = cardAfter(tally.written);
-        switch (WriteCard(job, link, plan, card.values, card.entryPrefix)) {
+        switch (WriteCard(job, device, plan, card.values, card.entryPrefix)) {
             case WriteReply::Matched:
                 ++tally.written;
                 refusedInRow = 0;
@@ -156,7 +157,15 @@ JobEnding WriteRun(CardJob& job, SerialLink& link, const WritePlan& plan, int64_
 }
 
 bool RefuseOverlongData(CardJob& job, const WritePlan& plan, const TrackTexts& data) {
-    const auto track = TrackOverDeviceBound(plan, data);
-    if (track) job.Console->ShowMessageBox(JobTexts::TrackDataTooLong(*track));
-    return track.has_value();
+    if (const auto track = TrackOverDeviceBound(plan, data)) {
+        job.Console->ShowMessageBox(JobTexts::TrackDataTooLong(*track));
+        return true;
+    }
+    for (const int track : plan.tracks) {
+        const std::string problem = ChecksOf(job.Profile).ValueProblem(track, TrackText(data, track));
+        if (problem.empty()) continue;
+        job.Console->ShowMessageBox(problem);
+        return true;
+    }
+    return false;
 }

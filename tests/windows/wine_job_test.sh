@@ -3,7 +3,7 @@
 # pseudo-terminal that Wine reaches as a COM port, the Windows cardctl.exe (or a Windows
 # test program) on the other end. The job's log must hold the same GBK bytes as the Linux
 # cardctl's log of the same job against the same simulator.
-#   wine_job_test.sh CASE     CASE: read, batch, write, timeouts or setup
+#   wine_job_test.sh CASE     CASE: read, batch, write or timeouts
 # Environment (set by CMake): WINE_RUN, CARDCTL_EXE, HOST_CARDSIM, HOST_CARDCTL, PROFILE,
 # SERIAL_TIMEOUT_EXE.
 set -euo pipefail
@@ -18,7 +18,7 @@ trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 # Each case its own port, so that ctest may run them side by side.
-declare -A port_of=([read]=COM5 [batch]=COM6 [write]=COM7 [timeouts]=COM8 [setup]=COM9)
+declare -A port_of=([read]=COM5 [batch]=COM6 [write]=COM7 [timeouts]=COM8)
 port=${port_of[$case_name]:?unknown case $case_name}
 # The prefix scripts/wine-run.sh uses.
 export WINEPREFIX=${WINEPREFIX:-${CARDDEMO_MINGW_CACHE:-$HOME/.cache/carddemo/mingw}/wine}
@@ -92,17 +92,6 @@ case $case_name in
   timeouts)
     start_sim
     "$WINE_RUN" "$SERIAL_TIMEOUT_EXE" "$port"
-    ;;
-  setup)
-    # A speed the port refuses ends the job before a byte is sent, with the system's reason.
-    start_sim
-    line="baud=999999999 parity=N data=8 stop=1"
-    status=0
-    "$WINE_RUN" "$CARDCTL_EXE" write --tracks 2 --track2 1 --port "$port" --line "$line" \
-      >"$work/win.out" 2>"$work/win.err" </dev/null || status=$?
-    [ "$status" = 3 ] || { cat "$work/win.err" >&2; fail "cardctl.exe exited $status, not 3"; }
-    grep -qF "the line settings \"$line\" were refused" "$work/win.err" ||
-      fail "the refusal is not told: $(cat "$work/win.err")"
     ;;
 esac
 echo "ok: $case_name"
