@@ -77,7 +77,7 @@ std::optional<ListLayout> LayoutOf(const CsvRecord& first, TrackSet tracks, List
     if (named) {
         layout.headerLine = first.line;
         layout.headerFields = first.fields.size();
-        layout.recordsExport = CsvLine(first.fields) == RecordsCsvHeader();
+        layout.recordsExport = IsRecordsCsvHeader(CsvLine(first.fields));
         for (int track = 1; track <= kTrackCount; ++track)
             if (HasTrack(tracks, track) && layout.column[track - 1] < 0)
                 errors.Add(first.line, CardTexts::MissingColumn(track));
@@ -181,7 +181,8 @@ CardListResult ParseCardList(std::string_view bytes, std::string_view fileName, 
         if (!card.problems.empty())
             errors.Add(record.line, ListErrors::Joined(card.problems));
         else if (errors.Empty())
-            result.cards.push_back({record.line, std::move(card.gbk)});
+            result.cards.push_back({record.line, std::move(card.gbk),
+                                    static_cast<int>(result.cards.size()) + 1});
     }
     for (int track = 1; track <= kTrackCount; ++track) {
         if (unselectedValues[track - 1])

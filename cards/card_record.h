@@ -40,6 +40,7 @@ class CardRecord {
 
     int job = 0;   // 1 for the window's first job, counting up for its life
     int card = 0;  // the card's place in its job, from 1; every card once
+    int row = 0;   // a list write's card: its place in the list, from 1; 0 otherwise
     CardKind kind = CardKind::Read;
     TrackSet tracks = TrackSet::Track2;
 

@@ -293,8 +293,8 @@ const std::vector<OptionSpec>& OptionSpecs() {
         {{"resume"},
          FilePath(&CliOptions::resumePath, "JOURNAL",
                   "needs a file name: write --resume journal.csv"),
-         "batch: leaves out the cards JOURNAL shows written and confirmed; name it with "
-         "--journal too to go on appending to it.",
+         "batch: leaves out the cards JOURNAL shows written and confirmed (none when JOURNAL "
+         "is not there yet); name it with --journal too to go on appending to it.",
          kBatch},
         {{"rewrite-unsure"},
          Flag(&CliOptions::rewriteUnsure),

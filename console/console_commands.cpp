@@ -15,6 +15,7 @@
 #include "console_texts.h"
 #include "file_dialog.h"
 #include "gbk.h"
+#include "list_write.h"
 #include "message_box.h"
 #include "record_export.h"
 #include "string_table.h"
@@ -190,14 +191,13 @@ void CCardDemoDlg::WriteList() {
         ShowMessageBox(this, lines.join(u'\n'));
         return;
     }
+    const int listSize = static_cast<int>(list.cards.size());
     if (!LeaveOutJournalledCards(list.cards)) return;
     const QString label = QString::fromStdString(PlanFor(tracks)->label) + QStringLiteral("轨");
     if (!AskOkCancel(this, ConsoleTexts::ListConfirm(static_cast<int>(list.cards.size()), label))) {
         return;
     }
-    job_.CardList.clear();
-    for (const ListCard& card : list.cards)
-        job_.CardList.push_back({card.tracks[0], card.tracks[1], card.tracks[2]});
+    SetCardList(job_, list.cards, listSize);
     // Unattended, a card the device keeps refusing must not hold the list for ever.
     job_.MaxTries = kListMaxTries;
     StartJob();

@@ -11,6 +11,7 @@
 #include "card_demo_dlg.h"
 #include "card_worker.h"
 #include "console_dialog.h"
+#include "list_write.h"
 #include "gbk.h"
 #include "message_box.h"
 #include "model_rule.h"
@@ -71,7 +72,7 @@ constexpr int kLogHeight = 329;
 
 void CCardDemoDlg::RunJob() {
     if (!ReadyToStart()) return;
-    job_.CardList.clear();
+    SetCardList(job_, {});
     job_.MaxTries = 0;
     StartJob();
 }

@@ -119,6 +119,13 @@ struct CardJob {
     // A write job (Mode 0) with cards here writes them in order instead of the track boxes'
     // texts; whoever fills the list has checked it against the job.
     std::vector<TrackTexts> CardList;
+    // Each card's place in the list it came from (from 1) and that list's length: a list
+    // resumed after a stop is only the cards still to write, yet its cards keep their
+    // numbers. Without them a card's place is its place in CardList.
+    std::vector<int32_t> CardListRows;
+    int32_t CardListTotal = 0;
+    // The list place of the card in hand, for its records; 0 while no list is written.
+    int32_t ListRow = 0;
     // The log entry's first line (GBK, no line break) when the job ended because its port
     // would not open or broke; empty otherwise. The worker clears it as a job starts, so
     // the console can tell these endings from the others when the job is done.

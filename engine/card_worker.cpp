@@ -58,6 +58,7 @@ int CardWorker(CardJob* job, const SerialTimeouts& timeouts) {
     job->TriesExhausted.clear();
     job->VerifyFailure.clear();
     job->Erased = 0;
+    job->ListRow = 0;
     job->JournalFailure.clear();
 
     SerialLink link(timeouts);

@@ -140,8 +140,10 @@ JobEnding WriteRun(CardJob& job, DeviceFamily& device, const WritePlan& plan, in
                 ++tally.refused;
                 if (job.MaxTries > 0 && ++refusedInRow >= job.MaxTries) {
                     // The card after the confirmed ones, counted from 1.
-                    ReportTriesExhausted(job, plan, card, static_cast<int>(tally.written + 1),
-                                         static_cast<int>(total), refusedInRow);
+                    const bool placed = card.place > 0;
+                    ReportTriesExhausted(
+                        job, plan, card, placed ? card.place : static_cast<int>(tally.written + 1),
+                        placed ? card.of : static_cast<int>(total), refusedInRow);
                     return JobEnding::WithoutPause;
                 }
                 break;

@@ -35,8 +35,8 @@ TEST_F(ListWrite, CtrlEExportsTheRecordsAsCsvOrAsJsonByTheChosenFilter) {
     Press(QKeySequence(Qt::CTRL | Qt::Key_E));
     Press(QKeySequence(Qt::CTRL | Qt::Key_E));
     EXPECT_EQ(FileBytes(dir_ / "cards.csv"),
-              "\xEF\xBB\xBFjob,card,time,kind,tracks,track1,track1_status,track2,track2_status,"
-              "track3,track3_status\r\n1,1," +
+              "\xEF\xBB\xBFjob,card,row,time,kind,tracks,track1,track1_status,track2,"
+              "track2_status,track3,track3_status\r\n1,1,," +
                   std::string(Dlg().Job().Records[0].Time()) + ",write,2,,,磁卡AB,ok,,\r\n");
     EXPECT_EQ(FileBytes(dir_ / "cards.json"), RecordsJson(Dlg().Job().Records));
     EXPECT_EQ(fileDialogs_[1].filters.join("|"), "CSV文件 (*.csv)|JSON文件 (*.json)");

@@ -66,6 +66,24 @@ TEST(ListWrite, StopBetweenCardsEndsWithTheClosingLineAndTheResetWithoutPause) {
     EXPECT_LT(harness.PauseBeforeDone(), milliseconds(kMeasuredSysDelay / 2));
 }
 
+TEST(ListWrite, AResumedListNumbersItsCardsByTheirPlaceInTheList) {
+    WriteJobHarness harness;
+    harness.StartSim({"--write-reply-ms", "0", "--write-replies", "ok,fail"});
+    PrepareList(harness, {"55", "666"});
+    harness.job.CardListRows = {5, 6};
+    harness.job.CardListTotal = 6;
+    harness.job.MaxTries = 1;
+
+    harness.Run();
+
+    const std::string& log = harness.job.JobLog;
+    EXPECT_NE(log.find(Gbk("第5/6张：写2轨成功")), std::string::npos);
+    EXPECT_NE(log.find(Gbk("第6/6张卡连续1次写入未成功")), std::string::npos);
+    std::vector<int> rows;
+    for (const CardRecord& record : harness.job.Records) rows.push_back(record.row);
+    EXPECT_EQ(rows, (std::vector<int>{5, 6}));
+}
+
 TEST(ListWrite, RefusesBeforeTheFirstCard) {
     WriteJobHarness missing;
     missing.StartSim({}, {{"WriteTack2", ""}});
