@@ -102,6 +102,8 @@ class CCardDemoDlg : public QDialog {
     void WriteList();
     // The numbered run's digits: asked for, kept for the window's life.
     void AskRunDigits();
+    // Asks for the tracks, then erases them on the next card swiped (erase_command.cpp).
+    void EraseCard();
 
     // Unattended writing (unattended_commands.cpp).
     void ToggleJournal();
@@ -164,6 +166,8 @@ class CCardDemoDlg : public QDialog {
     std::optional<int> pendingClose_;
     bool verifyAfterWrite_ = false;
     int runDigits_ = 0;
+    // The read or write mode an erase job set aside; given back when it is done.
+    std::optional<int32_t> modeBeforeErase_;
     std::unique_ptr<Journal> journal_;
     SerialTimeouts timeouts_;
     QString caption_;      // the template's

@@ -50,6 +50,7 @@ void CCardDemoDlg::CreateSystemMenu() {
         {kWriteListCommand, ConsoleTexts::WriteListEntry(), QKeySequence(Qt::CTRL | Qt::Key_L)},
         {kVerifyCommand, ConsoleTexts::VerifyEntry(), {}},
         {kJournalCommand, ConsoleTexts::JournalEntry(), {}},
+        {kEraseCommand, ConsoleTexts::EraseEntry(), {}},
         {kRunDigitsCommand, ConsoleTexts::RunDigitsEntry(), {}},
     };
     systemMenu_ = new SystemMenu(*this, entries, LoadStringResource(IDS_ABOUTBOX),
@@ -80,6 +81,7 @@ void CCardDemoDlg::UpdateCommandStates() {
     listNeedsWriteMode_->setEnabled(!jobRunning_ && job_.Mode != 0);
     systemMenu_->SetEntryEnabled(kVerifyCommand, !jobRunning_);
     systemMenu_->SetEntryEnabled(kJournalCommand, !jobRunning_);
+    systemMenu_->SetEntryEnabled(kEraseCommand, !jobRunning_);
     systemMenu_->SetEntryChecked(kVerifyCommand, verifyAfterWrite_);
     systemMenu_->SetEntryChecked(kJournalCommand, journal_ != nullptr);
     systemMenu_->SetEntryEnabled(kRunDigitsCommand, !jobRunning_);
@@ -113,6 +115,9 @@ void CCardDemoDlg::OnSysCommand(int id) {
             break;
         case kJournalCommand:
             if (!jobRunning_) ToggleJournal();
+            break;
+        case kEraseCommand:
+            if (!jobRunning_) EraseCard();
             break;
         case kRunDigitsCommand:
             if (!jobRunning_) AskRunDigits();

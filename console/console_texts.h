@@ -16,7 +16,14 @@ QString ExportRecordsEntry();
 QString WriteListEntry();
 QString VerifyEntry();
 QString JournalEntry();
+QString EraseEntry();
 QString RunDigitsEntry();
+
+// Erasing: the question for the tracks, and each choice ("2，3轨").
+QString EraseTracksQuestion();
+QString EraseTracksChoice(const QString& tracks);
+// After a port failure: where to find out what answers on a port.
+QString ProbeHint();
 
 // Asking for the numbered run's digits: the box's title and its question.
 QString RunDigitsTitle();

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QThread>
 #include <array>
+#include <utility>
 
 #include "card_demo_dlg.h"
 #include "card_worker.h"
@@ -177,6 +178,10 @@ void CCardDemoDlg::OnJobMessage(uint32_t message) {
 
 void CCardDemoDlg::OnJobDone() {
     jobRunning_ = false;
+    if (modeBeforeErase_) {
+        job_.Erase = 0;
+        job_.Mode = *std::exchange(modeBeforeErase_, std::nullopt);
+    }
     for (const LockedControl& control : kJobLocks) {
         QWidget* widget = Control<QWidget>(control.id);
         if (control.lock == JobLock::Hide) {

@@ -23,9 +23,10 @@ int ConfirmedCards(const CardJob& job) {
 
 void CCardDemoDlg::ShowJobEnd() {
     QStringList endings;
-    for (const std::string* ending : {&job_.PortFailure, &job_.TriesExhausted}) {
-        if (!ending->empty()) endings << GbkScreenDecoder().Decode(*ending);
-    }
+    // A port that failed points at what can tell what answers on it.
+    if (!job_.PortFailure.empty())
+        endings << GbkScreenDecoder().Decode(job_.PortFailure) + u'\n' + ConsoleTexts::ProbeHint();
+    if (!job_.TriesExhausted.empty()) endings << GbkScreenDecoder().Decode(job_.TriesExhausted);
     if (!job_.CardList.empty()) {
         // A list, however it ended, says where it stands and how to go on, in one box.
         const int total = static_cast<int>(job_.CardList.size());
