@@ -108,6 +108,7 @@ CCardDemoDlg::~CCardDemoDlg() {
 
 void CCardDemoDlg::OnInitDialog(const std::filesystem::path& profilePath) {
     BuildDialog(*this, kConsoleDialog);
+    caption_ = windowTitle();
     FillComboLists();
     logView_ = Control<LogView>(IDC_LOG);
     ConnectHandlers();
@@ -116,6 +117,9 @@ void CCardDemoDlg::OnInitDialog(const std::filesystem::path& profilePath) {
                                        [this] { return TrackTextsForJob(); },
                                        [this](const std::string& gbkText) {
                                            ShowMessageBox(this, GbkScreenDecoder().Decode(gbkText));
+                                       },
+                                       [this](const Console::Silence& silence) {
+                                           OnDeviceSilence(silence);
                                        }});
     UpdateData(false);
 
@@ -159,8 +163,11 @@ void CCardDemoDlg::FillComboLists() {
 void CCardDemoDlg::OnPortListOpening() {
     // The machine's ports now: an adapter plugged in since, or a simulator started, is
     // there to choose.
-    FillPortList(*Control<QComboBox>(IDC_PORT), FixedPortNames(),
-                 OfferedPorts(AvailablePorts(DefaultPortsDirectory())));
+    const std::vector<FoundPort> found = AvailablePorts(DefaultPortsDirectory());
+    std::vector<OfferedPort> ports = OfferedPorts(found);
+    for (OfferedPort& fallback : FallbackPorts(FixedPortNames(), found, DefaultPortsDirectory()))
+        ports.push_back(std::move(fallback));
+    FillPortList(*Control<QComboBox>(IDC_PORT), FixedPortNames(), ports);
 }
 
 void CCardDemoDlg::SelectStartItems() {
