@@ -1,5 +1,6 @@
 #include "job_texts.h"
 
+#include <QCoreApplication>
 #include <cstdio>
 #include <vector>
 
@@ -8,23 +9,26 @@
 namespace JobTexts {
 namespace {
 
-// printf over a GBK format. GBK trail bytes never take the value of '%', so a converted
-// format keeps its directives intact.
-template <typename... Args>
-std::string Format(const std::string& utf8Format, Args... args) {
-    const std::string format = Utf8ToGbk(utf8Format);
-    const int size = std::snprintf(nullptr, 0, format.c_str(), args...);
-    std::vector<char> buffer(static_cast<std::size_t>(size > 0 ? size : 0) + 1);
-    std::snprintf(buffer.data(), buffer.size(), format.c_str(), args...);
-    return std::string(buffer.data(), buffer.size() - 1);
+// The texts are written in Chinese and shown in the operator's language.
+struct JobText {
+    Q_DECLARE_TR_FUNCTIONS(JobText)
+};
+
+std::string Gbk(const QString& text) {
+    return Utf8ToGbk(text.toStdString());
+}
+
+// A text as one line of the log, ended by CR LF.
+std::string Line(const QString& text) {
+    return Gbk(text) + "\r\n";
 }
 
 std::string CString(std::string_view text) {
     return std::string(text.substr(0, text.find('\0')));
 }
 
-std::string Tracks(int track) {
-    return std::to_string(track);
+QString Text(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
 // GBK card bytes as one line of log text: control bytes, DEL and bytes that start no
@@ -50,14 +54,14 @@ std::string EscapedGbk(std::string_view bytes) {
     return text;
 }
 
-// The keys (UTF-8) listed as "WriteTack2、WriteTail".
-std::string MissingKeys(const std::vector<std::string_view>& keys, std::string_view job) {
-    std::string list;
+// The keys (UTF-8) listed as "WriteTack2、WriteTail" in the message's %1.
+std::string MissingKeys(const std::vector<std::string_view>& keys, const QString& message) {
+    QString list;
     for (const std::string_view key : keys) {
-        if (!list.empty()) list += "、";
-        list += key;
+        if (!list.isEmpty()) list += JobText::tr("、");
+        list += Text(key);
     }
-    return Utf8ToGbk("配置文件QXProduct.ini缺少" + list + "，无法" + std::string(job) + "\r\n");
+    return Line(message.arg(list));
 }
 
 }  // namespace
@@ -68,178 +72,191 @@ const std::string& HyphenLine() {
 }
 
 std::string ReadSuccess(int track, int number, int count, std::string_view data) {
-    return Format("第%d次成功读取，共读取%d个" + Tracks(track) + "轨数据\r\n%s\r\n", number, count,
-                  CString(data).c_str());
+    return Line(JobText::tr("第%1次成功读取，共读取%2个%3轨数据")
+                    .arg(number)
+                    .arg(count)
+                    .arg(track)) +
+           CString(data) + "\r\n";
 }
 
 std::string ReadFailure(int track) {
-    return Utf8ToGbk("读取" + Tracks(track) + "轨失败\r\n");
+    return Line(JobText::tr("读取%1轨失败").arg(track));
 }
 
 std::string ReadSecondTrack(int track, int count, std::string_view data) {
-    return HyphenLine() +
-           Format("共读取%d个" + Tracks(track) + "轨数据\r\n%s\r\n", count, CString(data).c_str()) +
-           HyphenLine();
+    return HyphenLine() + Line(JobText::tr("共读取%1个%2轨数据").arg(count).arg(track)) +
+           CString(data) + "\r\n" + HyphenLine();
 }
 
 std::string WriteSuccess(int track, int count, std::string_view data) {
-    return Format("写" + Tracks(track) + "轨成功，共写入%d个数据\r\n%s\r\n", count,
-                  CString(data).c_str());
+    return Line(JobText::tr("写%1轨成功，共写入%2个数据").arg(track).arg(count)) + CString(data) +
+           "\r\n";
 }
 
 std::string WriteFailure(std::string_view tracks) {
-    return Utf8ToGbk("写" + std::string(tracks) + "轨失败！\r\n");
+    return Line(JobText::tr("写%1轨失败！").arg(Text(tracks)));
 }
 
 std::string ListCardPrefix(int card, int cards) {
-    return Format("第%d/%d张：", card, cards);
+    return Gbk(JobText::tr("第%1/%2张：").arg(card).arg(cards));
 }
 
 std::string ListWriteEnd(int written, int refused) {
-    return Format("列表写卡结束：成功%d张，未成功%d次\r\n", written, refused);
+    return Line(JobText::tr("列表写卡结束：成功%1张，未成功%2次").arg(written).arg(refused));
 }
 
 std::string ListWriteComplete(int cards) {
-    return Format("列表已全部写完：共%d张\r\n", cards);
+    return Line(JobText::tr("列表已全部写完：共%1张").arg(cards));
 }
 
 std::string ListWriteLeft(int confirmed, int left) {
-    return Format("列表未写完：已确认%d张，还剩%d张，可凭作业记录接着写\r\n", confirmed, left);
+    return Line(JobText::tr("列表未写完：已确认%1张，还剩%2张，可凭作业记录接着写")
+                    .arg(confirmed)
+                    .arg(left));
 }
 
 std::string TriesExhausted(int card, int cards, int tries,
                            const std::vector<std::pair<int, std::string>>& values) {
-    std::string text = Format("第%d/%d张卡连续%d次写入未成功，停止写卡：", card, cards, tries);
+    std::string text = Gbk(
+        JobText::tr("第%1/%2张卡连续%3次写入未成功，停止写卡：").arg(card).arg(cards).arg(tries));
     for (std::size_t i = 0; i < values.size(); ++i) {
-        if (i > 0) text += Utf8ToGbk("，");
-        text += Utf8ToGbk(Tracks(values[i].first) + "轨 ") + CString(values[i].second);
+        if (i > 0) text += Gbk(JobText::tr("，"));
+        text += Gbk(JobText::tr("%1轨 ").arg(values[i].first)) + CString(values[i].second);
     }
     return text + "\r\n";
 }
 
 std::string SwipeToVerify() {
-    return Utf8ToGbk("请再刷一次刚写好的卡，以校验写入的数据\r\n");
+    return Line(JobText::tr("请再刷一次刚写好的卡，以校验写入的数据"));
 }
 
 std::string VerifyNotDone() {
-    return Utf8ToGbk("未读回校验：作业在读回前结束\r\n");
+    return Line(JobText::tr("未读回校验：作业在读回前结束"));
 }
 
 std::string VerifyPassed() {
-    return Utf8ToGbk("读回校验成功\r\n");
+    return Line(JobText::tr("读回校验成功"));
 }
 
 std::string VerifyReadFailed(int track) {
-    return Utf8ToGbk(Tracks(track) + "轨校验失败：读卡失败\r\n");
+    return Line(JobText::tr("%1轨校验失败：读卡失败").arg(track));
 }
 
 std::string VerifyDiffers(int track, std::string_view written, std::string_view readBack) {
-    return Utf8ToGbk(Tracks(track) + "轨校验失败：读回的数据与写入的不同（写入：") +
-           EscapedGbk(written) + Utf8ToGbk("，读回：") + EscapedGbk(readBack) +
-           Utf8ToGbk("）\r\n");
+    // The card's bytes stay bytes: split around them, the text is translated whole.
+    const QStringList parts =
+        JobText::tr("%1轨校验失败：读回的数据与写入的不同（写入：%2，读回：%3）")
+            .arg(track)
+            .split(QStringLiteral("%2"));
+    const QStringList last = parts.value(1).split(QStringLiteral("%3"));
+    return Gbk(parts.value(0)) + EscapedGbk(written) + Gbk(last.value(0)) + EscapedGbk(readBack) +
+           Line(last.value(1));
 }
 
 std::string EnterTrackText(std::string_view tracks) {
-    return Utf8ToGbk("请输入" + std::string(tracks) + "轨信息！");
+    return Gbk(JobText::tr("请输入%1轨信息！").arg(Text(tracks)));
 }
 
 std::string ResetRunParameters(int track) {
-    return Utf8ToGbk("请重新设定" + Tracks(track) + "轨连写参数！");
+    return Gbk(JobText::tr("请重新设定%1轨连写参数！").arg(track));
 }
 
 std::string TrackDataTooLong(int track) {
-    return Utf8ToGbk(Tracks(track) + "轨数据超过119个字节！");
+    return Gbk(JobText::tr("%1轨数据超过119个字节！").arg(track));
 }
 
 std::string PortOpenFailed(std::string_view portName, std::string_view reason) {
-    return Format("端口%s打开失败：%s\r\n", Utf8ToGbk(portName).c_str(), Utf8ToGbk(reason).c_str());
+    return Line(JobText::tr("端口%1打开失败：%2").arg(Text(portName), Text(reason)));
 }
 
 std::string PortBroken(std::string_view portName, std::string_view reason) {
-    return Format("端口%s通信中断：%s\r\n", Utf8ToGbk(portName).c_str(), Utf8ToGbk(reason).c_str());
+    return Line(JobText::tr("端口%1通信中断：%2").arg(Text(portName), Text(reason)));
 }
 
 std::string MissingReadKeys(const std::vector<std::string_view>& keys) {
-    return MissingKeys(keys, "读卡");
+    return MissingKeys(keys, JobText::tr("配置文件QXProduct.ini缺少%1，无法读卡"));
 }
 
 std::string MissingWriteKeys(const std::vector<std::string_view>& keys) {
-    return MissingKeys(keys, "写卡");
+    return MissingKeys(keys, JobText::tr("配置文件QXProduct.ini缺少%1，无法写卡"));
 }
 
 std::string DeviceStatus(unsigned char status) {
-    const char* meaning = "未知状态";
+    QString meaning = JobText::tr("未知状态");
     switch (status) {
         case 0x30:
-            meaning = "成功";
+            meaning = JobText::tr("成功");
             break;
         case 0x31:
-            meaning = "读写错误";
+            meaning = JobText::tr("读写错误");
             break;
         case 0x32:
-            meaning = "命令格式错误";
+            meaning = JobText::tr("命令格式错误");
             break;
         case 0x34:
-            meaning = "无效命令";
+            meaning = JobText::tr("无效命令");
             break;
         case 0x39:
-            meaning = "刷卡错误（过快、过慢或没有卡）";
+            meaning = JobText::tr("刷卡错误（过快、过慢或没有卡）");
             break;
         case 0x41:
-            meaning = "操作失败";
+            meaning = JobText::tr("操作失败");
             break;
     }
-    return Format(std::string("设备状态%02X：") + meaning + "\r\n", static_cast<unsigned>(status));
+    const QString code = QStringLiteral("%1").arg(status, 2, 16, QLatin1Char('0')).toUpper();
+    return Line(JobText::tr("设备状态%1：%2").arg(code, meaning));
 }
 
 std::string SwipeTimedOut() {
-    return Utf8ToGbk("等待刷卡超时\r\n");
+    return Line(JobText::tr("等待刷卡超时"));
 }
 
 std::string SetUpFailed(SetUpStep step, const std::string& reason) {
-    const char* what = "矫顽力";
+    QString what = JobText::tr("矫顽力");
     switch (step) {
         case SetUpStep::Coercivity:
             break;
         case SetUpStep::Density:
-            what = "记录密度";
+            what = JobText::tr("记录密度");
             break;
         case SetUpStep::BitsPerChar:
-            what = "每字符位数";
+            what = JobText::tr("每字符位数");
             break;
         case SetUpStep::LeadingZeros:
-            what = "前导零";
+            what = JobText::tr("前导零");
             break;
     }
-    return Utf8ToGbk(std::string("设置") + what + "失败：") + reason;
+    return Gbk(JobText::tr("设置%1失败：").arg(what)) + reason;
 }
 
 std::string NoAnswer() {
-    return Utf8ToGbk("设备无应答\r\n");
+    return Line(JobText::tr("设备无应答"));
 }
 
 std::string ForeignCharacter(int track, unsigned char byte) {
-    const std::string shown =
-        byte >= 0x21 && byte <= 0x7E ? "“" + std::string(1, static_cast<char>(byte)) + "”" : "";
-    // The character goes in as an argument: a '%' of the card must not become a directive.
-    return Format(Tracks(track) + "轨数据含有设备不能写入的字符%s（0x%02X）！",
-                  Utf8ToGbk(shown).c_str(), static_cast<unsigned>(byte));
+    const QString shown = byte >= 0x21 && byte <= 0x7E
+                              ? JobText::tr("“%1”").arg(QChar(static_cast<char16_t>(byte)))
+                              : QString();
+    const QString code = QStringLiteral("%1").arg(byte, 2, 16, QLatin1Char('0')).toUpper();
+    // One pass over the arguments: a '%' of the card must not become a place for the next.
+    return Gbk(JobText::tr("%1轨数据含有设备不能写入的字符%2（0x%3）！")
+                   .arg(QString::number(track), shown, code));
 }
 
 std::string IsoOnly() {
-    return Utf8ToGbk("该设备只能写ISO格式的卡，请把卡格式改为ISO\r\n");
+    return Line(JobText::tr("该设备只能写ISO格式的卡，请把卡格式改为ISO"));
 }
 
 std::string EraseSuccess(std::string_view tracks) {
-    return Utf8ToGbk("擦除" + std::string(tracks) + "轨成功\r\n");
+    return Line(JobText::tr("擦除%1轨成功").arg(Text(tracks)));
 }
 
 std::string EraseFailure(std::string_view tracks) {
-    return Utf8ToGbk("擦除" + std::string(tracks) + "轨失败！\r\n");
+    return Line(JobText::tr("擦除%1轨失败！").arg(Text(tracks)));
 }
 
 std::string NoEraseCommand() {
-    return Utf8ToGbk("配置文件QXProduct.ini没有擦卡命令，无法擦卡\r\n");
+    return Line(JobText::tr("配置文件QXProduct.ini没有擦卡命令，无法擦卡"));
 }
 
 }  // namespace JobTexts

@@ -342,6 +342,193 @@ The journal is closed and writing has stopped.</translation>
     </message>
 </context>
 <context>
+    <name>JobText</name>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>第%1/%2张：</source>
+        <translation>Card %1/%2: </translation>
+    </message>
+    <message>
+        <source>第%1/%2张卡连续%3次写入未成功，停止写卡：</source>
+        <translation>Card %1/%2 was not written in %3 tries in a row; writing stopped: </translation>
+    </message>
+    <message>
+        <source>，</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1轨 </source>
+        <translation>track %1 </translation>
+    </message>
+    <message>
+        <source>请输入%1轨信息！</source>
+        <translation>Enter the track %1 text!</translation>
+    </message>
+    <message>
+        <source>请重新设定%1轨连写参数！</source>
+        <translation>Set the track %1 numbering again!</translation>
+    </message>
+    <message>
+        <source>%1轨数据超过119个字节！</source>
+        <translation>Track %1 text is over 119 bytes!</translation>
+    </message>
+    <message>
+        <source>未知状态</source>
+        <translation>unknown status</translation>
+    </message>
+    <message>
+        <source>成功</source>
+        <translation>success</translation>
+    </message>
+    <message>
+        <source>读写错误</source>
+        <translation>read/write error</translation>
+    </message>
+    <message>
+        <source>命令格式错误</source>
+        <translation>bad command format</translation>
+    </message>
+    <message>
+        <source>无效命令</source>
+        <translation>invalid command</translation>
+    </message>
+    <message>
+        <source>刷卡错误（过快、过慢或没有卡）</source>
+        <translation>swipe error (too fast, too slow or no card)</translation>
+    </message>
+    <message>
+        <source>操作失败</source>
+        <translation>operation failed</translation>
+    </message>
+    <message>
+        <source>矫顽力</source>
+        <translation>coercivity</translation>
+    </message>
+    <message>
+        <source>记录密度</source>
+        <translation>recording density</translation>
+    </message>
+    <message>
+        <source>每字符位数</source>
+        <translation>bits per character</translation>
+    </message>
+    <message>
+        <source>前导零</source>
+        <translation>leading zeros</translation>
+    </message>
+    <message>
+        <source>设置%1失败：</source>
+        <translation>Setting the %1 failed: </translation>
+    </message>
+    <message>
+        <source>“%1”</source>
+        <translation>&quot;%1&quot; </translation>
+    </message>
+    <message>
+        <source>%1轨数据含有设备不能写入的字符%2（0x%3）！</source>
+        <translation>Track %1 text holds a character the device cannot write: %2(0x%3)!</translation>
+    </message>
+    <message>
+        <source>第%1次成功读取，共读取%2个%3轨数据</source>
+        <translation>Read %1 succeeded: %2 characters of track %3</translation>
+    </message>
+    <message>
+        <source>读取%1轨失败</source>
+        <translation>Reading track %1 failed</translation>
+    </message>
+    <message>
+        <source>共读取%1个%2轨数据</source>
+        <translation>%1 characters of track %2</translation>
+    </message>
+    <message>
+        <source>写%1轨成功，共写入%2个数据</source>
+        <translation>Track %1 written: %2 characters</translation>
+    </message>
+    <message>
+        <source>写%1轨失败！</source>
+        <translation>Writing track %1 failed!</translation>
+    </message>
+    <message>
+        <source>列表写卡结束：成功%1张，未成功%2次</source>
+        <translation>List writing ended: %1 cards written, %2 refusals</translation>
+    </message>
+    <message>
+        <source>列表已全部写完：共%1张</source>
+        <translation>The whole list is written: %1 cards</translation>
+    </message>
+    <message>
+        <source>列表未写完：已确认%1张，还剩%2张，可凭作业记录接着写</source>
+        <translation>The list is not finished: %1 cards confirmed, %2 left; the journal lets you go on</translation>
+    </message>
+    <message>
+        <source>请再刷一次刚写好的卡，以校验写入的数据</source>
+        <translation>Swipe the card just written once more to verify it</translation>
+    </message>
+    <message>
+        <source>未读回校验：作业在读回前结束</source>
+        <translation>Not verified: the job ended before the read-back</translation>
+    </message>
+    <message>
+        <source>读回校验成功</source>
+        <translation>Read-back verified</translation>
+    </message>
+    <message>
+        <source>%1轨校验失败：读卡失败</source>
+        <translation>Track %1 not verified: the read failed</translation>
+    </message>
+    <message>
+        <source>%1轨校验失败：读回的数据与写入的不同（写入：%2，读回：%3）</source>
+        <translation>Track %1 not verified: it read back other data (written: %2, read: %3)</translation>
+    </message>
+    <message>
+        <source>端口%1打开失败：%2</source>
+        <translation>Port %1 would not open: %2</translation>
+    </message>
+    <message>
+        <source>端口%1通信中断：%2</source>
+        <translation>Port %1 broke off: %2</translation>
+    </message>
+    <message>
+        <source>配置文件QXProduct.ini缺少%1，无法读卡</source>
+        <translation>The profile QXProduct.ini lacks %1; cannot read</translation>
+    </message>
+    <message>
+        <source>配置文件QXProduct.ini缺少%1，无法写卡</source>
+        <translation>The profile QXProduct.ini lacks %1; cannot write</translation>
+    </message>
+    <message>
+        <source>设备状态%1：%2</source>
+        <translation>Device status %1: %2</translation>
+    </message>
+    <message>
+        <source>等待刷卡超时</source>
+        <translation>No card was swiped in time</translation>
+    </message>
+    <message>
+        <source>设备无应答</source>
+        <translation>The device does not answer</translation>
+    </message>
+    <message>
+        <source>该设备只能写ISO格式的卡，请把卡格式改为ISO</source>
+        <translation>This device writes ISO cards only; set the card format to ISO</translation>
+    </message>
+    <message>
+        <source>擦除%1轨成功</source>
+        <translation>Track %1 erased</translation>
+    </message>
+    <message>
+        <source>擦除%1轨失败！</source>
+        <translation>Erasing track %1 failed!</translation>
+    </message>
+    <message>
+        <source>配置文件QXProduct.ini没有擦卡命令，无法擦卡</source>
+        <translation>The profile QXProduct.ini has no erase command; cannot erase</translation>
+    </message>
+</context>
+<context>
     <name>StringTable</name>
     <message>
         <source>关于 磁条读写器演示程序(&amp;A)...</source>

@@ -39,9 +39,16 @@ std::string WithoutTimes(const std::string& csv) {
     std::string line;
     std::string result;
     while (std::getline(lines, line)) {
-        const std::size_t second = line.find(',', line.find(',') + 1);
-        const std::size_t third = line.find(',', second + 1);
-        result += line.substr(0, second + 1) + line.substr(third) + "\n";
+        // The time is the fourth column, after job, card and row; a line that is the rest
+        // of a quoted cell has none.
+        std::size_t time = 0;
+        for (int i = 0; i < 3 && time != std::string::npos; ++i) {
+            time = line.find(',', time);
+            if (time != std::string::npos) ++time;
+        }
+        const std::size_t after = time == std::string::npos ? time : line.find(',', time);
+        result += after == std::string::npos ? line + "\n"
+                                             : line.substr(0, time) + line.substr(after) + "\n";
     }
     return result;
 }
