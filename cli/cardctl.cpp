@@ -4,6 +4,8 @@
 #include "cli_output.h"
 #include "control_escape.h"
 #include "exit_status.h"
+#include "hid_ports.h"
+#include "ini_file.h"
 #include "job_command.h"
 #include "port_listing.h"
 #include "profile_file.h"
@@ -21,6 +23,22 @@ int RunProfileCommand(const CliOptions& options, CliOutput& output, std::ostream
     }
     // Read by people wherever it goes, so a value's control bytes are shown escaped.
     out << EscapeControls(ProfileReport(path, profile));
+    return kExitDone;
+}
+
+// The ports of the profile's link: with Link=hid the USB encoders, none being no error.
+int RunPortsCommand(const CliOptions& options, CliOutput& output,
+                    const std::filesystem::path& portsDirectory) {
+    const LinkKeys link = ReadLinkKeys(IniFile::Load(ProfilePathFor(options.profilePath))).keys;
+    if (link.link != LinkKeys::Link::Hid) {
+        output.Records(PortListing(portsDirectory));
+        return kExitDone;
+    }
+    const std::string listing = HidPortListing(link);
+    if (listing.empty()) {
+        output.Message("cardctl: " + NoHidDeviceReason(link.usbVendor, link.usbProduct));
+    }
+    output.Records(listing);
     return kExitDone;
 }
 
@@ -47,8 +65,7 @@ int RunCardctl(const QStringList& arguments, const CliEnvironment& environment) 
                      environment.outIsTerminal);
     switch (options.command) {
         case CliCommand::Ports:
-            output.Records(PortListing(environment.portsDirectory));
-            return kExitDone;
+            return RunPortsCommand(options, output, environment.portsDirectory);
         case CliCommand::Profile:
             return RunProfileCommand(options, output, environment.out);
         default: {

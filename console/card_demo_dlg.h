@@ -12,6 +12,7 @@
 #include "dialog_builder.h"
 #include "executable_dir.h"
 #include "journal.h"
+#include "link_keys.h"
 #include "log_view.h"
 #include "picture_ctrl.h"
 #include "serial_link.h"
@@ -89,6 +90,8 @@ class CCardDemoDlg : public QDialog {
     void OnModelChanged();
     // Each time the port box's list opens it is made anew.
     void OnPortListOpening();
+    // The profile's link: on USB HID the port box offers the encoders found, HID1 first.
+    void ChooseLink(const LinkKeys& link);
 
     // The console's own commands (console_commands.cpp).
     void CreateSystemMenu();
@@ -137,6 +140,7 @@ class CCardDemoDlg : public QDialog {
     TrackTextBox* TrackBox(std::size_t track) const;
 
     CardJob job_;
+    LinkKeys link_;
     QFont bigFont_;
     SystemMenu* systemMenu_ = nullptr;
     std::array<TrackHints*, 3> trackHints_{};

@@ -17,9 +17,11 @@ struct OfferedPort {
 };
 
 // The ports found as the box offers them: a system port's
-// tooltip gives its description and maker, as far as the system knows them; a link's says
+// tooltip gives its description and maker, as far as the system knows them, after its
+// system path when `withLocation` (a name such as HID1 does not tell it); a link's says
 // where it leads.
-std::vector<OfferedPort> OfferedPorts(const std::vector<FoundPort>& found);
+std::vector<OfferedPort> OfferedPorts(const std::vector<FoundPort>& found,
+                                      bool withLocation = false);
 
 // Lists the fixed names, then each offered port not among them, all in the box's sorted
 // order; an offered port's tooltip goes to its item, a fixed one's too. The text shown or
