@@ -17,6 +17,8 @@ std::string HidOpenFailure(const std::string& path, const std::string& libraryTe
                " - the access rule /usr/lib/udev/rules.d/70-carddemo-encoder.rules is not in "
                "force: install the package, then plug the encoder in again";
     }
+#else
+    (void)path;
 #endif
     return libraryText.empty() ? std::string("the system would not open it") : libraryText;
 }

@@ -8,33 +8,23 @@ namespace {
 
 using Outcome = ReplyJoiner::Outcome;
 
-std::string Counting(std::size_t size) {
-    std::string bytes;
-    for (std::size_t i = 0; i < size; ++i) bytes.push_back(static_cast<char>(i + 1));
-    return bytes;
-}
-
 TEST(HidReports, MessagesGoOutInZeroPaddedReportsAfterReportIdZero) {
-    struct Case {
-        std::size_t size;
-        std::vector<std::pair<int, std::size_t>> headersAndCounts;
-    };
-    for (const Case& c : std::vector<Case>{{2, {{0xC2, 2}}},
-                                           {63, {{0xFF, 63}}},
-                                           {130, {{0xBF, 63}, {0x3F, 63}, {0x44, 4}}}}) {
-        const std::string message = Counting(c.size);
+    // Each case: the message's size, then each report's header and payload count.
+    const std::vector<std::pair<std::size_t, std::vector<std::pair<int, std::size_t>>>> cases = {
+        {2, {{0xC2, 2}}}, {63, {{0xFF, 63}}}, {130, {{0xBF, 63}, {0x3F, 63}, {0x44, 4}}}};
+    for (const auto& [size, reports] : cases) {
+        std::string message;
+        for (std::size_t i = 0; i < size; ++i) message.push_back(static_cast<char>(i + 1));
         std::string expected;
         std::size_t at = 0;
-        for (const auto& [header, count] : c.headersAndCounts) {
-            std::string report(65, '\0');
-            report[1] = static_cast<char>(header);
-            report.replace(2, count, message, at, count);
-            expected += report;
+        for (const auto& [header, count] : reports) {
+            expected += std::string(1, '\0') + static_cast<char>(header) + message.substr(at, count) +
+                        std::string(63 - count, '\0');
             at += count;
         }
         std::string sent;
         for (const HostReport& report : HostReports(message)) sent.append(report.begin(), report.end());
-        EXPECT_EQ(sent, expected) << c.size << " bytes";
+        EXPECT_EQ(sent, expected) << size << " bytes";
     }
 }
 
@@ -46,20 +36,15 @@ TEST(HidReports, DeviceReportsJoinIntoMessagesOrBreak) {
         std::string message;
         std::size_t reportSize = kHidReportSize;
     };
-    const std::string fullPayload = Hex("FF") + std::string(63, 'x');
     const std::vector<Case> cases = {
         {"one report", {Hex("C2 1B 79")}, {Outcome::Complete}, Hex("1B 79")},
-        {"a 63-byte payload", {fullPayload}, {Outcome::Complete}, std::string(63, 'x')},
-        {"over several reports",
-         {Hex("83 1B 73 1B"), Hex("02 01 41"), Hex("42 3F 1C")},
-         {Outcome::Partial, Outcome::Partial, Outcome::Complete},
-         Hex("1B 73 1B 01 41 3F 1C")},
+        {"a 63-byte payload", {Hex("FF") + std::string(63, 'x')}, {Outcome::Complete}, std::string(63, 'x')},
+        {"over several reports", {Hex("83 1B 73 1B"), Hex("02 01 41"), Hex("42 3F 1C")},
+         {Outcome::Partial, Outcome::Partial, Outcome::Complete}, Hex("1B 73 1B 01 41 3F 1C")},
         {"padding ignored", {Hex("C2 1B 30 55 55 55")}, {Outcome::Complete}, Hex("1B 30")},
         {"last report missing", {Hex("82 1B 73")}, {Outcome::Partial}, ""},
-        {"a new first drops the cut message",
-         {Hex("82 1B 73"), Hex("C1 79")},
-         {Outcome::Partial, Outcome::Complete},
-         Hex("79")},
+        {"a new first drops the cut message", {Hex("82 1B 73"), Hex("C1 79")},
+         {Outcome::Partial, Outcome::Complete}, Hex("79")},
         {"continuation without a first", {Hex("42 1B 30")}, {Outcome::Broken}, ""},
         {"count beyond a short report", {Hex("C9 61 62 63")}, {Outcome::Broken}, "", 4},
     };
@@ -68,8 +53,7 @@ TEST(HidReports, DeviceReportsJoinIntoMessagesOrBreak) {
         std::vector<Outcome> outcomes;
         for (std::string report : c.reports) {
             report.resize(c.reportSize);
-            outcomes.push_back(joiner.Take(reinterpret_cast<const unsigned char*>(report.data()),
-                                           report.size()));
+            outcomes.push_back(joiner.Take(reinterpret_cast<const unsigned char*>(report.data()), report.size()));
         }
         EXPECT_EQ(outcomes, c.outcomes) << c.name;
         EXPECT_EQ(joiner.TakeMessage(), c.message) << c.name;
