@@ -1,5 +1,7 @@
 #include "job_fill.h"
 
+#include "link_factory.h"
+
 void FillJob(CardJob& job, const CliOptions& options, int mode) {
     const JobSettings& settings = options.job;
     job.PortName = settings.portName;
@@ -33,4 +35,8 @@ std::vector<int> JobModesOf(CliCommand command) {
     if (command == CliCommand::Read) return {1};
     if (command == CliCommand::Clone) return {1, 0};
     return {0};
+}
+
+std::string JobPortName(const JobSettings& settings, const DeviceProfile& profile) {
+    return settings.portNamed ? settings.portName : DefaultPortName(profile.Link);
 }

@@ -10,6 +10,9 @@
 // boxes: the settings, the mode (1 reads, 0 writes) and, for a run, its numbering.
 void FillJob(CardJob& job, const CliOptions& options, int mode);
 
+// The port --port names, or the default of the profile's link: COM1, or HID1 on USB HID.
+std::string JobPortName(const JobSettings& settings, const DeviceProfile& profile);
+
 // A write of the cards of a list instead of the track texts.
 void FillListWrite(CardJob& job, const std::vector<ListCard>& cards);
 

@@ -18,6 +18,7 @@ JobSession::JobSession(const CliOptions& options, PreparedJob& prepared, CliOutp
       stream_(output, options.json) {
     FillJob(job_, options, JobModesOf(options.command).front());
     job_.Profile = prepared.profile;
+    job_.PortName = JobPortName(options.job, prepared.profile);
     job_.MaxTries = options.maxTries;
     job_.Verify = options.verify ? 1 : 0;
     console_ =

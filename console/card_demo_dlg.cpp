@@ -156,12 +156,12 @@ void CCardDemoDlg::FillComboLists() {
         for (const char* item : list.items) AddSortedItem(*combo, QString::fromUtf8(item));
     }
     // Besides COM1 to COM4, the ports this machine has, each once.
-    FillPortList(*Control<QComboBox>(IDC_PORT), FixedPortNames(link_),
+    FillPortList(*Control<QComboBox>(IDC_PORT), FixedPortNames(job_.Profile.Link),
                  OfferedPorts(SystemPortsFound()));
 }
 
 void CCardDemoDlg::ChooseLink(const LinkKeys& link) {
-    link_ = link;
+    job_.Profile.Link = link;
     if (link.link != LinkKeys::Link::Hid) return;
     auto* box = Control<QComboBox>(IDC_PORT);
     OnPortListOpening();
@@ -171,9 +171,9 @@ void CCardDemoDlg::ChooseLink(const LinkKeys& link) {
 void CCardDemoDlg::OnPortListOpening() {
     // The machine's ports now: an adapter plugged in since, or a simulator started, is
     // there to choose.
-    FillPortList(*Control<QComboBox>(IDC_PORT), FixedPortNames(link_),
-                 OfferedPorts(PortsToOffer(link_, DefaultPortsDirectory()),
-                              link_.link == LinkKeys::Link::Hid));
+    FillPortList(*Control<QComboBox>(IDC_PORT), FixedPortNames(job_.Profile.Link),
+                 OfferedPorts(PortsToOffer(job_.Profile.Link, DefaultPortsDirectory()),
+                              job_.Profile.Link.link == LinkKeys::Link::Hid));
 }
 
 void CCardDemoDlg::SelectStartItems() {

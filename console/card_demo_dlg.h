@@ -12,7 +12,6 @@
 #include "dialog_builder.h"
 #include "executable_dir.h"
 #include "journal.h"
-#include "link_keys.h"
 #include "log_view.h"
 #include "picture_ctrl.h"
 #include "serial_link.h"
@@ -140,7 +139,6 @@ class CCardDemoDlg : public QDialog {
     TrackTextBox* TrackBox(std::size_t track) const;
 
     CardJob job_;
-    LinkKeys link_;
     QFont bigFont_;
     SystemMenu* systemMenu_ = nullptr;
     std::array<TrackHints*, 3> trackHints_{};

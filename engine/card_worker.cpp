@@ -7,13 +7,14 @@
 #include "device_commands.h"
 #include "job_log.h"
 #include "job_texts.h"
+#include "link_factory.h"
 #include "list_write.h"
 #include "read_loop.h"
 #include "write_job.h"
 
 namespace {
 
-JobEnding RunBranch(CardJob& job, SerialLink& link) {
+JobEnding RunBranch(CardJob& job, DeviceLink& link) {
     if (job.Mode != 0) return RunReadLoop(job, link);
     if (!job.CardList.empty()) return RunListWrite(job, link);
     if (job.Continuous != 0) return RunContinuousWrite(job, link);
@@ -39,24 +40,24 @@ void ReportPortFailure(CardJob& job, const std::string& entry) {
 
 }  // namespace
 
-bool ReportIfBroken(CardJob& job, const SerialLink& link) {
+bool ReportIfBroken(CardJob& job, const DeviceLink& link) {
     if (!link.IsBroken()) return false;
     ReportPortFailure(job, JobTexts::PortBroken(link.PortName(), link.FailureReason()));
     return true;
 }
 
 int CardWorker(CardJob* job) {
-    return CardWorker(job, SerialTimeouts{});
+    return CardWorker(job, SerialTimeouts{}, SystemHidDevices());
 }
 
-int CardWorker(CardJob* job, const SerialTimeouts& timeouts) {
+int CardWorker(CardJob* job, const SerialTimeouts& timeouts, HidDevices& hidDevices) {
     if (job == nullptr) return -1;
     job->PortFailure.clear();
     job->TriesExhausted.clear();
 
-    SerialLink link(timeouts);
-    link.SetPortName(job->PortName);
-    link.SetSettings(job->CommSettings);
+    const std::unique_ptr<DeviceLink> port =
+        MakeDeviceLink(job->Profile.Link, job->PortName, job->CommSettings, timeouts, hidDevices);
+    DeviceLink& link = *port;
     link.Open();
 
     JobEnding ending = JobEnding::WithoutPause;

@@ -39,7 +39,7 @@ TrackTexts LongestValues(const WritePlan& plan, const TrackTexts& first, const T
 
 }  // namespace
 
-JobEnding RunContinuousWrite(CardJob& job, SerialLink& link) {
+JobEnding RunContinuousWrite(CardJob& job, DeviceLink& link) {
     const TrackTexts texts = ReadTrackTexts(job);
     const auto plan = PlanFor(TrackSetOf(job.Tracks));
     if (!plan || job.Count <= 0) return JobEnding::Normal;

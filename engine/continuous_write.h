@@ -7,7 +7,7 @@
 #include "write_plan.h"
 
 // A run of cards, each track's text followed by a growing number.
-JobEnding RunContinuousWrite(CardJob& job, SerialLink& link);
+JobEnding RunContinuousWrite(CardJob& job, DeviceLink& link);
 
 // Each planned track's text followed by its number for the card after `written` good ones.
 TrackTexts NumberedValues(const CardJob& job, const WritePlan& plan, const TrackTexts& texts,

@@ -5,7 +5,7 @@
 #include "job_texts.h"
 #include "write_steps.h"
 
-JobEnding RunListWrite(CardJob& job, SerialLink& link) {
+JobEnding RunListWrite(CardJob& job, DeviceLink& link) {
     const auto plan = PlanFor(TrackSetOf(job.Tracks));
     if (!plan || job.CardList.empty()) return JobEnding::Normal;
     if (RefuseMissingKeys(job)) return JobEnding::WithoutPause;

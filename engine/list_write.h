@@ -4,4 +4,4 @@
 
 // The cards of the job's card list, written in order with the job's selection and
 // settings; a card the device does not confirm is written again.
-JobEnding RunListWrite(CardJob& job, SerialLink& link);
+JobEnding RunListWrite(CardJob& job, DeviceLink& link);

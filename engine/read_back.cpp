@@ -8,7 +8,7 @@
 #include "read_loop.h"
 #include "read_reply.h"
 
-ReadBackResult ReadBackCard(CardJob& job, SerialLink& link, const WritePlan& plan,
+ReadBackResult ReadBackCard(CardJob& job, DeviceLink& link, const WritePlan& plan,
                             const TrackTexts& written) {
     ReadBackResult result;
     const auto commandKey = ReadCommandKey(TrackSetOf(job.Tracks));

@@ -5,7 +5,7 @@
 
 #include "card_job.h"
 #include "card_record.h"
-#include "serial_link.h"
+#include "device_link.h"
 #include "write_plan.h"
 
 // Verifying a written card: the read command of the job's selection, a wait for the card
@@ -21,5 +21,5 @@ struct ReadBackResult {
 
 // Sent again after every fruitless wait, as the read job does; the wait ends only on a
 // whole reply, on Stop or when the port breaks (already logged then).
-ReadBackResult ReadBackCard(CardJob& job, SerialLink& link, const WritePlan& plan,
+ReadBackResult ReadBackCard(CardJob& job, DeviceLink& link, const WritePlan& plan,
                             const TrackTexts& written);

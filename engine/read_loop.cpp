@@ -7,7 +7,7 @@
 #include "read_entry.h"
 #include "read_reply.h"
 
-JobEnding RunReadLoop(CardJob& job, SerialLink& link) {
+JobEnding RunReadLoop(CardJob& job, DeviceLink& link) {
     // Without a tail byte no reply could ever end; say so once instead of reading forever.
     if (RefuseMissingKeys(job)) return JobEnding::WithoutPause;
 

@@ -4,4 +4,4 @@
 
 // The read job: asks the device for the chosen tracks and logs every swiped card until
 // StopFlag is seen.
-JobEnding RunReadLoop(CardJob& job, SerialLink& link);
+JobEnding RunReadLoop(CardJob& job, DeviceLink& link);

@@ -23,7 +23,7 @@ std::string MissingTextMessage(const WritePlan& plan, const TrackTexts& texts) {
 
 }  // namespace
 
-JobEnding RunSingleWrite(CardJob& job, SerialLink& link) {
+JobEnding RunSingleWrite(CardJob& job, DeviceLink& link) {
     const TrackTexts texts = ReadTrackTexts(job);
     const auto plan = PlanFor(TrackSetOf(job.Tracks));
     if (!plan) return JobEnding::Normal;

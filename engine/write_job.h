@@ -3,4 +3,4 @@
 #include "card_worker.h"
 
 // One card written once with the texts as typed.
-JobEnding RunSingleWrite(CardJob& job, SerialLink& link);
+JobEnding RunSingleWrite(CardJob& job, DeviceLink& link);

@@ -54,7 +54,7 @@ TrackTexts ReadTrackTexts(CardJob& job) {
     return job.Console->CurrentTrackTexts();
 }
 
-void SendWriteSequence(CardJob& job, SerialLink& link, const WritePlan& plan,
+void SendWriteSequence(CardJob& job, DeviceLink& link, const WritePlan& plan,
                        const TrackTexts& data) {
     const DeviceProfile& profile = job.Profile;
     for (const JobKey& setUp : WriteSetUpKeys(job)) SendSlot(link, profile.*setUp.slot);
@@ -67,7 +67,7 @@ void SendWriteSequence(CardJob& job, SerialLink& link, const WritePlan& plan,
     SendSlot(link, profile.CmdCheckStatus);
 }
 
-WriteReply AwaitWriteReply(CardJob& job, SerialLink& link, const CommandSlot& expected) {
+WriteReply AwaitWriteReply(CardJob& job, DeviceLink& link, const CommandSlot& expected) {
     const auto length = static_cast<int32_t>(expected.Length());
     if (length == 0) return WriteReply::Matched;
     // One byte more than any reply, so the reply is always zero-terminated. A short
@@ -90,7 +90,7 @@ void AppendWriteResult(CardJob& job, std::string_view resultText) {
     AppendLog(job, entry);
 }
 
-WriteReply WriteCard(CardJob& job, SerialLink& link, const WritePlan& plan, const TrackTexts& data,
+WriteReply WriteCard(CardJob& job, DeviceLink& link, const WritePlan& plan, const TrackTexts& data,
                      std::string_view entryPrefix) {
     SendWriteSequence(job, link, plan, data);
     WriteReply reply = AwaitWriteReply(job, link, job.Profile.*plan.expectedReply);
@@ -113,7 +113,7 @@ WriteReply WriteCard(CardJob& job, SerialLink& link, const WritePlan& plan, cons
     return reply;
 }
 
-JobEnding WriteRun(CardJob& job, SerialLink& link, const WritePlan& plan, int64_t total,
+JobEnding WriteRun(CardJob& job, DeviceLink& link, const WritePlan& plan, int64_t total,
                    const RunCardFn& cardAfter, RunTally& tally) {
     int refusedInRow = 0;
     while (tally.written < total) {

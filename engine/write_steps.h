@@ -8,7 +8,7 @@
 #include "card_job.h"
 #include "card_worker.h"
 #include "command_slot.h"
-#include "serial_link.h"
+#include "device_link.h"
 #include "write_plan.h"
 
 // The steps every write job is made of, single or continuous.
@@ -18,7 +18,7 @@ TrackTexts ReadTrackTexts(CardJob& job);
 
 // One card's set-up commands, track command, data, separators, WriteTail and
 // CmdCheckStatus, back to back. `data` holds the bytes to write for each planned track.
-void SendWriteSequence(CardJob& job, SerialLink& link, const WritePlan& plan,
+void SendWriteSequence(CardJob& job, DeviceLink& link, const WritePlan& plan,
                        const TrackTexts& data);
 
 enum class WriteReply {
@@ -31,7 +31,7 @@ enum class WriteReply {
 // Waits for a reply as long as `expected` and compares it up to the reply's first zero
 // byte. A piece shorter than that is thrown away and the wait starts again; the wait ends
 // only on a whole reply, on Stop or when the port breaks.
-WriteReply AwaitWriteReply(CardJob& job, SerialLink& link, const CommandSlot& expected);
+WriteReply AwaitWriteReply(CardJob& job, DeviceLink& link, const CommandSlot& expected);
 
 // Logs a result text framed by hyphen lines, in one entry.
 void AppendWriteResult(CardJob& job, std::string_view resultText);
@@ -39,7 +39,7 @@ void AppendWriteResult(CardJob& job, std::string_view resultText);
 // Sends one card, waits for its reply, records and logs the outcome (nothing on Stop or
 // a broken port). The record holds the bytes sent, Ok when the reply matched. The log
 // entry starts with `entryPrefix` (a list's "第k/N张：", GBK).
-WriteReply WriteCard(CardJob& job, SerialLink& link, const WritePlan& plan, const TrackTexts& data,
+WriteReply WriteCard(CardJob& job, DeviceLink& link, const WritePlan& plan, const TrackTexts& data,
                      std::string_view entryPrefix);
 
 // A card of a run: what it carries and where it stands.
@@ -58,7 +58,7 @@ struct RunTally {
 // Writes cards one after the other until `total` are confirmed; a card the device does
 // not confirm is followed by the same card again. Ends early on Stop (between cards
 // too) with the normal ending, on a broken port without the pause.
-JobEnding WriteRun(CardJob& job, SerialLink& link, const WritePlan& plan, int64_t total,
+JobEnding WriteRun(CardJob& job, DeviceLink& link, const WritePlan& plan, int64_t total,
                    const RunCardFn& cardAfter, RunTally& tally);
 
 // Shows "N轨数据超过119个字节！" for the first planned track whose data the device

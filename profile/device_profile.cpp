@@ -80,4 +80,5 @@ void LoadDeviceProfile(DeviceProfile& profile, const std::filesystem::path& path
     ClearCommandSlots(profile);
     LoadProfileLimits(profile, file);
     LoadCommandStrings(profile, file);
+    profile.Link = ReadLinkKeys(file).keys;
 }

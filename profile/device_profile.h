@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "command_slot.h"
+#include "link_keys.h"
 
 class IniFile;
 
@@ -57,6 +58,8 @@ struct DeviceProfile {
     int32_t Tack2Lower = kDefaultTack2Lower;
     int32_t Tack2High = kDefaultTack2High;
     int32_t SysDelay = kDefaultSysDelay;
+    // How the device is reached ([Protocol] Link=, UsbVendor=, UsbProduct=).
+    LinkKeys Link;
 
     static constexpr int32_t kDefaultTack1Num = 75;
     static constexpr int32_t kDefaultTack2Lower = 36;

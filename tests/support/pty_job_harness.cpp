@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "card_worker.h"
+#include "serial_link.h"
 
 using namespace std::chrono_literals;
 
