@@ -5,9 +5,9 @@
 #include "control_escape.h"
 #include "exit_status.h"
 #include "hid_ports.h"
-#include "ini_file.h"
 #include "job_command.h"
 #include "port_listing.h"
+#include "probe_command.h"
 #include "profile_file.h"
 #include "profile_report.h"
 #include "stop_signals.h"
@@ -29,7 +29,7 @@ int RunProfileCommand(const CliOptions& options, CliOutput& output, std::ostream
 // The ports of the profile's link: with Link=hid the USB encoders, none being no error.
 int RunPortsCommand(const CliOptions& options, CliOutput& output,
                     const std::filesystem::path& portsDirectory) {
-    const LinkKeys link = ReadLinkKeys(IniFile::Load(ProfilePathFor(options.profilePath))).keys;
+    const LinkKeys link = ProfileLinkKeys(options.profilePath);
     if (link.link != LinkKeys::Link::Hid) {
         output.Records(PortListing(portsDirectory));
         return kExitDone;
@@ -68,6 +68,8 @@ int RunCardctl(const QStringList& arguments, const CliEnvironment& environment) 
             return RunPortsCommand(options, output, environment.portsDirectory);
         case CliCommand::Profile:
             return RunProfileCommand(options, output, environment.out);
+        case CliCommand::Probe:
+            return RunProbeCommand(options, output, environment.timeouts);
         default: {
             StopSignals stopSignals;
             return RunJobCommand(options, output, stopSignals, environment.timeouts);

@@ -2,15 +2,19 @@
 
 #include "link_factory.h"
 
-void FillJob(CardJob& job, const CliOptions& options, int mode) {
+void FillJob(CardJob& job, const CliOptions& options, const DeviceProfile& profile, int mode) {
     const JobSettings& settings = options.job;
-    job.PortName = settings.portName;
+    job.Profile = profile;
+    job.MaxTries = options.maxTries;
+    job.Verify = options.verify ? 1 : 0;
+    job.PortName = JobPortName(settings, profile);
     job.CommSettings = settings.lineSettings;
     job.Tracks = SelectionOf(settings.tracks);
     job.IsoFormat = settings.isoFormat ? 1 : 0;
     job.LowDensity = settings.lowDensity ? 1 : 0;
     job.LowCoercivity = settings.lowCoercivity ? 1 : 0;
     job.Mode = mode;
+    job.Erase = options.command == CliCommand::Erase ? 1 : 0;
     if (options.command != CliCommand::Run) return;
     const RunNumbering& numbering = options.numbering;
     job.Continuous = 1;
@@ -38,5 +42,5 @@ std::vector<int> JobModesOf(CliCommand command) {
 }
 
 std::string JobPortName(const JobSettings& settings, const DeviceProfile& profile) {
-    return settings.portNamed ? settings.portName : DefaultPortName(profile.Link);
+    return settings.portNamed ? settings.portName : DefaultPortName(profile.Protocol.link);
 }

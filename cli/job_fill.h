@@ -7,8 +7,10 @@
 #include "cli_options.h"
 
 // The job record a command runs, filled from its options as the window fills it from its
-// boxes: the settings, the mode (1 reads, 0 writes) and, for a run, its numbering.
-void FillJob(CardJob& job, const CliOptions& options, int mode);
+// boxes: the settings, the profile, the mode (1 reads, 0 writes), the retry limit, verify
+// and, for a run, its numbering. The checks before a job and the job itself take it from
+// here alike.
+void FillJob(CardJob& job, const CliOptions& options, const DeviceProfile& profile, int mode);
 
 // The port --port names, or the default of the profile's link: COM1, or HID1 on USB HID.
 std::string JobPortName(const JobSettings& settings, const DeviceProfile& profile);

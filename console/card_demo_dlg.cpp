@@ -136,7 +136,7 @@ void CCardDemoDlg::OnInitDialog(const std::filesystem::path& profilePath) {
     SetBigFont();
 
     const IniFile profile = IniFile::Load(profilePath);
-    ChooseLink(ReadLinkKeys(profile).keys);
+    ChooseLink(LoadProtocolSettings(profile).link);
     LoadProfileLimits(job_.Profile, profile);
     TrackBox(1)->SetByteLimit(job_.Profile.Tack2Lower);
     TrackBox(2)->SetByteLimit(job_.Profile.Tack2High);
@@ -147,6 +147,7 @@ void CCardDemoDlg::OnInitDialog(const std::filesystem::path& profilePath) {
     for (int id : kEnabledAtStart) Control<QWidget>(id)->setEnabled(true);
 
     LoadCommandStrings(job_.Profile, profile);
+    LoadProtocolSection(job_.Profile, profile);
     Control<QComboBox>(IDC_MODEL)->setFocus();
 }
 
@@ -156,12 +157,12 @@ void CCardDemoDlg::FillComboLists() {
         for (const char* item : list.items) AddSortedItem(*combo, QString::fromUtf8(item));
     }
     // Besides COM1 to COM4, the ports this machine has, each once.
-    FillPortList(*Control<QComboBox>(IDC_PORT), FixedPortNames(job_.Profile.Link),
+    FillPortList(*Control<QComboBox>(IDC_PORT), FixedPortNames(job_.Profile.Protocol.link),
                  OfferedPorts(SystemPortsFound()));
 }
 
 void CCardDemoDlg::ChooseLink(const LinkKeys& link) {
-    job_.Profile.Link = link;
+    job_.Profile.Protocol.link = link;
     if (link.link != LinkKeys::Link::Hid) return;
     auto* box = Control<QComboBox>(IDC_PORT);
     OnPortListOpening();
@@ -171,9 +172,9 @@ void CCardDemoDlg::ChooseLink(const LinkKeys& link) {
 void CCardDemoDlg::OnPortListOpening() {
     // The machine's ports now: an adapter plugged in since, or a simulator started, is
     // there to choose.
-    FillPortList(*Control<QComboBox>(IDC_PORT), FixedPortNames(job_.Profile.Link),
-                 OfferedPorts(PortsToOffer(job_.Profile.Link, DefaultPortsDirectory()),
-                              job_.Profile.Link.link == LinkKeys::Link::Hid));
+    FillPortList(*Control<QComboBox>(IDC_PORT), FixedPortNames(job_.Profile.Protocol.link),
+                 OfferedPorts(PortsToOffer(job_.Profile.Protocol.link, DefaultPortsDirectory()),
+                              job_.Profile.Protocol.link.link == LinkKeys::Link::Hid));
 }
 
 void CCardDemoDlg::SelectStartItems() {

@@ -55,6 +55,12 @@ void CCardDemoDlg::CreateSystemMenu() {
     UpdateCommandStates();
 }
 
+bool CCardDemoDlg::nativeEvent(const QByteArray& eventType, void* message, qintptr* result) {
+    // Messages come while the window is made, before its menu is.
+    return (systemMenu_ != nullptr && systemMenu_->TakeSystemCommand(message, result)) ||
+           QDialog::nativeEvent(eventType, message, result);
+}
+
 void CCardDemoDlg::UpdateCommandStates() {
     // A running job owns the log and the records; a list is written only in write mode.
     systemMenu_->SetEntryEnabled(kViewLogCommand, !jobRunning_);

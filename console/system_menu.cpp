@@ -1,8 +1,6 @@
 #include "system_menu.h"
 
-#include <QAbstractNativeEventFilter>
 #include <QAction>
-#include <QCoreApplication>
 #include <QMenu>
 #include <QWidget>
 #include <algorithm>
@@ -50,107 +48,85 @@ QAction* SystemMenu::EntryAction(int id) const {
 #endif
 #include <windows.h>
 
-// Passes the window's system commands of its entries on; the rest keep their default
-// handling.
-struct SystemMenu::NativeFilter : QAbstractNativeEventFilter {
-    NativeFilter(HWND window, HMENU menu, std::vector<int> ids, std::function<void(int)> onCommand)
-        : window(window), menu(menu), ids(std::move(ids)), onCommand(std::move(onCommand)) {}
-
-    bool nativeEventFilter(const QByteArray&, void* message, qintptr* result) override {
-        const MSG* msg = static_cast<const MSG*>(message);
-        if (msg->hwnd != window || msg->message != WM_SYSCOMMAND) return false;
-        const int id = static_cast<int>(msg->wParam);
-        const bool ours =
-            IsAboutCommand(id) || std::find(ids.begin(), ids.end(), id & 0xFFF0) != ids.end();
-        if (!ours) return false;
-        onCommand(id);
-        *result = 0;
-        return true;
-    }
-
-    HWND window;
-    HMENU menu;
-    std::vector<int> ids;
-    std::function<void(int)> onCommand;
-};
-
+// The system menu is Windows' own, opened by Alt+Space or the title bar. Its commands are
+// taken in the window's own native events: Qt hands an application's native filters a
+// WM_SYSCOMMAND only when its loop takes a posted one from the queue, never a sent one nor
+// the one its own Alt+Space menu passes straight to the window procedure.
 SystemMenu::SystemMenu(QWidget& window, const std::vector<MenuEntry>& entries,
                        const QString& aboutText, std::function<void(int)> onCommand)
-    : QObject(&window) {
-    actions_ = CreateActions(window, entries, onCommand);
+    : QObject(&window), onCommand_(std::move(onCommand)), hasAbout_(!aboutText.isEmpty()) {
+    actions_ = CreateActions(window, entries, onCommand_);
     if (entries.empty() && aboutText.isEmpty()) return;
-    const HWND handle = reinterpret_cast<HWND>(window.winId());
-    HMENU menu = GetSystemMenu(handle, FALSE);
+    HMENU menu = GetSystemMenu(reinterpret_cast<HWND>(window.winId()), FALSE);
     if (menu == nullptr) return;
-    std::vector<int> ids;
     for (const MenuEntry& entry : entries) {
-        if (ids.empty()) AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+        if (&entry == &entries.front()) AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
         QString text = entry.text;
         if (!entry.shortcut.isEmpty()) {
             text += u'\t';
             text += entry.shortcut.toString(QKeySequence::NativeText);
         }
         AppendMenuW(menu, MF_STRING, entry.id, reinterpret_cast<const wchar_t*>(text.utf16()));
-        ids.push_back(entry.id);
+        // The menu item follows its action, whatever changes it.
+        QAction* action = EntryAction(entry.id);
+        connect(action, &QAction::changed, this, [menu, action, id = UINT(entry.id)] {
+            EnableMenuItem(menu, id, MF_BYCOMMAND | (action->isEnabled() ? MF_ENABLED : MF_GRAYED));
+            CheckMenuItem(menu, id,
+                          MF_BYCOMMAND | (action->isChecked() ? MF_CHECKED : MF_UNCHECKED));
+        });
     }
-    if (!aboutText.isEmpty()) {
+    if (hasAbout_) {
         AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
         AppendMenuW(menu, MF_STRING, AboutMenuCommand,
                     reinterpret_cast<const wchar_t*>(aboutText.utf16()));
     }
-    nativeFilter_ =
-        std::make_unique<NativeFilter>(handle, menu, std::move(ids), std::move(onCommand));
-    QCoreApplication::instance()->installNativeEventFilter(nativeFilter_.get());
+    takesCommands_ = true;
 }
 
-SystemMenu::~SystemMenu() {
-    if (nativeFilter_) QCoreApplication::instance()->removeNativeEventFilter(nativeFilter_.get());
-}
-
-void SystemMenu::SetEntryEnabled(int id, bool enabled) {
-    if (QAction* action = EntryAction(id)) action->setEnabled(enabled);
-    if (nativeFilter_) {
-        EnableMenuItem(nativeFilter_->menu, static_cast<UINT>(id),
-                       MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
-    }
-}
-
-void SystemMenu::SetEntryChecked(int id, bool checked) {
-    if (QAction* action = EntryAction(id)) {
-        action->setCheckable(true);
-        action->setChecked(checked);
-    }
-    if (nativeFilter_) {
-        CheckMenuItem(nativeFilter_->menu, static_cast<UINT>(id),
-                      MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
-    }
+bool SystemMenu::TakeSystemCommand(void* message, qintptr* result) {
+    const MSG* msg = static_cast<const MSG*>(message);
+    if (!takesCommands_ || msg->message != WM_SYSCOMMAND) return false;
+    const int id = static_cast<int>(msg->wParam & 0xFFFF);
+    if (!(hasAbout_ && IsAboutCommand(id)) && EntryAction(id & 0xFFF0) == nullptr) return false;
+    onCommand_(id);
+    *result = 0;
+    return true;
 }
 
 #else
 
-struct SystemMenu::NativeFilter {};
-
 SystemMenu::SystemMenu(QWidget& window, const std::vector<MenuEntry>& entries,
                        const QString& aboutText, std::function<void(int)> onCommand)
-    : QObject(&window) {
-    actions_ = CreateActions(window, entries, onCommand);
+    : QObject(&window), onCommand_(std::move(onCommand)), hasAbout_(!aboutText.isEmpty()) {
+    actions_ = CreateActions(window, entries, onCommand_);
     if (entries.empty() && aboutText.isEmpty()) return;
     contextMenu_ = new QMenu(&window);
     // As in the system menu; the context menu hides a separator that leads it.
     contextMenu_->addSeparator();
     for (const auto& [id, action] : actions_) contextMenu_->addAction(action);
-    if (!aboutText.isEmpty()) {
+    if (hasAbout_) {
         if (!actions_.empty()) contextMenu_->addSeparator();
         QAction* about = contextMenu_->addAction(aboutText);
-        connect(about, &QAction::triggered, this,
-                [onCommand = std::move(onCommand)] { onCommand(AboutMenuCommand); });
+        connect(about, &QAction::triggered, this, [this] { onCommand_(AboutMenuCommand); });
     }
     window.setContextMenuPolicy(Qt::CustomContextMenu);
     connect(&window, &QWidget::customContextMenuRequested, this,
             [this, &window](const QPoint& pos) { contextMenu_->popup(window.mapToGlobal(pos)); });
+    // The key of the system menu on Windows opens the menu at the window's corner, wherever
+    // the focus is; a control's own context menu would hide it from the menu key.
+    auto* opener = new QAction(&window);
+    opener->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Space));
+    opener->setShortcutContext(Qt::WindowShortcut);
+    window.addAction(opener);
+    connect(opener, &QAction::triggered, this,
+            [this, &window] { contextMenu_->popup(window.mapToGlobal(QPoint(0, 0))); });
 }
 
-SystemMenu::~SystemMenu() = default;
+bool SystemMenu::TakeSystemCommand(void*, qintptr*) {
+    return false;
+}
+
+#endif
 
 void SystemMenu::SetEntryEnabled(int id, bool enabled) {
     if (QAction* action = EntryAction(id)) action->setEnabled(enabled);
@@ -162,5 +138,3 @@ void SystemMenu::SetEntryChecked(int id, bool checked) {
         action->setChecked(checked);
     }
 }
-
-#endif

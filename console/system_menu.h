@@ -4,7 +4,6 @@
 #include <QObject>
 #include <QString>
 #include <functional>
-#include <memory>
 #include <vector>
 
 class QAction;
@@ -24,13 +23,14 @@ struct MenuEntry {
 // platform keeps a window's system commands: the system menu on Windows, the window's context menu
 // elsewhere. The window's own commands, when given, come before it. A chosen entry, or an entry's
 // shortcut, ends in onCommand with its command id. An empty text adds no About entry.
+// The menu opens from the keyboard everywhere: Alt+Space (the system's key on Windows, the
+// window's own elsewhere, where the context menu keys work too).
 class SystemMenu : public QObject {
     Q_OBJECT
   public:
     SystemMenu(QWidget& window, const QString& aboutText, std::function<void(int)> onCommand);
     SystemMenu(QWidget& window, const std::vector<MenuEntry>& entries, const QString& aboutText,
                std::function<void(int)> onCommand);
-    ~SystemMenu() override;
 
     // The context menu that holds the entries; null on Windows and when it would be empty.
     QMenu* ContextMenu() const { return contextMenu_; }
@@ -42,9 +42,15 @@ class SystemMenu : public QObject {
     // A checked entry shows a check mark in every menu.
     void SetEntryChecked(int id, bool checked);
 
+    // The window's nativeEvent hands its messages here first. On Windows a system command
+    // of the About entry or of an entry, sent or posted, ends in onCommand and is taken
+    // (true); every other message keeps its default handling.
+    bool TakeSystemCommand(void* message, qintptr* result);
+
   private:
     QMenu* contextMenu_ = nullptr;
     std::vector<std::pair<int, QAction*>> actions_;
-    struct NativeFilter;
-    std::unique_ptr<NativeFilter> nativeFilter_;
+    std::function<void(int)> onCommand_;
+    bool hasAbout_ = false;
+    bool takesCommands_ = false;  // its entries are in the window's system menu
 };

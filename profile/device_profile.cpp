@@ -75,10 +75,14 @@ void LoadCommandStrings(DeviceProfile& profile, const IniFile& file) {
     }
 }
 
+void LoadProtocolSection(DeviceProfile& profile, const IniFile& file) {
+    profile.Protocol = LoadProtocolSettings(file);
+}
+
 void LoadDeviceProfile(DeviceProfile& profile, const std::filesystem::path& path) {
     const IniFile file = IniFile::Load(path);
     ClearCommandSlots(profile);
     LoadProfileLimits(profile, file);
     LoadCommandStrings(profile, file);
-    profile.Link = ReadLinkKeys(file).keys;
+    LoadProtocolSection(profile, file);
 }

@@ -1,10 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
-#include <vector>
-
-class IniFile;
+#include <string_view>
 
 // How the program reaches the device, from the profile's [Protocol] section: a serial
 // port (the default, as every profile without the section has it) or USB HID reports to
@@ -19,16 +18,11 @@ struct LinkKeys {
     static constexpr uint16_t kDefaultUsbProduct = 0x0003;
 };
 
-struct LinkKeysReading {
-    LinkKeys keys;
-    // One line per value that was not understood and left at its default, for the
-    // profile's author.
-    std::vector<std::string> problems;
-};
+// Link=: serial or hid, without regard to case.
+std::optional<LinkKeys::Link> ParseLinkName(std::string_view text);
 
-// Link= (serial or hid, without regard to case), UsbVendor= and UsbProduct= (hex, one to
-// four digits, an optional 0x before them) of [Protocol].
-LinkKeysReading ReadLinkKeys(const IniFile& file);
+// UsbVendor=, UsbProduct=: hex, one to four digits, an optional 0x before them.
+std::optional<uint16_t> ParseUsbId(std::string_view text);
 
 // "0801": the four hex digits a USB id is written with.
 std::string UsbIdText(uint16_t id);

@@ -45,6 +45,9 @@ TEST_F(ConsoleCommands, MenusOfferTheCommandsListWritingInWriteModeOnly) {
     const std::unique_ptr<QMenu> standard(LogBox()->CreateStandardContextMenu());
     EXPECT_EQ(Shown(menu->actions()), Shown(standard->actions()) + Menu().mid(0, 3));
     menu->close();
+    // From the keyboard wherever the focus is, with the key of the system menu on Windows.
+    QTest::keyClick(TrackBox(IDC_TRACK2_TEXT), Qt::Key_Space, Qt::AltModifier);
+    EXPECT_EQ(QApplication::activePopupWidget(), Dlg().SystemCommands().ContextMenu());
 }
 
 // F2 shows the log where a job shows it, F2 hides it; Run returns to the job's layout and
