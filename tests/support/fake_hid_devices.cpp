@@ -8,13 +8,13 @@ namespace {
 // The link owns what it opens; the test keeps the encoder.
 class Borrowed final : public HidReportDevice {
   public:
-    explicit Borrowed(std::shared_ptr<FakeEncoder> encoder) : encoder_(std::move(encoder)) {}
+    explicit Borrowed(std::shared_ptr<HidReportDevice> encoder) : encoder_(std::move(encoder)) {}
     int Write(const unsigned char* data, std::size_t n) override { return encoder_->Write(data, n); }
     int Read(unsigned char* data, std::size_t n, int ms) override { return encoder_->Read(data, n, ms); }
     std::string Error() const override { return encoder_->Error(); }
 
   private:
-    std::shared_ptr<FakeEncoder> encoder_;
+    std::shared_ptr<HidReportDevice> encoder_;
 };
 
 }  // namespace
@@ -71,7 +71,13 @@ int FakeEncoder::Read(unsigned char* data, std::size_t length, int milliseconds)
 
 std::shared_ptr<FakeEncoder> FakeHidDevices::Plug(const std::string& path, std::string refusal) {
     if (!refusal.empty()) refusals_.emplace_back(path, std::move(refusal));
-    return encoders_.emplace_back(path, std::make_shared<FakeEncoder>()).second;
+    auto encoder = std::make_shared<FakeEncoder>();
+    Plug(path, encoder);
+    return encoder;
+}
+
+void FakeHidDevices::Plug(const std::string& path, std::shared_ptr<HidReportDevice> device) {
+    encoders_.emplace_back(path, std::move(device));
 }
 
 std::vector<HidDeviceInfo> FakeHidDevices::Find(uint16_t, uint16_t) {

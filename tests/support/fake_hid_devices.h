@@ -32,16 +32,17 @@ class FakeEncoder final : public HidReportDevice {
     bool unplugged_ = false;
 };
 
-// The system's HID devices as the test lays them out: each path an encoder, or an open
-// that fails with the given words.
+// The system's HID devices as the test lays them out: each path an encoder (a FakeEncoder
+// or any other report device), or an open that fails with the given words.
 class FakeHidDevices final : public HidDevices {
   public:
     std::shared_ptr<FakeEncoder> Plug(const std::string& path, std::string refusal = {});
+    void Plug(const std::string& path, std::shared_ptr<HidReportDevice> device);
 
     std::vector<HidDeviceInfo> Find(uint16_t vendor, uint16_t product) override;
     std::unique_ptr<HidReportDevice> Open(const std::string& path, std::string& error) override;
 
   private:
     std::vector<std::pair<std::string, std::string>> refusals_;
-    std::vector<std::pair<std::string, std::shared_ptr<FakeEncoder>>> encoders_;
+    std::vector<std::pair<std::string, std::shared_ptr<HidReportDevice>>> encoders_;
 };
