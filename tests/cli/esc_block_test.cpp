@@ -6,7 +6,6 @@
 
 #include "cardsim_process.h"
 #include "cli_run.h"
-#include "fake_hid_devices.h"
 #include "probe_command.h"
 #include "profile_text.h"
 #include "sim_usb_encoder.h"
@@ -121,25 +120,21 @@ TEST_F(EscBlockCommand, ProbeSaysWhatAnswers) {
 
 // A USB encoder is probed by its port name, or by the profile's link when no port is named.
 TEST(ProbeOverHid, AsksTheUsbEncoder) {
-    const std::vector<std::pair<std::string, std::string>> cases = {
-        {"HID1", "[Protocol]\nLink=serial\n"}, {"", "[Protocol]\nLink=hid\n"}};
-    for (const auto& [port, profile] : cases) {
+    for (const auto& [port, link] : {std::pair{"HID1", "serial"}, std::pair{"", "hid"}}) {
         TempDir dir;
-        WriteFile(dir / "usb.ini", profile);
+        WriteFile(dir / "usb.ini", std::string("[Protocol]\nLink=") + link + "\n");
         FakeHidDevices devices;
         std::string error;
-        devices.Plug("/dev/hidraw0", SimulatedUsbEncoder({"--family", "esc-block"}, dir.Path(), error));
+        devices.Plug("/dev/hidraw0")->AnswerWith(SimulatorAnswers({"--family", "esc-block"}, dir.Path(), error));
         CliOptions options;
-        options.command = CliCommand::Probe;
         options.profilePath = QString::fromStdString((dir / "usb.ini").string());
         options.job.portName = port;
-        options.job.portNamed = !port.empty();
+        options.job.portNamed = *port != '\0';
         std::ostringstream out, err;
         CliOutput output(out, err, false, false);
         EXPECT_EQ(RunProbeCommand(options, output, {10, 0, 300, 0, 300}, devices), 0) << err.str();
-        EXPECT_TRUE(out.str().starts_with(
-            "Port: HID1\nCommunication test (1b 65): answered 1b 79\nModel: 3\nFirmware: REVS1.00\n"))
-            << out.str();
+        EXPECT_TRUE(out.str().starts_with("Port: HID1\nCommunication test (1b 65): answered 1b 79\n"
+                                          "Model: 3\nFirmware: REVS1.00\n")) << out.str();
     }
 }
 

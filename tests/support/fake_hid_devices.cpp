@@ -8,20 +8,20 @@ namespace {
 // The link owns what it opens; the test keeps the encoder.
 class Borrowed final : public HidReportDevice {
   public:
-    explicit Borrowed(std::shared_ptr<HidReportDevice> encoder) : encoder_(std::move(encoder)) {}
+    explicit Borrowed(std::shared_ptr<FakeEncoder> encoder) : encoder_(std::move(encoder)) {}
     int Write(const unsigned char* data, std::size_t n) override { return encoder_->Write(data, n); }
     int Read(unsigned char* data, std::size_t n, int ms) override { return encoder_->Read(data, n, ms); }
     std::string Error() const override { return encoder_->Error(); }
 
   private:
-    std::shared_ptr<HidReportDevice> encoder_;
+    std::shared_ptr<FakeEncoder> encoder_;
 };
 
 }  // namespace
 
-void FakeEncoder::ReplyWith(std::string reply) {
+void FakeEncoder::AnswerWith(Answer answer) {
     std::lock_guard lock(mutex_);
-    reply_ = std::move(reply);
+    answer_ = std::move(answer);
 }
 
 void FakeEncoder::PushReport(std::string report) {
@@ -45,12 +45,16 @@ int FakeEncoder::Write(const unsigned char* data, std::size_t length) {
     std::lock_guard lock(mutex_);
     if (unplugged_) return -1;
     writes_.emplace_back(reinterpret_cast<const char*>(data), length);
-    if (length < 2 || (data[1] & 0x40) == 0) return static_cast<int>(length);
-    for (std::size_t at = 0; at < reply_.size(); at += 63) {
-        const std::size_t count = std::min<std::size_t>(63, reply_.size() - at);
+    if (length < 2) return static_cast<int>(length);
+    message_.append(reinterpret_cast<const char*>(data) + 2, std::min<std::size_t>(data[1] & 0x3F, length - 2));
+    if ((data[1] & 0x40) == 0) return static_cast<int>(length);
+    const std::string reply = answer_ ? answer_(message_) : std::string();
+    message_.clear();
+    for (std::size_t at = 0; at < reply.size(); at += 63) {
+        const std::size_t count = std::min<std::size_t>(63, reply.size() - at);
         std::string report(64, '\0');
-        report[0] = static_cast<char>((at == 0 ? 0x80 : 0) | (at + count == reply_.size() ? 0x40 : 0) | count);
-        report.replace(1, count, reply_, at, count);
+        report[0] = static_cast<char>((at == 0 ? 0x80 : 0) | (at + count == reply.size() ? 0x40 : 0) | count);
+        report.replace(1, count, reply, at, count);
         toHost_.push_back(report);
     }
     arrived_.notify_all();
@@ -71,13 +75,7 @@ int FakeEncoder::Read(unsigned char* data, std::size_t length, int milliseconds)
 
 std::shared_ptr<FakeEncoder> FakeHidDevices::Plug(const std::string& path, std::string refusal) {
     if (!refusal.empty()) refusals_.emplace_back(path, std::move(refusal));
-    auto encoder = std::make_shared<FakeEncoder>();
-    Plug(path, encoder);
-    return encoder;
-}
-
-void FakeHidDevices::Plug(const std::string& path, std::shared_ptr<HidReportDevice> device) {
-    encoders_.emplace_back(path, std::move(device));
+    return encoders_.emplace_back(path, std::make_shared<FakeEncoder>()).second;
 }
 
 std::vector<HidDeviceInfo> FakeHidDevices::Find(uint16_t, uint16_t) {

@@ -1,16 +1,14 @@
 #pragma once
 
 #include <filesystem>
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "hid_devices.h"
+#include "fake_hid_devices.h"
 
-// The simulator's device on USB HID, in the test's own process: the host's reports are
-// joined into messages for it, and what it sends, each piece at its time, goes back cut
-// into reports. `arguments` are cardsim's options (a file they name is looked for in
-// `folder`); nothing when they do not parse, with the reason in `error`.
-std::shared_ptr<HidReportDevice> SimulatedUsbEncoder(const std::vector<std::string>& arguments,
-                                                     const std::filesystem::path& folder,
-                                                     std::string& error);
+// The simulator's device in the test's own process, answering for a FakeEncoder: each
+// message the host ends goes to it, and what it has to say at once comes back, so its
+// options should leave no delay. `arguments` are cardsim's options (a file they name is
+// looked for in `folder`); nothing when they do not parse, with the reason in `error`.
+FakeEncoder::Answer SimulatorAnswers(const std::vector<std::string>& arguments,
+                                     const std::filesystem::path& folder, std::string& error);
