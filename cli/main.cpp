@@ -5,6 +5,7 @@
 
 #include "cardctl.h"
 #include "port_name.h"
+#include "ui_language.h"
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -25,7 +26,9 @@ int main(int argc, char** argv) {
     _setmode(_fileno(stdout), _O_BINARY);
 #endif
     QCoreApplication application(argc, argv);
-    const CliEnvironment environment{std::cout, std::cerr, isatty(2) != 0, SerialTimeouts{},
-                                     DefaultPortsDirectory(), isatty(1) != 0};
+    const LanguageTexts texts(ChooseLanguage());
+    const CliEnvironment environment{
+        std::cout,     std::cerr, isatty(2) != 0, SerialTimeouts{}, DefaultPortsDirectory(),
+        isatty(1) != 0};
     return RunCardctl(QCoreApplication::arguments(), environment);
 }

@@ -1,7 +1,9 @@
-// The Windows serial link's read time-outs on a silent port: a one-byte read must come
-// back empty after about 1 * 1 + 500 ms. Run by wine_job_test.sh with the port's name.
+// The Windows serial link on a silent port: a one-byte read must come back empty after
+// about 1 * 1 + 500 ms, and a settings text the system cannot read must leave the port
+// closed with a reason that names the text. Run by wine_job_test.sh with the port's name.
 #include <chrono>
 #include <cstdio>
+#include <string>
 
 #include "serial_link.h"
 
@@ -26,5 +28,15 @@ int main(int argc, char** argv) {
     std::printf("silent one-byte read: %d bytes after %lld ms\n", received,
                 static_cast<long long>(elapsed));
     // Wide margins: Wine and a busy machine add delay, never take it away.
-    return received == 0 && elapsed >= 450 && elapsed <= 2000 ? 0 : 1;
+    const bool timedOut = received == 0 && elapsed >= 450 && elapsed <= 2000;
+    link.Close();
+
+    const std::string unreadable = "baud=fast parity=N data=8 stop=1";
+    SerialLink refused;
+    refused.SetPortName(argv[1]);
+    refused.SetSettings(unreadable);
+    refused.Open();
+    std::printf("settings \"%s\": %s\n", unreadable.c_str(), refused.FailureReason().c_str());
+    const bool named = !refused.IsOpen() && refused.FailureReason().find(unreadable) != std::string::npos;
+    return timedOut && named ? 0 : 1;
 }
