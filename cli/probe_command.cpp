@@ -32,12 +32,11 @@ std::string Report(const std::string& port, const ProbeResult& probe) {
 
 }  // namespace
 
-int RunProbeCommand(const CliOptions& options, CliOutput& output, const SerialTimeouts& timeouts,
-                    HidDevices& hidDevices) {
+int RunProbeCommand(const CliOptions& options, CliOutput& output, const SerialTimeouts& timeouts) {
     LinkKeys keys = ProfileLinkKeys(options.profilePath);
     if (HidPortNumber(options.job.portName)) keys.link = LinkKeys::Link::Hid;
     const std::string port = options.job.portNamed ? options.job.portName : DefaultPortName(keys);
-    const auto link = MakeDeviceLink(keys, port, options.job.lineSettings, timeouts, hidDevices);
+    const auto link = MakeDeviceLink(keys, port, options.job.lineSettings, timeouts);
     link->Open();
     if (!link->IsOpen()) {
         output.Error("cardctl: cannot open the port " + port + ": " + link->FailureReason() +

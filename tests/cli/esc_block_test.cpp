@@ -2,13 +2,9 @@
 // bytes it got, and what cardctl made of its answers.
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "cardsim_process.h"
 #include "cli_run.h"
-#include "probe_command.h"
 #include "profile_text.h"
-#include "sim_usb_encoder.h"
 
 namespace {
 
@@ -116,26 +112,6 @@ TEST_F(EscBlockCommand, ProbeSaysWhatAnswers) {
     EXPECT_NE(run.out.find("answered 79 (the bridge lost the ESC)\nModel: 3\nFirmware: REVS1.00\n"),
               std::string::npos)
         << run.out;
-}
-
-// A USB encoder is probed by its port name, or by the profile's link when no port is named.
-TEST(ProbeOverHid, AsksTheUsbEncoder) {
-    for (const auto& [port, link] : {std::pair{"HID1", "serial"}, std::pair{"", "hid"}}) {
-        TempDir dir;
-        WriteFile(dir / "usb.ini", std::string("[Protocol]\nLink=") + link + "\n");
-        FakeHidDevices devices;
-        std::string error;
-        devices.Plug("/dev/hidraw0")->AnswerWith(SimulatorAnswers({"--family", "esc-block"}, dir.Path(), error));
-        CliOptions options;
-        options.profilePath = QString::fromStdString((dir / "usb.ini").string());
-        options.job.portName = port;
-        options.job.portNamed = *port != '\0';
-        std::ostringstream out, err;
-        CliOutput output(out, err, false, false);
-        EXPECT_EQ(RunProbeCommand(options, output, {10, 0, 300, 0, 300}, devices), 0) << err.str();
-        EXPECT_TRUE(out.str().starts_with("Port: HID1\nCommunication test (1b 65): answered 1b 79\n"
-                                          "Model: 3\nFirmware: REVS1.00\n")) << out.str();
-    }
 }
 
 TEST(EraseOnCommands, IsRefusedForAProfileWithoutAnEraseCommand) {
