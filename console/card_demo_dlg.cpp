@@ -112,6 +112,7 @@ CCardDemoDlg::~CCardDemoDlg() {
 
 void CCardDemoDlg::OnInitDialog(const std::filesystem::path& profilePath) {
     BuildDialog(*this, kConsoleDialog);
+    caption_ = windowTitle();
     FillComboLists();
     logView_ = Control<LogView>(IDC_LOG);
     ConnectHandlers();
@@ -120,6 +121,9 @@ void CCardDemoDlg::OnInitDialog(const std::filesystem::path& profilePath) {
                                        [this] { return TrackTextsForJob(); },
                                        [this](const std::string& gbkText) {
                                            ShowMessageBox(this, GbkScreenDecoder().Decode(gbkText));
+                                       },
+                                       [this](const Console::Silence& silence) {
+                                           OnDeviceSilence(silence);
                                        }});
     UpdateData(false);
 
@@ -154,7 +158,8 @@ void CCardDemoDlg::OnInitDialog(const std::filesystem::path& profilePath) {
 void CCardDemoDlg::FillComboLists() {
     for (const ComboList& list : kConsoleComboLists) {
         auto* combo = Control<QComboBox>(list.id);
-        for (const char* item : list.items) AddSortedItem(*combo, QString::fromUtf8(item));
+        for (const char* item : list.items)
+            AddSortedItem(*combo, QString::fromUtf8(item), TemplateText(item));
     }
     // Besides COM1 to COM4, the ports this machine has, each once.
     FillPortList(*Control<QComboBox>(IDC_PORT), FixedPortNames(job_.Profile.Protocol.link),
@@ -172,16 +177,23 @@ void CCardDemoDlg::ChooseLink(const LinkKeys& link) {
 void CCardDemoDlg::OnPortListOpening() {
     // The machine's ports now: an adapter plugged in since, or a simulator started, is
     // there to choose.
-    FillPortList(*Control<QComboBox>(IDC_PORT), FixedPortNames(job_.Profile.Protocol.link),
-                 OfferedPorts(PortsToOffer(job_.Profile.Protocol.link, DefaultPortsDirectory()),
-                              job_.Profile.Protocol.link.link == LinkKeys::Link::Hid));
+    const LinkKeys& link = job_.Profile.Protocol.link;
+    const bool hid = link.link == LinkKeys::Link::Hid;
+    const std::vector<FoundPort> found = PortsToOffer(link, DefaultPortsDirectory());
+    std::vector<OfferedPort> ports = OfferedPorts(found, hid);
+    // HID1 is no name of a system port to fall back on.
+    if (!hid) {
+        for (OfferedPort& fallback : FallbackPorts(FixedPortNames(link), found, DefaultPortsDirectory()))
+            ports.push_back(std::move(fallback));
+    }
+    FillPortList(*Control<QComboBox>(IDC_PORT), FixedPortNames(link), ports);
 }
 
 void CCardDemoDlg::SelectStartItems() {
     // Programmatic selections: the selection handlers answer the operator only.
     for (const StartItem& item : kStartItems) {
         auto* combo = Control<QComboBox>(item.id);
-        combo->setCurrentIndex(combo->findText(QString::fromUtf8(item.text), Qt::MatchExactly));
+        combo->setCurrentIndex(combo->findText(TemplateText(item.text), Qt::MatchExactly));
     }
 }
 

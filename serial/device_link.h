@@ -36,4 +36,6 @@ class DeviceLink {
     virtual const std::string& FailureReason() const = 0;
     // The name the job gave: COM1, HID1.
     virtual const std::string& PortName() const = 0;
+    // Where that name leads, as the system opens it: /dev/ttyUSB0, /dev/hidraw3.
+    virtual std::string DevicePath() const = 0;
 };

@@ -12,7 +12,7 @@ HidLink::HidLink(HidDevices& devices, uint16_t vendor, uint16_t product, SerialT
       timeouts_(timeouts),
       portName_(kFirstHidPort) {}
 
-std::string HidLink::DevicePath() {
+std::string HidLink::FindDevicePath() {
     const auto number = HidPortNumber(portName_);
     if (!number) return portName_;
     const std::vector<FoundPort> ports = HidPortsFound(devices_, vendor_, product_);
@@ -29,8 +29,9 @@ std::string HidLink::DevicePath() {
 
 void HidLink::Open() {
     failureReason_.clear();
-    const std::string path = DevicePath();
+    const std::string path = FindDevicePath();
     if (path.empty()) return;
+    devicePath_ = path;
     std::string error;
     device_ = devices_.Open(path, error);
     if (!device_) failureReason_ = path + ": " + error;

@@ -21,6 +21,10 @@ class HidLink : public DeviceLink {
 
     void SetPortName(std::string name) { portName_ = std::move(name); }
     const std::string& PortName() const override { return portName_; }
+    // The device opened last; the name itself before that.
+    std::string DevicePath() const override {
+        return devicePath_.empty() ? portName_ : devicePath_;
+    }
 
     void Open() override;
     int32_t Read(unsigned char* buffer, int32_t count) override;
@@ -34,7 +38,7 @@ class HidLink : public DeviceLink {
 
   private:
     // The system path the port name leads to; empty with failureReason_ set when none.
-    std::string DevicePath();
+    std::string FindDevicePath();
     void MarkBroken(std::string reason);
     void MarkGone();
     enum class ReportTaken { None, One, Broke };
@@ -46,6 +50,7 @@ class HidLink : public DeviceLink {
     uint16_t product_;
     SerialTimeouts timeouts_;
     std::string portName_;
+    std::string devicePath_;
     std::unique_ptr<HidReportDevice> device_;
     ReplyJoiner joiner_;
     // Bytes of whole messages the job has not read yet.

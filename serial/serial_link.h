@@ -23,6 +23,8 @@ class SerialLink : public DeviceLink {
     void SetSettings(std::string settings) { settings_ = std::move(settings); }
     const std::string& PortName() const override { return portName_; }
     const std::string& Settings() const { return settings_; }
+    // The device the port name leads to (port_name.h).
+    std::string DevicePath() const override { return ResolvePortName(portName_, portsDirectory_); }
 
     void Open() override;
     int32_t Read(unsigned char* buffer, int32_t count) override;
