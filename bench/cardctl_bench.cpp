@@ -24,6 +24,7 @@
 #include "cardsim_process.h"
 #include "profile_text.h"
 #include "program_process.h"
+#include "serial_link.h"
 
 namespace {
 

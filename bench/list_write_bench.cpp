@@ -15,6 +15,7 @@
 #include "card_worker.h"
 #include "cardsim_process.h"
 #include "profile_text.h"
+#include "serial_link.h"
 
 namespace {
 

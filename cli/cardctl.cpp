@@ -4,6 +4,7 @@
 #include "cli_output.h"
 #include "control_escape.h"
 #include "exit_status.h"
+#include "hid_ports.h"
 #include "job_command.h"
 #include "port_listing.h"
 #include "probe_command.h"
@@ -24,6 +25,22 @@ int RunProfileCommand(const CliOptions& options, CliOutput& output, std::ostream
     std::size_t warnings = 0;
     out << EscapeControls(ProfileReport(path, profile, &warnings));
     return warnings == 0 ? kExitDone : kExitProfileWarnings;
+}
+
+// The ports of the profile's link: with Link=hid the USB encoders, none being no error.
+int RunPortsCommand(const CliOptions& options, CliOutput& output,
+                    const std::filesystem::path& portsDirectory) {
+    const LinkKeys link = ProfileLinkKeys(options.profilePath);
+    if (link.link != LinkKeys::Link::Hid) {
+        output.Records(PortListing(portsDirectory));
+        return kExitDone;
+    }
+    const std::string listing = HidPortListing(link);
+    if (listing.empty()) {
+        output.Message("cardctl: " + NoHidDeviceReason(link.usbVendor, link.usbProduct));
+    }
+    output.Records(listing);
+    return kExitDone;
 }
 
 }  // namespace
@@ -49,8 +66,7 @@ int RunCardctl(const QStringList& arguments, const CliEnvironment& environment) 
                      environment.outIsTerminal);
     switch (options.command) {
         case CliCommand::Ports:
-            output.Records(PortListing(environment.portsDirectory));
-            return kExitDone;
+            return RunPortsCommand(options, output, environment.portsDirectory);
         case CliCommand::Profile:
             return RunProfileCommand(options, output, environment.out);
         case CliCommand::Probe:

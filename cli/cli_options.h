@@ -14,6 +14,7 @@ enum class CliCommand { Read, Write, Run, Batch, Clone, Erase, Ports, Profile, P
 // The settings a job takes from the window's boxes, here from the command line.
 struct JobSettings {
     std::string portName = "COM1";
+    bool portNamed = false;  // --port was given; else the profile's link has its own default
     std::string lineSettings = "baud=9600 parity=N data=8 stop=1";
     std::optional<TrackSet> tracks;  // none until --tracks names some
     bool isoFormat = true;

@@ -1,5 +1,6 @@
 #include "job_fill.h"
 
+#include "link_factory.h"
 #include "list_write.h"
 
 void FillJob(CardJob& job, const CliOptions& options, const DeviceProfile& profile, int mode) {
@@ -7,7 +8,7 @@ void FillJob(CardJob& job, const CliOptions& options, const DeviceProfile& profi
     job.Profile = profile;
     job.MaxTries = options.maxTries;
     job.Verify = options.verify ? 1 : 0;
-    job.PortName = settings.portName;
+    job.PortName = JobPortName(settings, profile);
     job.CommSettings = settings.lineSettings;
     job.Tracks = SelectionOf(settings.tracks);
     job.IsoFormat = settings.isoFormat ? 1 : 0;
@@ -38,4 +39,8 @@ std::vector<int> JobModesOf(CliCommand command) {
     if (command == CliCommand::Read) return {1};
     if (command == CliCommand::Clone) return {1, 0};
     return {0};
+}
+
+std::string JobPortName(const JobSettings& settings, const DeviceProfile& profile) {
+    return settings.portNamed ? settings.portName : DefaultPortName(profile.Protocol.link);
 }

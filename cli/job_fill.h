@@ -12,6 +12,9 @@
 // here alike.
 void FillJob(CardJob& job, const CliOptions& options, const DeviceProfile& profile, int mode);
 
+// The port --port names, or the default of the profile's link: COM1, or HID1 on USB HID.
+std::string JobPortName(const JobSettings& settings, const DeviceProfile& profile);
+
 // A write of the cards of a list instead of the track texts; `listSize` counts the whole
 // list, the cards a journal has left out of `cards` too (0: `cards` is the whole list).
 void FillListWrite(CardJob& job, const std::vector<ListCard>& cards, int listSize = 0);

@@ -12,6 +12,7 @@
 #include "job_fill.h"
 #include "job_records.h"
 #include "key_gaps.h"
+#include "link_factory.h"
 #include "profile_file.h"
 #include "text_checks.h"
 #include "written_cards.h"
@@ -146,17 +147,15 @@ std::optional<int> CheckRecordsFolder(const CliOptions& options, CliOutput& outp
 
 // Opens and closes the port the way the job will, so a port that is missing, busy or
 // forbidden is reported with the system's reason before the job starts.
-std::optional<int> CheckPort(const CliOptions& options, const SerialTimeouts& timeouts,
-                             CliOutput& output) {
-    SerialLink link(timeouts);
-    link.SetPortName(options.job.portName);
-    link.SetSettings(options.job.lineSettings);
-    link.Open();
-    const bool opened = link.IsOpen();
-    link.Close();
+std::optional<int> CheckPort(const CliOptions& options, const DeviceProfile& profile,
+                             const SerialTimeouts& timeouts, CliOutput& output) {
+    const std::string portName = JobPortName(options.job, profile);
+    const auto link = MakeDeviceLink(profile.Protocol.link, portName, options.job.lineSettings, timeouts);
+    link->Open();
+    const bool opened = link->IsOpen();
+    link->Close();
     if (opened) return std::nullopt;
-    output.Error("cardctl: cannot open the port " + options.job.portName + ": " +
-                 link.FailureReason() +
+    output.Error("cardctl: cannot open the port " + portName + ": " + link->FailureReason() +
                  "; name the device's port with --port (cardctl ports lists them)");
     return kExitDeviceFailure;
 }
@@ -174,7 +173,7 @@ std::optional<int> PrepareJob(const CliOptions& options, const SerialTimeouts& t
     if (auto status = CheckTexts(options, prepared.profile, output, prepared.texts)) return status;
     if (auto status = ReadList(options, prepared.profile, output, prepared)) return status;
     if (auto status = CheckRecordsFolder(options, output)) return status;
-    if (auto status = CheckPort(options, timeouts, output)) return status;
+    if (auto status = CheckPort(options, prepared.profile, timeouts, output)) return status;
     if (!options.journalPath.isEmpty()) {
         std::string error;
         bool notAJournal = false;

@@ -108,6 +108,7 @@ ValueRule PortName() {
         ValueKind::Port, QStringLiteral("NAME"),
         [](const QString&, const QString& value, CliOptions& options) {
             options.job.portName = value.toStdString();
+            options.job.portNamed = true;
             if (!value.isEmpty()) return QString();
             return QStringLiteral("--port needs a name: write --port COM1 or --port /dev/ttyUSB0");
         }};

@@ -2,6 +2,7 @@
 
 #include <system_error>
 
+#include "hid_ports.h"
 #include "port_list.h"
 #include "port_name.h"
 
@@ -40,6 +41,14 @@ std::string PortListing(const std::filesystem::path& portsDir) {
     for (const FoundPort& port : AvailablePorts(portsDir)) {
         const std::string name = port.inPortsFolder ? port.name : port.location;
         listing += Padded(name, 16) + Description(port) + "\n";
+    }
+    return listing;
+}
+
+std::string HidPortListing(const LinkKeys& keys, HidDevices& devices) {
+    std::string listing;
+    for (const FoundPort& port : HidPortsFound(devices, keys.usbVendor, keys.usbProduct)) {
+        listing += Padded(port.name, 8) + Padded(port.location, 16) + Description(port) + "\n";
     }
     return listing;
 }

@@ -4,6 +4,9 @@
 #include "device_probe.h"
 #include "exit_status.h"
 #include "hex_bytes.h"
+#include "hid_ports.h"
+#include "link_factory.h"
+#include "profile_file.h"
 
 namespace {
 
@@ -30,17 +33,18 @@ std::string Report(const std::string& port, const ProbeResult& probe) {
 }  // namespace
 
 int RunProbeCommand(const CliOptions& options, CliOutput& output, const SerialTimeouts& timeouts) {
-    SerialLink link(timeouts);
-    link.SetPortName(options.job.portName);
-    link.SetSettings(options.job.lineSettings);
-    link.Open();
-    if (!link.IsOpen()) {
-        output.Error("cardctl: cannot open the port " + options.job.portName + ": " +
-                     link.FailureReason() + " (cardctl ports lists them)");
+    LinkKeys keys = ProfileLinkKeys(options.profilePath);
+    if (HidPortNumber(options.job.portName)) keys.link = LinkKeys::Link::Hid;
+    const std::string port = options.job.portNamed ? options.job.portName : DefaultPortName(keys);
+    const auto link = MakeDeviceLink(keys, port, options.job.lineSettings, timeouts);
+    link->Open();
+    if (!link->IsOpen()) {
+        output.Error("cardctl: cannot open the port " + port + ": " + link->FailureReason() +
+                     " (cardctl ports lists them)");
         return kExitDeviceFailure;
     }
-    const ProbeResult probe = ProbeEscBlock(link);
-    link.Close();
-    output.Records(Report(options.job.portName, probe));
+    const ProbeResult probe = ProbeEscBlock(*link);
+    link->Close();
+    output.Records(Report(port, probe));
     return probe.answered ? kExitDone : kExitDeviceFailure;
 }

@@ -4,6 +4,8 @@
 #include <QFileInfo>
 
 #include "executable_dir.h"
+#include "ini_file.h"
+#include "protocol_settings.h"
 
 std::filesystem::path ProfilePathFor(const QString& option) {
     if (option.isEmpty()) return DefaultProfilePath();
@@ -26,4 +28,8 @@ std::optional<std::string> LoadProfileFile(const std::filesystem::path& path,
     }
     LoadDeviceProfile(profile, path);
     return std::nullopt;
+}
+
+LinkKeys ProfileLinkKeys(const QString& option) {
+    return LoadProtocolSettings(IniFile::Load(ProfilePathFor(option))).link;
 }

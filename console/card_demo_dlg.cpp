@@ -11,7 +11,9 @@
 #include "console_dialog.h"
 #include "drop_down_combo.h"
 #include "gbk.h"
+#include "hid_ports.h"
 #include "ini_file.h"
+#include "link_factory.h"
 #include "message_box.h"
 #include "model_rule.h"
 #include "port_box.h"
@@ -56,8 +58,10 @@ constexpr std::array<int, 6> kDisabledAtStart{IDC_STOP,           IDC_TOGGLE_TRA
 constexpr std::array<int, 4> kEnabledAtStart{IDC_TRACK2_START, IDC_TRACK2_INCREMENT,
                                              IDC_TRACK3_START, IDC_TRACK3_INCREMENT};
 
-// The names the port box always offers: those of the template.
-QStringList FixedPortNames() {
+// The names the port box always offers: those of the template, or on USB HID the first
+// encoder's, whether one is plugged in or not.
+QStringList FixedPortNames(const LinkKeys& link) {
+    if (link.link == LinkKeys::Link::Hid) return {QString::fromUtf8(kFirstHidPort)};
     QStringList names;
     for (const ComboList& list : kConsoleComboLists) {
         if (list.id != IDC_PORT) continue;
@@ -136,6 +140,7 @@ void CCardDemoDlg::OnInitDialog(const std::filesystem::path& profilePath) {
     SetBigFont();
 
     const IniFile profile = IniFile::Load(profilePath);
+    ChooseLink(LoadProtocolSettings(profile).link);
     LoadProfileLimits(job_.Profile, profile);
     TrackBox(1)->SetByteLimit(job_.Profile.Tack2Lower);
     TrackBox(2)->SetByteLimit(job_.Profile.Tack2High);
@@ -157,17 +162,31 @@ void CCardDemoDlg::FillComboLists() {
             AddSortedItem(*combo, QString::fromUtf8(item), TemplateText(item));
     }
     // Besides COM1 to COM4, the ports this machine has, each once.
-    FillPortList(*Control<QComboBox>(IDC_PORT), FixedPortNames(), OfferedPorts(SystemPortsFound()));
+    FillPortList(*Control<QComboBox>(IDC_PORT), FixedPortNames(job_.Profile.Protocol.link),
+                 OfferedPorts(SystemPortsFound()));
+}
+
+void CCardDemoDlg::ChooseLink(const LinkKeys& link) {
+    job_.Profile.Protocol.link = link;
+    if (link.link != LinkKeys::Link::Hid) return;
+    auto* box = Control<QComboBox>(IDC_PORT);
+    OnPortListOpening();
+    box->setCurrentIndex(box->findText(QString::fromUtf8(kFirstHidPort), Qt::MatchExactly));
 }
 
 void CCardDemoDlg::OnPortListOpening() {
     // The machine's ports now: an adapter plugged in since, or a simulator started, is
     // there to choose.
-    const std::vector<FoundPort> found = AvailablePorts(DefaultPortsDirectory());
-    std::vector<OfferedPort> ports = OfferedPorts(found);
-    for (OfferedPort& fallback : FallbackPorts(FixedPortNames(), found, DefaultPortsDirectory()))
-        ports.push_back(std::move(fallback));
-    FillPortList(*Control<QComboBox>(IDC_PORT), FixedPortNames(), ports);
+    const LinkKeys& link = job_.Profile.Protocol.link;
+    const bool hid = link.link == LinkKeys::Link::Hid;
+    const std::vector<FoundPort> found = PortsToOffer(link, DefaultPortsDirectory());
+    std::vector<OfferedPort> ports = OfferedPorts(found, hid);
+    // HID1 is no name of a system port to fall back on.
+    if (!hid) {
+        for (OfferedPort& fallback : FallbackPorts(FixedPortNames(link), found, DefaultPortsDirectory()))
+            ports.push_back(std::move(fallback));
+    }
+    FillPortList(*Control<QComboBox>(IDC_PORT), FixedPortNames(link), ports);
 }
 
 void CCardDemoDlg::SelectStartItems() {

@@ -92,6 +92,8 @@ class CCardDemoDlg : public QDialog {
     void OnModelChanged();
     // Each time the port box's list opens it is made anew.
     void OnPortListOpening();
+    // The profile's link: on USB HID the port box offers the encoders found, HID1 first.
+    void ChooseLink(const LinkKeys& link);
 
     // The console's own commands (console_commands.cpp).
     void CreateSystemMenu();

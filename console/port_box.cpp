@@ -25,10 +25,11 @@ std::vector<ListItem> ItemsOf(const QComboBox& box) {
 
 }  // namespace
 
-std::vector<OfferedPort> OfferedPorts(const std::vector<FoundPort>& found) {
+std::vector<OfferedPort> OfferedPorts(const std::vector<FoundPort>& found, bool withLocation) {
     std::vector<OfferedPort> ports;
     for (const FoundPort& port : found) {
         QStringList about;
+        if (withLocation) about << QString::fromStdString(port.location);
         for (const std::string& text : {port.description, port.manufacturer}) {
             if (!text.empty()) about << QString::fromStdString(text);
         }

@@ -17,9 +17,11 @@ struct OfferedPort {
 };
 
 // The ports found as the box offers them: a system port's
-// tooltip gives its description and maker, as far as the system knows them; a link's says
+// tooltip gives its description and maker, as far as the system knows them, after its
+// system path when `withLocation` (a name such as HID1 does not tell it); a link's says
 // where it leads.
-std::vector<OfferedPort> OfferedPorts(const std::vector<FoundPort>& found);
+std::vector<OfferedPort> OfferedPorts(const std::vector<FoundPort>& found,
+                                      bool withLocation = false);
 
 // The fixed COMn names with no link of their own in `portsDir`, which open a system port
 // instead: each with a tooltip that says which. None where a name opens itself (Windows).

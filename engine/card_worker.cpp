@@ -9,6 +9,7 @@
 #include "erase_job.h"
 #include "job_log.h"
 #include "job_texts.h"
+#include "link_factory.h"
 #include "list_write.h"
 #include "read_loop.h"
 #include "write_job.h"
@@ -42,17 +43,17 @@ void ReportPortFailure(CardJob& job, const std::string& entry) {
 
 }  // namespace
 
-bool ReportIfBroken(CardJob& job, const SerialLink& link) {
+bool ReportIfBroken(CardJob& job, const DeviceLink& link) {
     if (!link.IsBroken()) return false;
     ReportPortFailure(job, JobTexts::PortBroken(link.PortName(), link.FailureReason()));
     return true;
 }
 
 int CardWorker(CardJob* job) {
-    return CardWorker(job, SerialTimeouts{});
+    return CardWorker(job, SerialTimeouts{}, SystemHidDevices());
 }
 
-int CardWorker(CardJob* job, const SerialTimeouts& timeouts) {
+int CardWorker(CardJob* job, const SerialTimeouts& timeouts, HidDevices& hidDevices) {
     if (job == nullptr) return -1;
     job->PortFailure.clear();
     job->TriesExhausted.clear();
@@ -61,9 +62,9 @@ int CardWorker(CardJob* job, const SerialTimeouts& timeouts) {
     job->ListRow = 0;
     job->JournalFailure.clear();
 
-    SerialLink link(timeouts);
-    link.SetPortName(job->PortName);
-    link.SetSettings(job->CommSettings);
+    const std::unique_ptr<DeviceLink> port =
+        MakeDeviceLink(job->Profile.Protocol.link, job->PortName, job->CommSettings, timeouts, hidDevices);
+    DeviceLink& link = *port;
     link.Open();
     StartSilenceWatch(*job);
 

@@ -1,7 +1,8 @@
 #pragma once
 
 #include "card_job.h"
-#include "serial_link.h"
+#include "device_link.h"
+#include "hid_devices.h"
 
 // How a job branch hands back to the frame.
 enum class JobEnding {
@@ -15,8 +16,10 @@ enum class JobEnding {
 // clearing StopFlag and WM_JOB_DONE. Returns -1 for no job and touches nothing then;
 // 0 after every job.
 int CardWorker(CardJob* job);
-int CardWorker(CardJob* job, const SerialTimeouts& timeouts);
+// With the link's time-outs, and the USB HID devices a profile on USB HID is given.
+int CardWorker(CardJob* job, const SerialTimeouts& timeouts,
+               HidDevices& hidDevices = SystemHidDevices());
 
 // For branches: when the link has broken, logs why and says so; the branch then returns
 // JobEnding::WithoutPause.
-bool ReportIfBroken(CardJob& job, const SerialLink& link);
+bool ReportIfBroken(CardJob& job, const DeviceLink& link);

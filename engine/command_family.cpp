@@ -29,7 +29,7 @@ class CommandChecks final : public FamilyChecks {
 // The selection's read command, sent again after every card and every fruitless wait.
 class CommandReader final : public CardReader {
   public:
-    CommandReader(CardJob& job, SerialLink& link)
+    CommandReader(CardJob& job, DeviceLink& link)
         : job_(job),
           link_(link),
           reader_(
@@ -58,14 +58,14 @@ class CommandReader final : public CardReader {
 
   private:
     CardJob& job_;
-    SerialLink& link_;
+    DeviceLink& link_;
     ReplyReader reader_;
     const CommandSlot* command_ = nullptr;
 };
 
 class CommandFamily final : public DeviceFamily {
   public:
-    CommandFamily(CardJob& job, SerialLink& link) : job_(job), link_(link) {}
+    CommandFamily(CardJob& job, DeviceLink& link) : job_(job), link_(link) {}
 
     const FamilyChecks& Checks() const override { return CommandFamilyChecks(); }
 
@@ -85,7 +85,7 @@ class CommandFamily final : public DeviceFamily {
 
   private:
     CardJob& job_;
-    SerialLink& link_;
+    DeviceLink& link_;
 };
 
 }  // namespace
@@ -95,6 +95,6 @@ const FamilyChecks& CommandFamilyChecks() {
     return checks;
 }
 
-std::unique_ptr<DeviceFamily> MakeCommandFamily(CardJob& job, SerialLink& link) {
+std::unique_ptr<DeviceFamily> MakeCommandFamily(CardJob& job, DeviceLink& link) {
     return std::make_unique<CommandFamily>(job, link);
 }

@@ -1,10 +1,10 @@
 #include "device_commands.h"
 
-void SendSlot(SerialLink& link, const CommandSlot& slot) {
+void SendSlot(DeviceLink& link, const CommandSlot& slot) {
     SendBytes(link, slot.View());
 }
 
-void SendBytes(SerialLink& link, std::string_view bytes) {
+void SendBytes(DeviceLink& link, std::string_view bytes) {
     if (bytes.empty()) return;
     link.Write(reinterpret_cast<const unsigned char*>(bytes.data()),
                static_cast<int32_t>(bytes.size()));

@@ -10,7 +10,7 @@ const FamilyChecks& ChecksOf(const DeviceProfile& profile) {
                                                                  : CommandFamilyChecks();
 }
 
-std::unique_ptr<DeviceFamily> MakeDeviceFamily(CardJob& job, SerialLink& link) {
+std::unique_ptr<DeviceFamily> MakeDeviceFamily(CardJob& job, DeviceLink& link) {
     return job.Profile.Protocol.family == DeviceFamilyKind::EscBlock ? MakeEscBlockFamily(job, link)
                                                                      : MakeCommandFamily(job, link);
 }

@@ -9,7 +9,7 @@
 
 #include "card_job.h"
 #include "job_keys.h"
-#include "serial_link.h"
+#include "device_link.h"
 #include "write_plan.h"
 
 // One way of talking to a device: what is sent and how its replies are read. The profile's
@@ -80,7 +80,7 @@ class DeviceFamily {
 const FamilyChecks& ChecksOf(const DeviceProfile& profile);
 
 // The family of the job's profile, talking over the link; both must outlive it.
-std::unique_ptr<DeviceFamily> MakeDeviceFamily(CardJob& job, SerialLink& link);
+std::unique_ptr<DeviceFamily> MakeDeviceFamily(CardJob& job, DeviceLink& link);
 
 // Logs the family's refusal of the job in one entry; true when it refused.
 bool RefuseJob(CardJob& job);

@@ -10,7 +10,7 @@ constexpr std::chrono::milliseconds kAnswerWait{1000};
 
 // The reply to one question, or nothing when none, or none whole, came.
 template <typename Parse>
-std::optional<std::string> Ask(SerialLink& link, const std::string& question, Parse parse) {
+std::optional<std::string> Ask(DeviceLink& link, const std::string& question, Parse parse) {
     SendBytes(link, question);
     std::string bytes;
     const Heard heard = ListenFor(
@@ -22,7 +22,7 @@ std::optional<std::string> Ask(SerialLink& link, const std::string& question, Pa
 
 }  // namespace
 
-ProbeResult ProbeEscBlock(SerialLink& link) {
+ProbeResult ProbeEscBlock(DeviceLink& link) {
     ProbeResult result;
     SendBytes(link, EscBlock::CommunicationTest());
     std::string bytes;

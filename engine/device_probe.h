@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "serial_link.h"
+#include "device_link.h"
 
 // What answers on a port, asked the ESC-block way: the communication test, then the model
 // and the firmware where the device tells them. A device of the commands family answers
@@ -18,4 +18,4 @@ struct ProbeResult {
 };
 
 // On an open link; each question is given a second to be answered.
-ProbeResult ProbeEscBlock(SerialLink& link);
+ProbeResult ProbeEscBlock(DeviceLink& link);

@@ -5,7 +5,7 @@ void StartSilenceWatch(CardJob& job) {
     job.DeviceSilent = false;
 }
 
-int32_t ReadDevice(CardJob& job, SerialLink& link, unsigned char* buffer, int32_t count) {
+int32_t ReadDevice(CardJob& job, DeviceLink& link, unsigned char* buffer, int32_t count) {
     const int32_t got = link.Read(buffer, count);
     const auto now = std::chrono::steady_clock::now();
     bool silent = job.DeviceSilent;

@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "card_job.h"
-#include "serial_link.h"
+#include "device_link.h"
 
 // A device that sends nothing looks, to the operator, like a program that hangs. Every read
 // of a job goes through here: once the device has been silent for the job's
@@ -14,4 +14,4 @@
 void StartSilenceWatch(CardJob& job);
 
 // Reads as link.Read does, watching the device.
-int32_t ReadDevice(CardJob& job, SerialLink& link, unsigned char* buffer, int32_t count);
+int32_t ReadDevice(CardJob& job, DeviceLink& link, unsigned char* buffer, int32_t count);

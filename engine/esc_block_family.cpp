@@ -38,7 +38,7 @@ class EscChecks final : public FamilyChecks {
 
 class EscBlockFamily final : public DeviceFamily {
   public:
-    EscBlockFamily(CardJob& job, SerialLink& link) : job_(job), link_(link) {}
+    EscBlockFamily(CardJob& job, DeviceLink& link) : job_(job), link_(link) {}
 
     const FamilyChecks& Checks() const override { return EscBlockChecks(); }
     std::unique_ptr<CardReader> StartReading() override;
@@ -69,7 +69,7 @@ class EscBlockFamily final : public DeviceFamily {
     bool Ask(JobTexts::SetUpStep step, const std::string& command, const ReplyParse& parse);
 
     CardJob& job_;
-    SerialLink& link_;
+    DeviceLink& link_;
     enum class SetUpState { Pending, Done, Failed } setUp_ = SetUpState::Pending;
 };
 
@@ -240,6 +240,6 @@ const FamilyChecks& EscBlockChecks() {
     return checks;
 }
 
-std::unique_ptr<DeviceFamily> MakeEscBlockFamily(CardJob& job, SerialLink& link) {
+std::unique_ptr<DeviceFamily> MakeEscBlockFamily(CardJob& job, DeviceLink& link) {
     return std::make_unique<EscBlockFamily>(job, link);
 }

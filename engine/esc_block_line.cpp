@@ -10,7 +10,7 @@ constexpr std::chrono::milliseconds kReplyGap{2000};
 
 }  // namespace
 
-Heard ListenFor(SerialLink& link, std::string& bytes, const ReplyParse& parse,
+Heard ListenFor(DeviceLink& link, std::string& bytes, const ReplyParse& parse,
                 std::chrono::milliseconds limit, const std::function<bool()>& stopped,
                 const LineRead& read) {
     const Clock::time_point start = Clock::now();

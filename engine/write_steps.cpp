@@ -52,7 +52,7 @@ TrackTexts ReadTrackTexts(CardJob& job) {
     return job.Console->CurrentTrackTexts();
 }
 
-void SendWriteSequence(CardJob& job, SerialLink& link, const WritePlan& plan,
+void SendWriteSequence(CardJob& job, DeviceLink& link, const WritePlan& plan,
                        const TrackTexts& data) {
     const DeviceProfile& profile = job.Profile;
     for (const JobKey& setUp : WriteSetUpKeys(job)) SendSlot(link, profile.*setUp.slot);
@@ -65,7 +65,7 @@ void SendWriteSequence(CardJob& job, SerialLink& link, const WritePlan& plan,
     SendSlot(link, profile.CmdCheckStatus);
 }
 
-WriteReply AwaitWriteReply(CardJob& job, SerialLink& link, const CommandSlot& expected) {
+WriteReply AwaitWriteReply(CardJob& job, DeviceLink& link, const CommandSlot& expected) {
     const auto length = static_cast<int32_t>(expected.Length());
     if (length == 0) return WriteReply::Matched;
     // One byte more than any reply, so the reply is always zero-terminated. A short

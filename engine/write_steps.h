@@ -19,13 +19,13 @@ TrackTexts ReadTrackTexts(CardJob& job);
 
 // One card's set-up commands, track command, data, separators, WriteTail and
 // CmdCheckStatus, back to back. `data` holds the bytes to write for each planned track.
-void SendWriteSequence(CardJob& job, SerialLink& link, const WritePlan& plan,
+void SendWriteSequence(CardJob& job, DeviceLink& link, const WritePlan& plan,
                        const TrackTexts& data);
 
 // Waits for a reply as long as `expected` and compares it up to the reply's first zero
 // byte. A piece shorter than that is thrown away and the wait starts again; the wait ends
 // only on a whole reply, on Stop or when the port breaks.
-WriteReply AwaitWriteReply(CardJob& job, SerialLink& link, const CommandSlot& expected);
+WriteReply AwaitWriteReply(CardJob& job, DeviceLink& link, const CommandSlot& expected);
 
 // Logs a result text framed by hyphen lines, in one entry.
 void AppendWriteResult(CardJob& job, std::string_view resultText);

@@ -78,6 +78,23 @@ void SetSwipeTimeout(ProtocolSettings& settings, std::string_view key, std::stri
     }
 }
 
+void SetLink(ProtocolSettings& settings, std::string_view key, std::string_view value) {
+    if (const auto link = ParseLinkName(value)) {
+        settings.link.link = *link;
+    } else {
+        Problem(settings, key, value, "serial or hid");
+    }
+}
+
+void SetUsbId(uint16_t& field, ProtocolSettings& settings, std::string_view key,
+              std::string_view value) {
+    if (const auto id = ParseUsbId(value)) {
+        field = *id;
+    } else {
+        Problem(settings, key, value, "a USB id, four hex digits such as " + UsbIdText(field));
+    }
+}
+
 // One row per key: a new key is a new row.
 struct ProtocolKey {
     std::string_view name;
@@ -98,6 +115,13 @@ constexpr ProtocolKey kKeys[] = {
         std::string_view v) { SetCount(s.leadingZeros2, s, k, v); }},
     {"BitsPerChar", SetBitsPerChar},
     {"SwipeTimeoutMs", SetSwipeTimeout},
+    {"Link", SetLink},
+    {"UsbVendor",
+     [](ProtocolSettings& s, std::string_view k,
+        std::string_view v) { SetUsbId(s.link.usbVendor, s, k, v); }},
+    {"UsbProduct",
+     [](ProtocolSettings& s, std::string_view k,
+        std::string_view v) { SetUsbId(s.link.usbProduct, s, k, v); }},
 };
 
 }  // namespace

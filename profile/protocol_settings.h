@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "link_keys.h"
+
 class IniFile;
 
 // How the device is spoken to: the profile's own [Command] bytes, or the ESC-block frames
@@ -25,6 +27,8 @@ struct ProtocolSettings {
     std::optional<std::array<int, 3>> bitsPerChar;
     // How long a read or a write waits for the swipe; 0 waits until Stop.
     int swipeTimeoutMs = 0;
+    // Serial port or USB HID, for either family.
+    LinkKeys link;
 
     // Each value of the section that could not be taken, in words (English), with the key;
     // the setting keeps its default then.

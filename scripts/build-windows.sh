@@ -8,8 +8,9 @@
 #                                     prefix (CI builds them while the Linux steps run)
 # No Windows Qt is packaged, so Qt 6.4.2 qtbase is built from Debian's own source package
 # with the host tools of Debian's Qt (same version), and GoogleTest from /usr/src/googletest.
-# Both go to a cache outside the checkout, reused when present:
-#   ${CARDDEMO_MINGW_CACHE:-$HOME/.cache/carddemo/mingw}/{qt6,gtest}
+# hidapi (for the HID link) likewise from Debian's source. All go to a cache outside the
+# checkout, reused when present:
+#   ${CARDDEMO_MINGW_CACHE:-$HOME/.cache/carddemo/mingw}/{qt6,gtest,hidapi}
 # About 20 minutes the first time on two cores, seconds after that.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -46,10 +47,10 @@ install_packages() {
 }
 
 # apt-get source with a source list of our own for the archive the machine already uses,
-# so the machine's apt sources stay as they are.
-fetch_qt_source() {
+# so the machine's apt sources stay as they are: `debian_source WORK SPEC [FALLBACK]`
+# unpacks the source package SPEC (or FALLBACK when SPEC is not there) into WORK.
+debian_source() {
   local work=$1 apt_dir=$1/apt
-  [ -d "$work/qt6-base-$qt_version+dfsg" ] && return
   mkdir -p "$apt_dir/sources" "$apt_dir/lists/partial"
   cat >"$apt_dir/sources/debian-src.sources" <<SOURCES
 Types: deb-src
@@ -61,8 +62,13 @@ SOURCES
   local options=(-o Dir::Etc::SourceList=/dev/null -o "Dir::Etc::SourceParts=$apt_dir/sources"
                  -o "Dir::State::Lists=$apt_dir/lists")
   apt-get "${options[@]}" update -qq
-  (cd "$work" && apt-get "${options[@]}" source -qq "qt6-base=$qt_version+dfsg-*" 2>/dev/null ||
-     apt-get "${options[@]}" source -qq qt6-base)
+  (cd "$work" && apt-get "${options[@]}" source -qq "$2" 2>/dev/null ||
+     apt-get "${options[@]}" source -qq "${3:-$2}")
+}
+
+fetch_qt_source() {
+  [ -d "$1/qt6-base-$qt_version+dfsg" ] && return
+  debian_source "$1" "qt6-base=$qt_version+dfsg-*" qt6-base
 }
 
 # What the cache holds; a cache built by another recipe is built again.
@@ -102,6 +108,29 @@ build_toolchain() {
   cmake --install "$work/build-gtest" >/dev/null
   rm -rf "$work"
   echo "$toolchain_recipe" >"$cache/toolchain.done"
+}
+
+# hidapi for the HID link, from Debian's source package as Qt is, static so the Windows
+# folder needs no DLL of it (its Windows backend loads hid.dll and cfgmgr32.dll itself).
+# A folder and a marker of its own: building it never touches the Qt cache.
+hidapi_recipe="hidapi 0.13 static"
+
+build_hidapi() {
+  [ "$(cat "$cache/hidapi.done" 2>/dev/null)" = "$hidapi_recipe" ] && return
+  rm -rf "$cache/hidapi"
+  local work=$cache/work-hidapi
+  rm -rf "$work"
+  mkdir -p "$work"
+  debian_source "$work" hidapi
+  local sources=("$work"/hidapi-*/)
+  cmake -S "${sources[0]}" -B "$work/build" -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" -DCARDDEMO_TOOLCHAIN_BARE=ON \
+    "${launchers[@]}" -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=OFF \
+    -DHIDAPI_BUILD_HIDTEST=OFF -DCMAKE_INSTALL_PREFIX="$cache/hidapi" >/dev/null
+  cmake --build "$work/build" --parallel "$jobs"
+  cmake --install "$work/build" >/dev/null
+  rm -rf "$work"
+  echo "$hidapi_recipe" >"$cache/hidapi.done"
 }
 
 # The project with the programs beside their sample profile and skin, as on Linux.
@@ -166,6 +195,7 @@ command -v ccache >/dev/null 2>&1 &&
   launchers=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 install_packages
 build_toolchain
+build_hidapi
 if $toolchain_only; then
   make_wine_prefix
   exit 0

@@ -7,7 +7,7 @@
 #                                      runtimes (for scripts/fuzz.sh)
 set -euo pipefail
 
-packages=(g++ cmake ninja-build qt6-base-dev qt6-serialport-dev libgtest-dev libgmock-dev
+packages=(g++ cmake ninja-build qt6-base-dev qt6-serialport-dev libhidapi-dev libgtest-dev libgmock-dev
           libgl-dev fonts-wqy-microhei qt6-translations-l10n qt6-l10n-tools xvfb xauth)
 # dpkg-shlibdeps (dpkg-dev, which asks `file` which files are programs) finds the
 # package's library dependencies; the validators check the desktop entry and metainfo;

@@ -44,7 +44,8 @@ echo "Checking the package's file list"
 listing=$(dpkg-deb -c "$deb" | awk '{print $NF}')
 expected=(usr/share/carddemo/QXProduct.ini usr/share/carddemo/dogmax.ssk
           usr/share/applications/carddemo.desktop
-          usr/share/metainfo/org.example.carddemo.metainfo.xml)
+          usr/share/metainfo/org.example.carddemo.metainfo.xml
+          usr/lib/udev/rules.d/70-carddemo-encoder.rules)
 # The console and the simulator always; whatever else the build installs (cardctl) too.
 for program in carddemo cardsim "${programs[@]}"; do expected+=("usr/bin/$program"); done
 for size in 16 32 48; do expected+=("usr/share/icons/hicolor/${size}x${size}/apps/carddemo.png"); done
@@ -57,6 +58,10 @@ for path in "${expected[@]}"; do
   grep -qx "./$path" <<<"$listing" || fail "$deb does not hold $path"
 done
 
+# The rule only works if udev loads it after install: the post-install step must reload.
+dpkg-deb -I "$deb" postinst 2>/dev/null | grep -q "udevadm control --reload-rules" ||
+  fail "$deb has no post-install step that reloads the udev rules"
+
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
 echo "Installing into $stage"
@@ -67,6 +72,18 @@ desktop-file-validate "$usr/share/applications/carddemo.desktop" ||
   fail "the desktop entry does not validate"
 appstreamcli validate --no-net "$usr/share/metainfo/org.example.carddemo.metainfo.xml" >/dev/null ||
   fail "the metainfo does not validate (appstreamcli validate --no-net)"
+
+rule="$stage/usr/lib/udev/rules.d/70-carddemo-encoder.rules"
+if udevadm verify --help >/dev/null 2>&1; then
+  echo "Verifying the encoder's udev rule"
+  udevadm verify --resolve-names=never "$rule" >/dev/null || fail "udevadm verify refuses $rule"
+else
+  # udev before 253 has no verify: at least both devices and the grant must be there.
+  for product in 0003 0002; do
+    grep -Eq "^SUBSYSTEM==\"hidraw\".*ATTRS\{idVendor\}==\"0801\", ATTRS\{idProduct\}==\"$product\", TAG\+=\"uaccess\"$" \
+      "$rule" || fail "$rule grants no access to 0801:$product"
+  done
+fi
 
 for program in cardsim cardctl; do
   [ -x "$usr/bin/$program" ] || continue

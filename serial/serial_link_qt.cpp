@@ -5,17 +5,10 @@
 #include <chrono>
 
 #include "line_settings.h"
+#include "link_clock.h"
 #include "port_failure.h"
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-int MillisecondsLeft(Clock::time_point deadline) {
-    const auto left =
-        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
-    return static_cast<int>(std::max<long long>(0, left));
-}
 
 QSerialPort::Parity ToQt(LineSettings::Parity parity) {
     switch (parity) {
@@ -101,9 +94,7 @@ void SerialLink::MarkBroken() {
 int32_t SerialLink::Read(unsigned char* buffer, int32_t count) {
     if (!IsOpen() || count <= 0) return 0;
     QSerialPort& port = device_->port;
-    const auto deadline =
-        Clock::now() + std::chrono::milliseconds(int64_t{count} * timeouts_.readTotalMultiplierMs +
-                                                 timeouts_.readTotalConstantMs);
+    const auto deadline = ReadDeadline(timeouts_, count);
     int32_t received = 0;
     while (true) {
         const qint64 n = port.read(reinterpret_cast<char*>(buffer) + received, count - received);
@@ -130,7 +121,7 @@ int32_t SerialLink::Write(const unsigned char* buffer, int32_t count) {
     if (!IsOpen() || count <= 0) return 0;
     QSerialPort& port = device_->port;
     const auto deadline =
-        Clock::now() + std::chrono::milliseconds(int64_t{count} * timeouts_.writeTotalMultiplierMs +
+        LinkClock::now() + std::chrono::milliseconds(int64_t{count} * timeouts_.writeTotalMultiplierMs +
                                                  timeouts_.writeTotalConstantMs);
     if (port.write(reinterpret_cast<const char*>(buffer), count) < 0) {
         MarkBroken();

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QStringList>
+#include <fstream>
 #include <sstream>
 
 #include "cardctl.h"
@@ -28,6 +29,20 @@ TEST(Ports, NamesWhatEachComNameReaches) {
     // The folder's links are offered as the console offers them.
     EXPECT_NE(out.str().find("\nCOM2            -> /dev/null\n"), std::string::npos) << out.str();
     EXPECT_EQ(err.str(), "");
+}
+
+TEST(Ports, OnUsbHidListsTheEncodersFoundNoneBeingNoError) {
+    TempDir folder;
+    const auto profile = folder / "usb.ini";
+    std::ofstream(profile) << "[Protocol]\nLink=hid\nUsbVendor=fffe\nUsbProduct=fffe\n";
+    std::ostringstream out;
+    std::ostringstream err;
+    const CliEnvironment environment{out, err, false, {}, folder.Path()};
+    EXPECT_EQ(RunCardctl({"cardctl", "ports", "--profile", QString::fromStdString(profile.string())},
+                         environment),
+              0);
+    EXPECT_EQ(out.str(), "");
+    EXPECT_EQ(err.str(), "cardctl: no USB encoder fffe:fffe is plugged in\n");
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include <thread>
 
 #include "soak_job.h"
+#include "serial_link.h"
 
 namespace {
 

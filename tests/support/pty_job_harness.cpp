@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "card_worker.h"
+#include "serial_link.h"
 
 using namespace std::chrono_literals;
 
@@ -52,7 +53,9 @@ void PtyJobHarness::Start(int stopAfterRefreshes) {
     refreshes_.store(0);
     stopAfter_ = stopAfterRefreshes;
     stopFlagAtDone_.store(-1);
-    worker_.reset(QThread::create([this] { result_ = CardWorker(&job, timeouts); }));
+    worker_.reset(QThread::create([this] {
+        result_ = CardWorker(&job, timeouts, hidDevices ? *hidDevices : SystemHidDevices());
+    }));
     worker_->start();
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "card_job.h"
+#include "hid_devices.h"
 #include "profile_text.h"
 #include "pty_peer.h"
 #include "recording_console.h"
@@ -63,6 +64,8 @@ class PtyJobHarness {
     CardJob job;
     RecordingConsole console{&job};
     SerialTimeouts timeouts = kShortTimeouts;
+    // Where a profile on USB HID finds its devices; the system's when unset.
+    HidDevices* hidDevices = nullptr;
 
   private:
     TempDir dir_;

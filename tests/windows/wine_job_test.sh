@@ -3,9 +3,9 @@
 # pseudo-terminal that Wine reaches as a COM port, the Windows cardctl.exe (or a Windows
 # test program) on the other end. The job's log must hold the same GBK bytes as the Linux
 # cardctl's log of the same job against the same simulator.
-#   wine_job_test.sh CASE     CASE: read, batch, write or timeouts
+#   wine_job_test.sh CASE     CASE: read, batch, write, timeouts or hidports
 # Environment (set by CMake): WINE_RUN, CARDCTL_EXE, HOST_CARDSIM, HOST_CARDCTL, PROFILE,
-# SERIAL_TIMEOUT_EXE.
+# SERIAL_TIMEOUT_EXE, USB_PROFILE.
 set -euo pipefail
 case_name=$1
 work=$(mktemp -d)
@@ -18,7 +18,7 @@ trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 # Each case its own port, so that ctest may run them side by side.
-declare -A port_of=([read]=COM5 [batch]=COM6 [write]=COM7 [timeouts]=COM8)
+declare -A port_of=([read]=COM5 [batch]=COM6 [write]=COM7 [timeouts]=COM8 [hidports]=COM9)
 port=${port_of[$case_name]:?unknown case $case_name}
 # The prefix scripts/wine-run.sh uses.
 export WINEPREFIX=${WINEPREFIX:-${CARDDEMO_MINGW_CACHE:-$HOME/.cache/carddemo/mingw}/wine}
@@ -88,6 +88,16 @@ case $case_name in
     run_both 0 -- write --tracks 2 --track2 "磁卡AB"
     grep -qF 'track 2 "\xb4\xc5\xbf\xa8AB" (6 bytes); answer ok' "$work/sim-win.out" ||
       fail "the device did not get b4 c5 bf a8 41 42: $(cat "$work/sim-win.out")"
+    ;;
+  hidports)
+    # hidapi's Windows backend finds no encoder under Wine: an empty list, no error.
+    status=0
+    "$WINE_RUN" "$CARDCTL_EXE" ports --profile "Z:$USB_PROFILE" >"$work/win.out" 2>"$work/win.err" \
+      </dev/null || status=$?
+    [ "$status" = 0 ] || fail "cardctl.exe ports exited $status: $(cat "$work/win.err")"
+    [ ! -s "$work/win.out" ] || fail "ports listed on stdout: $(cat "$work/win.out")"
+    grep -q "no USB encoder 0801:0003 is plugged in" "$work/win.err" ||
+      fail "no word that none is plugged in: $(cat "$work/win.err")"
     ;;
   timeouts)
     start_sim

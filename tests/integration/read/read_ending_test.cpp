@@ -8,6 +8,7 @@
 #include "card_worker.h"
 #include "cardsim_process.h"
 #include "read_bench.h"
+#include "serial_link.h"
 
 namespace readtest {
 namespace {
