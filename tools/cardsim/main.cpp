@@ -11,13 +11,11 @@
 #include <vector>
 
 #include "device_profile.h"
-#include "dispatcher.h"
 #include "pty_port.h"
-#include "read_side.h"
 #include "serve.h"
+#include "sim_device.h"
 #include "sim_options.h"
 #include "transcript.h"
-#include "write_side.h"
 
 namespace {
 
@@ -59,19 +57,20 @@ int main(int argc, char** argv) {
         return 2;
     }
 
-    ReadBackQueue readBack(std::move(options.readBack));
-    ReadSide reading(profile, std::move(options.reading), readBack);
-    WriteSide writing(profile, std::move(options.writing), readBack);
-    Dispatcher dispatcher({&reading, &writing}, {profile.SoftReset, profile.HardReset});
+    const bool escBlock = options.family == DeviceFamily::EscBlock;
+    const std::string link = options.link.string();
+    const std::string profilePath = options.profile.string();
+    SimDevice device(profile, std::move(options));
 
     InstallStopHandlers();
     PtyPort port;
-    if (const std::string error = port.Open(options.link); !error.empty()) {
+    if (const std::string error = port.Open(link); !error.empty()) {
         std::fprintf(stderr, "cardsim: %s\n", error.c_str());
         return 1;
     }
-    std::printf("cardsim: device ready at %s (-> %s), profile %s\n", options.link.c_str(),
-                port.TerminalPath().c_str(), options.profile.c_str());
+    std::printf("cardsim: device ready at %s (-> %s), profile %s%s\n", link.c_str(),
+                port.TerminalPath().c_str(), profilePath.c_str(),
+                escBlock ? ", ESC-block family" : "");
     std::fflush(stdout);
-    return Serve(port, dispatcher, transcript, stopRequested);
+    return Serve(port, device.Input(), transcript, stopRequested);
 }

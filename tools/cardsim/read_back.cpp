@@ -37,7 +37,7 @@ const char* ReadBackQueue::Usage() {
            "                     comma-separated, taken in turn (default: no read-back)\n";
 }
 
-void ReadBackQueue::Written(const CardTracks& tracks) {
+void ReadBackQueue::Written(const CardTracks& tracks, bool othersBlank) {
     if (!Enabled()) return;
     const ReadBackMode mode = modes_[next_++ % modes_.size()];
     Card card;
@@ -47,6 +47,9 @@ void ReadBackQueue::Written(const CardTracks& tracks) {
     if (first != card.tracks.end()) {
         if (mode == ReadBackMode::Fail) first->reset();
         if (mode == ReadBackMode::Garbled && !(*first)->empty()) (**first)[0] ^= 0x01;
+    }
+    for (int track = 1; othersBlank && track <= 3; ++track) {
+        if (tracks.count(track) == 0) card.tracks.at(track - 1) = std::string();
     }
     waiting_ = card;
 }

@@ -26,8 +26,9 @@ class ReadBackQueue {
     static const char* Usage();
 
     bool Enabled() const { return !modes_.empty(); }
-    // A card the device confirmed: it is the next one swiped.
-    void Written(const CardTracks& tracks);
+    // A card the device confirmed: it is the next one swiped. The tracks it did not write
+    // read as failed, or as blank when `othersBlank` (a device that tells the two apart).
+    void Written(const CardTracks& tracks, bool othersBlank = false);
     // The card to swipe back, taken from the queue; nothing when none waits.
     std::optional<Card> Take();
     // A swipe of it that never went through: it waits again.

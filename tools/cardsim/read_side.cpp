@@ -1,11 +1,10 @@
 #include "read_side.h"
 
 #include <array>
-#include <cstdio>
 #include <utility>
 
 ReadSide::ReadSide(const DeviceProfile& profile, ReadSettings settings, ReadBackQueue& readBack)
-    : profile_(profile), settings_(std::move(settings)), readBack_(readBack) {}
+    : profile_(profile), settings_(std::move(settings)), swipes_(settings_, readBack) {}
 
 ReadSide::Match ReadSide::MatchCommand(std::string_view pending) const {
     const std::array<std::pair<ReadKind, const CommandSlot*>, 5> commands = {{
@@ -38,25 +37,8 @@ DeviceSide::Offer ReadSide::Take(std::string_view pending, Scheduler& output) {
 
 // A card whose swipe was still waiting never went through: it stays the next one.
 void ReadSide::Reset() {
-    if (Scheduler::Clock::now() < swipeDue_) {
-        if (swipe_.readBack) {
-            readBack_.PutBack(swipe_.card);
-        } else if (swipes_ > 0) {
-            --swipes_;
-        }
-    }
+    if (Scheduler::Clock::now() < swipeDue_) swipes_.Undo();
     swipeDue_ = {};
-}
-
-void ReadSide::BeginSwipe() {
-    if (std::optional<Card> written = readBack_.Take()) {
-        swipe_ = {std::move(*written), SwipeScenario::Good, true};
-        return;
-    }
-    ++swipes_;
-    const std::size_t index = static_cast<std::size_t>(swipes_ - 1);
-    swipe_ = {settings_.cards[index % settings_.cards.size()],
-              settings_.scenarios[index % settings_.scenarios.size()], false};
 }
 
 void ReadSide::Swipe(ReadKind kind, Scheduler& output) {
@@ -64,22 +46,14 @@ void ReadSide::Swipe(ReadKind kind, Scheduler& output) {
     // the one to swipe. The device does one thing at a time: a read command also ends
     // whatever else it was sending.
     const auto now = Scheduler::Clock::now();
-    if (now >= swipeDue_) BeginSwipe();
+    if (now >= swipeDue_) swipes_.Begin();
     output.Cancel();
     swipeDue_ = now + std::chrono::milliseconds(settings_.swipeMs);
 
+    const SwipeQueue::Swipe& swipe = swipes_.Current();
     const auto pieces =
-        SwipePieces(swipe_.scenario, SwipeData(kind, swipe_.card, profile_), profile_);
+        SwipePieces(swipe.scenario, SwipeData(kind, swipe.card, profile_), profile_);
     for (std::size_t i = 0; i < pieces.size(); ++i)
         output.After(i == 0 ? settings_.swipeMs : settings_.pauseMs, pieces[i]);
-
-    if (swipe_.readBack) {
-        std::printf("cardsim: the written card swiped back in %d ms, %s: %s\n",
-                    settings_.swipeMs, ReadKindName(kind), DescribeCard(swipe_.card).c_str());
-    } else {
-        std::printf("cardsim: swipe %d in %d ms, %s, %s: %s\n", swipes_, settings_.swipeMs,
-                    ReadKindName(kind), ScenarioName(swipe_.scenario),
-                    DescribeCard(swipe_.card).c_str());
-    }
-    std::fflush(stdout);
+    swipes_.Report(ReadKindName(kind));
 }

@@ -9,6 +9,7 @@
 #include "read_settings.h"
 #include "read_swipe.h"
 #include "scheduler.h"
+#include "swipe_queue.h"
 
 // Answers read commands by swiping cards: some time after a read command the next card of
 // the list goes through the reader and the reply leaves as the scenario says.
@@ -27,19 +28,9 @@ class ReadSide : public DeviceSide {
     };
     Match MatchCommand(std::string_view pending) const;
     void Swipe(ReadKind kind, Scheduler& output);
-    // The card and the scenario of a swipe that begins now.
-    void BeginSwipe();
-
-    struct SwipeCard {
-        Card card;
-        SwipeScenario scenario = SwipeScenario::Good;
-        bool readBack = false;  // a written card swiped back
-    };
 
     const DeviceProfile& profile_;
     const ReadSettings settings_;
-    ReadBackQueue& readBack_;
-    SwipeCard swipe_;
-    int swipes_ = 0;  // swipes begun, including one still waiting
+    SwipeQueue swipes_;
     Scheduler::Clock::time_point swipeDue_{};
 };

@@ -13,6 +13,11 @@ struct WriteScenario {
         Fail,   // a wrong reply of the same kind
         Split,  // the confirmation in two pieces with a pause between them
         None,   // silence
+        // ESC-block statuses beyond ok and fail; the profile's family answers them as fail.
+        FormatError,  // '2'
+        BadCommand,   // '4'
+        SwipeError,   // '9'
+        FailA,        // 'A'
     };
 
     std::vector<Reply> replies{Reply::Ok};  // used in turn, starting again after the last

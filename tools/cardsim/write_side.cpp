@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "scheduler.h"
+#include "write_report.h"
 
 namespace {
 
@@ -23,25 +24,9 @@ ReplySlots SlotsFor(const DeviceProfile& profile, const CardTracks& card) {
     return {profile.WriteTack2Right, profile.WriteTack2Wrong};
 }
 
-// Track data as readable text: printable ASCII as it is, every other byte in hex.
-std::string Printable(const std::string& bytes) {
-    std::string text;
-    for (const unsigned char byte : bytes) {
-        if (byte >= 0x20 && byte < 0x7f && byte != '"' && byte != '\\') {
-            text.push_back(static_cast<char>(byte));
-        } else {
-            char hex[8];
-            std::snprintf(hex, sizeof hex, "\\x%02x", byte);
-            text += hex;
-        }
-    }
-    return text;
-}
-
 }  // namespace
 
-WriteSide::WriteSide(const DeviceProfile& profile, WriteScenario scenario,
-                     ReadBackQueue& readBack)
+WriteSide::WriteSide(const DeviceProfile& profile, WriteScenario scenario, ReadBackQueue& readBack)
     : profile_(profile), parser_(profile), scenario_(std::move(scenario)), readBack_(readBack) {}
 
 DeviceSide::Offer WriteSide::Take(std::string_view pending, Scheduler& output) {
@@ -88,13 +73,9 @@ void WriteSide::Answer(Scheduler& output) {
         return;
     }
     const WriteScenario::Reply reply = scenario_.replies[nextReply_++ % scenario_.replies.size()];
-    std::printf("cardsim: card written (%s coercivity, %s, %s):",
-                setup_.highCoercivity ? "high" : "low", setup_.format, setup_.density);
-    for (const auto& [track, data] : *card_) {
-        std::printf(" track %d \"%s\" (%zu bytes);", track, Printable(data).c_str(), data.size());
-    }
-    std::printf(" answer %s\n", ReplyName(reply));
-    std::fflush(stdout);
+    ReportWrittenCard(std::string(setup_.highCoercivity ? "high" : "low") + " coercivity, " +
+                          setup_.format + ", " + setup_.density,
+                      *card_, ReplyName(reply));
 
     if (reply == WriteScenario::Reply::Ok || reply == WriteScenario::Reply::Split)
         readBack_.Written(*card_);
@@ -113,7 +94,11 @@ std::string WriteSide::ReplyBytes(WriteScenario::Reply reply) const {
     switch (reply) {
         case WriteScenario::Reply::None:
             return {};
-        case WriteScenario::Reply::Fail: {
+        case WriteScenario::Reply::Fail:
+        case WriteScenario::Reply::FormatError:
+        case WriteScenario::Reply::BadCommand:
+        case WriteScenario::Reply::SwipeError:
+        case WriteScenario::Reply::FailA: {
             if (!slots.wrong.Empty()) return std::string(slots.wrong.View());
             // No wrong reply in the profile: the right one with its first byte changed.
             std::string bytes(slots.right.View());

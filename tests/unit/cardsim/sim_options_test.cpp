@@ -48,6 +48,22 @@ TEST(SimOptions, TakesEveryOption) {
     EXPECT_EQ(options.writing.splitMs, 9);
 }
 
+TEST(SimOptions, TakesTheFamilyFromTheOptionElseTheProfile) {
+    TempDir dir;
+    const std::string esc = (dir / "esc.ini").string();
+    WriteFile(esc, "[protocol]\n  family = ESC-Block\n");
+    const std::vector<std::pair<std::vector<std::string>, DeviceFamily>> cases = {
+        {{"--profile", "/no/such.ini"}, DeviceFamily::Commands},
+        {{"--profile", esc}, DeviceFamily::EscBlock},
+        {{"--profile", esc, "--family", "commands"}, DeviceFamily::Commands},
+    };
+    for (const auto& [arguments, family] : cases) {
+        SimOptions options;
+        ASSERT_FALSE(ParseSimOptions(arguments, kConsole, options));
+        EXPECT_EQ(options.family, family) << arguments.size();
+    }
+}
+
 struct RefusalCase {
     const char* name;
     std::vector<std::string> arguments;  // "CARDS" stands for the test's card list
@@ -103,7 +119,12 @@ INSTANTIATE_TEST_SUITE_P(
                     {"--write-replies", "ok,maybe"},
                     "",
                     "'maybe' is none of ok, fail, split, none"},
-        RefusalCase{"NoWriteReply", {"--write-replies", ""}, "", "needs at least one answer"}),
+        RefusalCase{"NoWriteReply", {"--write-replies", ""}, "", "needs at least one answer"},
+        RefusalCase{"UnknownFamily", {"--family", "esc"}, "", "'esc' is neither commands nor"},
+        RefusalCase{"UnknownTestReply",
+                    {"--test-replies", "esc,loud"},
+                    "",
+                    "--test-replies: 'loud' is none of esc, lone, none"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
