@@ -36,17 +36,15 @@ QString DecodeBytes(std::string_view gbk, bool* valid = nullptr) {
     return DecodeGbk(gbk, valid);
 }
 
-// Every kind of line break as one LF.
-QString WithLfBreaks(const QString& text) {
-    QString result = text;
-    result.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    result.replace(QChar(u'\r'), QChar(u'\n'));
-    result.replace(QChar::ParagraphSeparator, QChar(u'\n'));
-    result.replace(QChar::LineSeparator, QChar(u'\n'));
-    return result;
-}
-
 }  // namespace
+
+QString WithLineBreaks(QString text, QStringView lineBreak) {
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    for (const QChar other : {QChar(u'\r'), QChar(QChar::ParagraphSeparator), QChar(QChar::LineSeparator)})
+        text.replace(other, QChar(u'\n'));
+    if (lineBreak != u"\n") text.replace(QChar(u'\n'), lineBreak.toString());
+    return text;
+}
 
 std::string Utf8ToGbk(std::string_view utf8) {
     if (IsAscii(utf8)) return std::string(utf8);
@@ -76,9 +74,7 @@ bool IsValidGbk(std::string_view bytes) {
 }
 
 std::string ScreenTextToGbk(const QString& text) {
-    QString crlf = WithLfBreaks(text);
-    crlf.replace(QChar(u'\n'), QStringLiteral("\r\n"));
-    return Encode(crlf);
+    return Encode(WithLineBreaks(text, u"\r\n"));
 }
 
 int GbkByteLength(const QString& text) {
@@ -86,7 +82,7 @@ int GbkByteLength(const QString& text) {
 }
 
 bool GbkCanEncode(const QString& text) {
-    return TextToGbk(WithLfBreaks(text)).has_value();
+    return TextToGbk(WithLineBreaks(text, u"\n")).has_value();
 }
 
 QString GbkChunkDecoder::Decode(std::string_view gbk) {

@@ -21,6 +21,9 @@ bool IsValidGbk(std::string_view bytes);
 // Screen text may hold its line breaks as LF, CR LF, CR or the paragraph and line
 // separators of Qt's text documents; in GBK every line break is CR LF, two bytes.
 
+// The text with each of those line breaks as `lineBreak`.
+QString WithLineBreaks(QString text, QStringView lineBreak);
+
 // The screen text as GBK bytes with CR LF line breaks. Characters GBK has no code for
 // become '?', as the code page's own conversion makes them.
 std::string ScreenTextToGbk(const QString& text);

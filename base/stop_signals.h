@@ -10,13 +10,14 @@ class QSocketNotifier;
 // loop), which is safe where it runs; everything else happens in the event loop. A second
 // signal is handled like the first, so the process never ends with the port still held.
 // One instance at a time; the handlers that were there before come back when it goes.
-// On Windows, Ctrl+C and Ctrl+Break in the console count as Ctrl+C; a window watches none.
+// On Windows, Ctrl+C and Ctrl+Break in the console count as Ctrl+C, and so do closing the
+// console window, logging off and shutting down; a window watches none.
 class StopSignals : public QObject {
     Q_OBJECT
 
   public:
     enum class Watched {
-        Terminal,  // Ctrl+C (SIGINT) and SIGTERM, for a program run from a shell
+        Terminal,  // Ctrl+C (SIGINT), SIGTERM and SIGHUP, for a program run from a shell
         Session,   // SIGTERM and SIGHUP: a logout or a service manager ends a window
     };
     enum class Kind { None, Interrupt, Terminate, HangUp };

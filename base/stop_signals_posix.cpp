@@ -6,14 +6,15 @@
 #include <array>
 #include <cassert>
 #include <cerrno>
+#include <vector>
 
 #include "stop_signals.h"
 
 namespace {
 
 int gPipe[2] = {-1, -1};
-std::array<int, 2> gWatched{};
-std::array<struct sigaction, 2> gPrevious{};
+std::vector<int> gWatched;
+std::array<struct sigaction, 3> gPrevious{};
 
 // The byte written is the signal's number, so the event loop knows which one came.
 void OnStopSignal(int signal) {
@@ -44,8 +45,10 @@ StopSignals::StopSignals(Watched watched) {
         fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) | O_NONBLOCK);
         fcntl(fd, F_SETFD, FD_CLOEXEC);
     }
-    gWatched = watched == Watched::Terminal ? std::array{SIGINT, SIGTERM}
-                                            : std::array{SIGTERM, SIGHUP};
+    // A closed terminal or a dropped session sends SIGHUP: a program run from a shell is
+    // stopped by it as by SIGTERM, so the device is still reset.
+    gWatched = watched == Watched::Terminal ? std::vector{SIGINT, SIGTERM, SIGHUP}
+                                            : std::vector{SIGTERM, SIGHUP};
     struct sigaction action {};
     action.sa_handler = OnStopSignal;
     sigemptyset(&action.sa_mask);

@@ -8,13 +8,6 @@
 
 namespace {
 
-QString WithCrLfBreaks(QString text) {
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(QChar(u'\r'), QChar(u'\n'));
-    text.replace(QChar(u'\n'), QStringLiteral("\r\n"));
-    return text;
-}
-
 std::string FirstUnencodable(const QString& text) {
     const QList<uint> codePoints = text.toUcs4();
     for (const uint codePoint : codePoints) {
@@ -47,7 +40,7 @@ std::size_t ByteLimit(const TrackLimits& limits, int track) {
 }
 
 EncodedValue EncodeTrackValue(int track, const QString& value) {
-    const QString text = WithCrLfBreaks(value);
+    const QString text = WithLineBreaks(value, u"\r\n");
     std::optional<std::string> gbk = TextToGbk(text);
     if (!gbk) return {{}, CardTexts::Unencodable(track, FirstUnencodable(text))};
     return {std::move(*gbk), {}};
@@ -60,7 +53,7 @@ CheckedCard CheckCardValues(TrackSet tracks, const TrackValues& values, const Tr
         if (!HasTrack(tracks, track)) continue;
         const std::optional<QString>& value = values[track - 1];
         const QString text = !value                           ? QString()
-                             : breaks == LineBreaks::AsCrLf ? WithCrLfBreaks(*value)
+                             : breaks == LineBreaks::AsCrLf ? WithLineBreaks(*value, u"\r\n")
                                                             : *value;
         std::optional<std::string> gbk = TextToGbk(text);
         if (!gbk) {

@@ -45,6 +45,10 @@ std::string_view TrackStatusName(TrackStatus status) {
             break;
         case TrackStatus::VerifyFailed:
             return "verify-failed";
+        case TrackStatus::Sending:
+            return "sending";
+        case TrackStatus::Unverified:
+            return "unverified";
     }
     return "failed";
 }

@@ -13,8 +13,10 @@ enum class CardKind : std::uint8_t { Read, Write };
 
 // A read track is `Failed` when the device sent its failure mark, a written one when the
 // device did not confirm the write; `VerifyFailed` when the device confirmed it but the
-// card, read back, did not give it back.
-enum class TrackStatus : std::uint8_t { Ok, Failed, VerifyFailed };
+// card, read back, did not give it back. A journal also holds `Sending` (the card about to
+// go out, its outcome not known yet) and `Unverified` (confirmed by the device, but the
+// job ended before the read-back).
+enum class TrackStatus : std::uint8_t { Ok, Failed, VerifyFailed, Sending, Unverified };
 
 struct TrackResult {
     std::string bytes;  // GBK, as on the wire
@@ -54,7 +56,7 @@ using CardRecordList = std::vector<CardRecord>;
 
 // "read" or "write".
 std::string_view CardKindName(CardKind kind);
-// "ok", "failed" or "verify-failed".
+// "ok", "failed", "verify-failed", "sending" or "unverified".
 std::string_view TrackStatusName(TrackStatus status);
 
 // A time as records carry it; seconds precision, the offset always as +hh:mm.

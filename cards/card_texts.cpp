@@ -1,5 +1,7 @@
 #include "card_texts.h"
 
+#include "gbk.h"
+
 namespace CardTexts {
 namespace {
 
@@ -38,6 +40,17 @@ std::string NotAJournal() {
 
 std::string WrittenCardNotInList(std::string_view listName) {
     return "这张已写入的卡不在列表" + std::string(listName) + "中（或多于列表中的同样的卡）";
+}
+
+std::string MayBeWritten(int card, TrackSet tracks, const std::array<std::string, kTrackCount>& gbk) {
+    std::string text = "卡" + std::to_string(card) + "可能已写入，请检查：";
+    std::string_view between;
+    for (int track = 1; track <= kTrackCount; ++track) {
+        if (!HasTrack(tracks, track)) continue;
+        text += std::string(between) + Track(track) + " " + GbkToUtf8(gbk[track - 1]);
+        between = "，";
+    }
+    return text;
 }
 
 std::string EmptyFile() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -34,6 +35,9 @@ std::string Unencodable(int track, std::string_view character);
 std::string NotAJournal();
 // A confirmed card of a journal that no row of the list is left for.
 std::string WrittenCardNotInList(std::string_view listName);
+// "卡N可能已写入，请检查：2轨 <text>，3轨 <text>": a card the journal shows in flight when its
+// job ended, by its number in that job; its texts are GBK, by track number - 1.
+std::string MayBeWritten(int card, TrackSet tracks, const std::array<std::string, kTrackCount>& gbk);
 std::string OverLimit(int track, std::size_t bytes, std::size_t limit);
 // After the rows shown: "……另有99,980行有误".
 std::string MoreBadRows(std::size_t count);

@@ -1,100 +1,85 @@
 #include "journal.h"
 
-#include <cerrno>
-#include <cstring>
+#include <QFile>
 
+#include "card_texts.h"
+#include "csv.h"
 #include "record_export.h"
 #include "whole_file.h"
 
-#ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
-#include <sys/stat.h>
-#else
-#include <fcntl.h>
-#include <unistd.h>
-#endif
-
 namespace {
 
-// The file descriptor of a file opened for appending, created when missing; -1 with errno
-// set on failure. Opened here rather than by QFile, whose Windows handle is not one the C
-// library can sync.
-int OpenForAppend(const QString& path) {
-#ifdef _WIN32
-    return _wopen(reinterpret_cast<const wchar_t*>(path.utf16()),
-                  _O_WRONLY | _O_APPEND | _O_CREAT | _O_BINARY | _O_NOINHERIT, _S_IREAD | _S_IWRITE);
-#else
-    return ::open(QFile::encodeName(path).constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC,
-                  0666);
-#endif
+// How a journal begins, as Open writes it.
+std::string JournalStart() {
+    return std::string(kUtf8ByteOrderMark) + RecordsCsvHeader();
 }
 
-// Hands what was written to the disk itself, past the system's cache.
-bool SyncToDisk(int fd) {
-#ifdef _WIN32
-    return _commit(fd) == 0;
-#else
-    return ::fsync(fd) == 0;
-#endif
+// Where the file's last whole row ends: after the last line break outside a quoted cell.
+// Quotes inside a cell come doubled, so counting them keeps the state right.
+qint64 EndOfWholeRows(QFile& file) {
+    qint64 end = 0;
+    qint64 at = 0;
+    bool quoted = false;
+    while (true) {
+        const QByteArray chunk = file.read(64 * 1024);
+        if (chunk.isEmpty()) return end;
+        for (const char c : chunk) {
+            ++at;
+            if (c == '"') quoted = !quoted;
+            if (c == '\n' && !quoted) end = at;
+        }
+    }
 }
 
-// The file's last byte, or nothing when it is empty or cannot be read.
-std::optional<char> LastByte(const QString& path) {
+// Refuses a file that is no journal; cuts a torn last row off one that is. A file that
+// holds no more than a torn start is cut to nothing and begun again.
+std::optional<std::string> CheckAndMend(const QString& path, bool& notAJournal) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() == 0 || !file.seek(file.size() - 1))
-        return std::nullopt;
-    char byte = 0;
-    if (file.read(&byte, 1) != 1) return std::nullopt;
-    return byte;
+    if (!file.exists()) return std::nullopt;
+    const std::string name = path.toStdString();
+    if (!file.open(QIODevice::ReadOnly))
+        return name + ": " + CardTexts::CannotRead(file.errorString().toStdString());
+    if (file.size() == 0) return std::nullopt;
+    const std::string start = JournalStart();
+    const QByteArray head = file.read(static_cast<qint64>(start.size()));
+    const std::string_view begun(head.constData(), static_cast<std::size_t>(head.size()));
+    const bool bom = begun.starts_with(kUtf8ByteOrderMark);
+    const std::string_view expected = bom ? std::string_view(start)
+                                          : std::string_view(start).substr(kUtf8ByteOrderMark.size());
+    const bool onlyStart = file.size() < static_cast<qint64>(expected.size()) &&
+                           expected.starts_with(begun);
+    notAJournal = !onlyStart && !begun.starts_with(expected);
+    if (notAJournal) return name + ": " + CardTexts::NotAJournal();
+    file.seek(0);
+    const qint64 end = onlyStart ? 0 : EndOfWholeRows(file);
+    if (end == file.size()) return std::nullopt;
+    file.seek(end);
+    const QByteArray torn = file.readAll();
+    file.close();
+    SyncedAppendFile kept;
+    std::optional<std::string> failure = kept.Open(path + QStringLiteral(".torn"));
+    if (!failure) failure = kept.Append(std::string_view(torn.constData(), torn.size()));
+    if (failure) return failure;
+    QFile cut(path);
+    if (!cut.resize(end)) return CannotWriteFile(path, cut.errorString().toStdString());
+    return std::nullopt;
 }
 
 }  // namespace
 
-std::unique_ptr<Journal> Journal::Open(const QString& path, std::string& error) {
+std::unique_ptr<Journal> Journal::Open(const QString& path, std::string& error,
+                                       bool* notAJournal) {
     std::unique_ptr<Journal> journal(new Journal(path));
-    const int fd = OpenForAppend(path);
-    if (fd < 0) {
-        error = CannotWriteFile(path, std::strerror(errno));
-        return nullptr;
-    }
-    QFile& file = journal->file_;
-    if (!file.open(fd, QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered,
-                   QFileDevice::AutoCloseHandle)) {
-        error = CannotWriteFile(path, file.errorString().toStdString());
-        return nullptr;
-    }
-    std::optional<std::string> failure;
-    if (file.size() == 0) {
-        failure = journal->Write(RecordsCsv({}));
-    } else if (LastByte(path) != '\n') {
-        failure = journal->Write("\r\n");
-    }
-    if (failure) {
-        error = *failure;
-        return nullptr;
-    }
-    return journal;
+    bool refused = false;
+    std::optional<std::string> failure = CheckAndMend(path, refused);
+    if (notAJournal != nullptr) *notAJournal = refused;
+    if (!failure) failure = journal->file_.Open(path);
+    if (!failure && journal->file_.Size() == 0) failure = journal->file_.Append(JournalStart());
+    if (!failure) return journal;
+    error = *failure;
+    return nullptr;
 }
 
 std::optional<std::string> Journal::Append(const CardRecord& record) {
-    if (!file_.isOpen()) return std::nullopt;
-    return Write(RecordCsvLine(record));
-}
-
-std::optional<std::string> Journal::Write(std::string_view bytes) {
-    bool written = true;
-    while (written && !bytes.empty()) {
-        const qint64 count = file_.write(bytes.data(), static_cast<qint64>(bytes.size()));
-        written = count > 0;
-        if (written) bytes.remove_prefix(static_cast<std::size_t>(count));
-    }
-    QString reason = file_.errorString();
-    if (written && !SyncToDisk(file_.handle())) {
-        written = false;
-        reason = QString::fromLocal8Bit(std::strerror(errno));
-    }
-    if (written) return std::nullopt;
-    file_.close();
-    return CannotWriteFile(path_, reason.toStdString());
+    return file_.Append(RecordCsvLine(record));
 }

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <algorithm>
+#include <cstdlib>
 #include <map>
 #include <optional>
 
@@ -15,6 +16,7 @@ namespace {
 
 // The columns a journal row is read from, by their header names.
 struct JournalColumns {
+    int card = -1;
     int kind = -1;
     int tracks = -1;
     std::array<int, kTrackCount> text{-1, -1, -1};
@@ -28,9 +30,10 @@ std::optional<JournalColumns> ColumnsOf(const std::vector<std::string>& header) 
         const auto at = std::find(header.begin(), header.end(), name);
         return at == header.end() ? -1 : static_cast<int>(at - header.begin());
     };
+    columns.card = find("card");
     columns.kind = find("kind");
     columns.tracks = find("tracks");
-    std::vector<int> all{columns.kind, columns.tracks};
+    std::vector<int> all{columns.card, columns.kind, columns.tracks};
     for (int track = 1; track <= kTrackCount; ++track) {
         columns.text[track - 1] = find("track" + std::to_string(track));
         columns.status[track - 1] = find("track" + std::to_string(track) + "_status");
@@ -42,25 +45,34 @@ std::optional<JournalColumns> ColumnsOf(const std::vector<std::string>& header) 
     return columns;
 }
 
-std::optional<ConfirmedCard> ConfirmedCardOf(const CsvRecord& record,
-                                             const JournalColumns& columns) {
+// A written card's row: its texts, and whether every track of it was confirmed, or is
+// marked as going out.
+struct WrittenRow {
+    ConfirmedCard card;
+    bool confirmed = true;
+    bool sending = true;
+};
+
+std::optional<WrittenRow> WrittenRowOf(const CsvRecord& record, const JournalColumns& columns) {
     const std::vector<std::string>& fields = record.fields;
     if (record.problem != CsvProblem::None || fields.size() < columns.needed ||
         fields[columns.kind] != "write")
         return std::nullopt;
     const std::optional<TrackSet> tracks = TrackSetOfCode(fields[columns.tracks]);
     if (!tracks) return std::nullopt;
-    ConfirmedCard card{record.line, *tracks, {}};
+    WrittenRow row{{record.line, std::atoi(fields[columns.card].c_str()), *tracks, {}}};
     for (int track = 1; track <= kTrackCount; ++track) {
         if (!HasTrack(*tracks, track)) continue;
-        if (fields[columns.status[track - 1]] != "ok") return std::nullopt;
+        const std::string& status = fields[columns.status[track - 1]];
+        row.confirmed = row.confirmed && (status == "ok" || status == "unverified");
+        row.sending = row.sending && status == "sending";
         const std::optional<std::string> gbk =
             TextToGbk(DecodeListField(UnguardedCell(fields[columns.text[track - 1]]),
                                       TextEncoding::Utf8));
         if (!gbk) return std::nullopt;
-        card.gbk[track - 1] = *gbk;
+        row.card.gbk[track - 1] = *gbk;
     }
-    return card;
+    return row;
 }
 
 // The selection's texts, the key a list row and a confirmed card are matched by.
@@ -83,7 +95,15 @@ ConfirmedCardsResult ParseConfirmedCards(std::string_view bytes, std::string_vie
     std::optional<JournalColumns> columns;
     while (reader.Next(record)) {
         if (columns) {
-            if (auto card = ConfirmedCardOf(record, *columns)) result.cards.push_back(*card);
+            const std::optional<WrittenRow> row = WrittenRowOf(record, *columns);
+            if (!row) continue;
+            // A later row of the same card settles it: its answer, or a new try.
+            std::erase_if(result.unsure, [&](const ConfirmedCard& card) {
+                return card.tracks == row->card.tracks &&
+                       KeyOf(card.gbk, card.tracks) == KeyOf(row->card.gbk, card.tracks);
+            });
+            if (row->confirmed) result.cards.push_back(row->card);
+            if (row->sending) result.unsure.push_back(row->card);
             continue;
         }
         columns = ColumnsOf(record.fields);
@@ -107,17 +127,19 @@ ConfirmedCardsResult ReadConfirmedCards(const QString& path) {
         bytes = file.read(kMaxJournalFileBytes + 1);
     if (file.error() != QFileDevice::NoError) {
         return {{}, path.toStdString() + ": " +
-                        CardTexts::CannotRead(file.errorString().toStdString())};
+                        CardTexts::CannotRead(file.errorString().toStdString()),
+                {}};
     }
     if (tooLarge(file.size()) || tooLarge(bytes.size()))
-        return {{}, path.toStdString() + ": " + CardTexts::FileTooLarge(kMaxJournalFileBytes)};
+        return {{}, path.toStdString() + ": " + CardTexts::FileTooLarge(kMaxJournalFileBytes), {}};
     return ParseConfirmedCards(
         std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
         path.toStdString());
 }
 
 ResumedList LeaveOutWritten(const std::vector<ListCard>& list, TrackSet tracks,
-                            const std::vector<ConfirmedCard>& confirmed) {
+                            const std::vector<ConfirmedCard>& confirmed,
+                            const std::vector<ConfirmedCard>& unsure) {
     // Each key's rows not yet left out, in list order.
     std::map<std::array<std::string, kTrackCount>, std::vector<std::size_t>> open;
     for (std::size_t i = list.size(); i-- > 0;)
@@ -136,5 +158,9 @@ ResumedList LeaveOutWritten(const std::vector<ListCard>& list, TrackSet tracks,
     }
     for (std::size_t i = 0; i < list.size(); ++i)
         if (!written[i]) result.remaining.push_back(list[i]);
+    for (const ConfirmedCard& card : unsure) {
+        const auto rows = card.tracks == tracks ? open.find(KeyOf(card.gbk, tracks)) : open.end();
+        if (rows != open.end() && !rows->second.empty()) result.unsure.push_back(card);
+    }
     return result;
 }

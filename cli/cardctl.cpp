@@ -6,6 +6,7 @@
 #include "exit_status.h"
 #include "job_command.h"
 #include "port_listing.h"
+#include "probe_command.h"
 #include "profile_file.h"
 #include "profile_report.h"
 #include "stop_signals.h"
@@ -51,6 +52,8 @@ int RunCardctl(const QStringList& arguments, const CliEnvironment& environment) 
             return kExitDone;
         case CliCommand::Profile:
             return RunProfileCommand(options, output, environment.out);
+        case CliCommand::Probe:
+            return RunProbeCommand(options, output, environment.timeouts);
         default: {
             StopSignals stopSignals;
             return RunJobCommand(options, output, stopSignals, environment.timeouts);

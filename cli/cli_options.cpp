@@ -118,7 +118,8 @@ void RefuseUnpairedOptions(const CliOptions& options, Refusal& refusal) {
 }  // namespace
 
 bool IsJobCommand(CliCommand command) {
-    return command != CliCommand::Ports && command != CliCommand::Profile;
+    return command != CliCommand::Ports && command != CliCommand::Profile &&
+           command != CliCommand::Probe;
 }
 
 ParsedCommandLine ParseCommandLine(const QStringList& arguments) {

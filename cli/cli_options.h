@@ -8,7 +8,7 @@
 
 #include "card_job.h"
 
-enum class CliCommand { Read, Write, Run, Batch, Clone, Ports, Profile };
+enum class CliCommand { Read, Write, Run, Batch, Clone, Erase, Ports, Profile, Probe };
 
 // The settings a job takes from the window's boxes, here from the command line.
 struct JobSettings {
@@ -49,6 +49,7 @@ struct CliOptions {
     QString journalPath;     // every record appended as its card is logged
     QString resumePath;      // batch: the journal whose confirmed cards are left out
     bool verify = false;     // write, run, batch, clone: each confirmed card read back
+    bool rewriteUnsure = false;  // batch --resume: writes again a card the journal left in flight
 };
 
 struct ParsedCommandLine {

@@ -62,6 +62,16 @@ int RunClone(const CliOptions& options, JobSession& session, CliOutput& output) 
     return StatusOf(RunWrites(options, session, output, count));
 }
 
+// An erase leaves no card record: the job says whether the device confirmed it.
+int RunErase(JobSession& session) {
+    const JobOutcome outcome = session.Run({});
+    const CardJob& job = session.Job();
+    if (outcome.interrupted) return kExitStopped;
+    if (outcome.refused) return kExitBadInput;
+    if (job.Erased != 0) return kExitDone;
+    return job.PortFailure.empty() ? kExitNotConfirmed : kExitDeviceFailure;
+}
+
 int RunCommand(const CliOptions& options, PreparedJob& prepared, JobSession& session,
                CliOutput& output) {
     CardJob& job = session.Job();
@@ -81,8 +91,11 @@ int RunCommand(const CliOptions& options, PreparedJob& prepared, JobSession& ses
         }
         case CliCommand::Clone:
             return RunClone(options, session, output);
+        case CliCommand::Erase:
+            return RunErase(session);
         case CliCommand::Ports:
         case CliCommand::Profile:
+        case CliCommand::Probe:
             break;
     }
     return kExitBadInput;
@@ -98,14 +111,18 @@ int RunJobCommand(const CliOptions& options, CliOutput& output, StopSignals& sto
     int status = RunCommand(options, prepared, session, output);
     if (status == kExitStopped && stopSignals.First() == StopSignals::Kind::Terminate)
         status = kExitTerminated;
+    if (status == kExitStopped && stopSignals.First() == StopSignals::Kind::HangUp)
+        status = kExitHungUp;
     // Also after Ctrl+C: the records file holds every card the jobs logged.
-    bool outputFailed = !session.WriteRecordsFile() || session.JournalFailed();
+    bool outputFailed = !session.WriteRecordsFile();
     if (prepared.log && !prepared.log->Failure().empty()) {
         output.Error("cardctl: --log " + options.logPath.toStdString() +
                      " is incomplete: " + prepared.log->Failure());
         outputFailed = true;
     }
-    // A script that retries on 2 would write every card again.
+    // A script that retries on 2 would write every card again. A failed journal outranks
+    // everything: a script that resumes from it would write its missing cards twice.
     const bool cardsWentOut = status == kExitDone || status == kExitNotConfirmed;
+    if (session.JournalFailed()) return kExitOutputFailed;
     return outputFailed && cardsWentOut ? kExitOutputFailed : status;
 }

@@ -1,7 +1,10 @@
 #include "job_fill.h"
 
-void FillJob(CardJob& job, const CliOptions& options, int mode) {
+void FillJob(CardJob& job, const CliOptions& options, const DeviceProfile& profile, int mode) {
     const JobSettings& settings = options.job;
+    job.Profile = profile;
+    job.MaxTries = options.maxTries;
+    job.Verify = options.verify ? 1 : 0;
     job.PortName = settings.portName;
     job.CommSettings = settings.lineSettings;
     job.Tracks = SelectionOf(settings.tracks);
@@ -9,6 +12,7 @@ void FillJob(CardJob& job, const CliOptions& options, int mode) {
     job.LowDensity = settings.lowDensity ? 1 : 0;
     job.LowCoercivity = settings.lowCoercivity ? 1 : 0;
     job.Mode = mode;
+    job.Erase = options.command == CliCommand::Erase ? 1 : 0;
     if (options.command != CliCommand::Run) return;
     const RunNumbering& numbering = options.numbering;
     job.Continuous = 1;

@@ -7,8 +7,10 @@
 #include "cli_options.h"
 
 // The job record a command runs, filled from its options as the window fills it from its
-// boxes: the settings, the mode (1 reads, 0 writes) and, for a run, its numbering.
-void FillJob(CardJob& job, const CliOptions& options, int mode);
+// boxes: the settings, the profile, the mode (1 reads, 0 writes), the retry limit, verify
+// and, for a run, its numbering. The checks before a job and the job itself take it from
+// here alike.
+void FillJob(CardJob& job, const CliOptions& options, const DeviceProfile& profile, int mode);
 
 // A write of the cards of a list instead of the track texts.
 void FillListWrite(CardJob& job, const std::vector<ListCard>& cards);

@@ -2,10 +2,13 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 
 #include "card_check.h"
 #include "card_texts.h"
+#include "device_family.h"
 #include "exit_status.h"
+#include "gbk.h"
 #include "job_fill.h"
 #include "job_records.h"
 #include "key_gaps.h"
@@ -16,23 +19,40 @@
 namespace {
 
 // The keys each of the command's jobs cannot start without refuse the command, as the
-// engine would refuse the job; the keys it can do without are warned about.
+// engine would refuse the job; the keys it can do without are warned about. A key only
+// --verify needs makes the option the bad input.
 std::optional<int> CheckCommands(const CliOptions& options, const std::filesystem::path& path,
                                  const DeviceProfile& profile, CliOutput& output) {
     std::vector<KeyGap> warnings;
     for (const int mode : JobModesOf(options.command)) {
         CardJob job;
-        FillJob(job, options, mode);
-        job.Profile = profile;
+        FillJob(job, options, profile, mode);
         for (const KeyGap& gap : GapsForJob(job)) {
             if (!gap.refused) {
                 warnings.push_back(gap);
                 continue;
             }
+            job.Verify = 0;
+            const std::vector<KeyGap> without = GapsForJob(job);
+            const bool verifyOnly = std::none_of(without.begin(), without.end(), [&](const KeyGap& other) {
+                return other.key == gap.key;
+            });
+            if (verifyOnly) {
+                output.Error("cardctl: --verify reads each card back, but the profile " +
+                             path.string() + " leaves " + gap.key + " empty, so no card can be "
+                             "read; add " + gap.key + "=0x.. under [Command], or leave out --verify");
+                return kExitBadInput;
+            }
             output.Error("cardctl: the profile " + path.string() + " leaves " + gap.key +
                          " empty, so " + gap.jobs + " " + gap.consequence + "; add " + gap.key +
                          "=0x.. with the device's bytes under [Command]");
             return kExitDeviceFailure;
+        }
+        // What else the family cannot do: an erase without an erase command, a format it
+        // does not write.
+        if (const std::string refusal = ChecksOf(profile).Refusal(job); !refusal.empty()) {
+            output.Error("cardctl: " + GbkToUtf8(refusal.substr(0, refusal.find('\r'))));
+            return options.command == CliCommand::Erase ? kExitDeviceFailure : kExitBadInput;
         }
     }
     for (const KeyGap& gap : warnings) output.Message("cardctl: warning: " + gap.Warning());
@@ -45,8 +65,7 @@ std::optional<int> CheckTexts(const CliOptions& options, const DeviceProfile& pr
     if (options.command == CliCommand::Write) checked = CheckWriteTexts(options, profile);
     if (options.command == CliCommand::Run) {
         CardJob job;
-        FillJob(job, options, 0);
-        job.Profile = profile;
+        FillJob(job, options, profile, 0);
         checked = CheckRunTexts(options, job);
     }
     if (!checked.error.empty()) {
@@ -67,14 +86,25 @@ std::optional<int> LeaveOutJournalled(const CliOptions& options, CliOutput& outp
         output.Error("cardctl: --resume " + journal.error);
         return kExitBadInput;
     }
-    ResumedList resumed = LeaveOutWritten(cards, *options.job.tracks, journal.cards);
+    ResumedList resumed =
+        LeaveOutWritten(cards, *options.job.tracks, journal.cards, journal.unsure);
     const std::string listName = options.listPath.toStdString();
+    const std::string journalName = options.resumePath.toStdString();
     for (std::size_t i = 0; i < resumed.unmatched.size() && i < kMaxListErrors; ++i) {
-        output.Error(options.resumePath.toStdString() + ":" +
-                     std::to_string(resumed.unmatched[i].line) + ": " +
+        output.Error(journalName + ":" + std::to_string(resumed.unmatched[i].line) + ": " +
                      CardTexts::WrittenCardNotInList(listName));
     }
     if (!resumed.unmatched.empty()) return kExitBadInput;
+    for (const ConfirmedCard& card : resumed.unsure) {
+        output.Error(journalName + ":" + std::to_string(card.line) + ": " +
+                     CardTexts::MayBeWritten(card.card, card.tracks, card.gbk));
+    }
+    if (!resumed.unsure.empty() && !options.rewriteUnsure) {
+        output.Error("cardctl: the job ended while that card was out; look at the card: when "
+                     "it holds its texts, take its row out of the list, else add "
+                     "--rewrite-unsure to write it again. Nothing was sent");
+        return kExitBadInput;
+    }
     output.Message("cardctl: " + std::to_string(resumed.skipped) + " of " +
                    std::to_string(cards.size()) + " cards are in the journal; " +
                    std::to_string(resumed.remaining.size()) + " to write");
@@ -138,6 +168,15 @@ std::optional<int> PrepareJob(const CliOptions& options, const SerialTimeouts& t
     if (auto status = ReadList(options, prepared.profile, output, prepared.cards)) return status;
     if (auto status = CheckRecordsFolder(options, output)) return status;
     if (auto status = CheckPort(options, timeouts, output)) return status;
+    if (!options.journalPath.isEmpty()) {
+        std::string error;
+        bool notAJournal = false;
+        prepared.journal = Journal::Open(options.journalPath, error, &notAJournal);
+        if (!prepared.journal) {
+            output.Error("cardctl: --journal " + error + "; nothing was sent");
+            return notAJournal ? kExitBadInput : kExitOutputFailed;
+        }
+    }
     if (!options.logPath.isEmpty()) {
         std::string error;
         prepared.log = LogFile::Create(options.logPath, options.logUtf8, error);

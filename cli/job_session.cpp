@@ -16,32 +16,12 @@ JobSession::JobSession(const CliOptions& options, PreparedJob& prepared, CliOutp
       stopSignals_(stopSignals),
       timeouts_(timeouts),
       stream_(output, options.json) {
-    FillJob(job_, options, JobModesOf(options.command).front());
-    job_.Profile = prepared.profile;
-    job_.MaxTries = options.maxTries;
-    job_.Verify = options.verify ? 1 : 0;
+    FillJob(job_, options, prepared.profile, JobModesOf(options.command).front());
+    job_.JournalFile = prepared.journal.get();
     console_ =
         std::make_unique<TerminalConsole>(prepared.texts, output, [this] { OnLogRefresh(); });
     job_.Console = console_.get();
     stream_.Begin();
-    OpenJournal();
-}
-
-void JobSession::OpenJournal() {
-    if (options_.journalPath.isEmpty()) return;
-    std::string error;
-    journal_ = Journal::Open(options_.journalPath, error);
-    if (journal_) return;
-    journalFailed_ = true;
-    output_.Error("cardctl: --journal " + error + "; the job goes on without it");
-}
-
-void JobSession::AppendToJournal(const CardRecord& record) {
-    if (!journal_) return;
-    if (const auto error = journal_->Append(record)) {
-        journalFailed_ = true;
-        output_.Error("cardctl: --journal " + *error + "; the job goes on without it");
-    }
 }
 
 JobOutcome JobSession::Run(const JobGoal& goal) {
@@ -63,6 +43,13 @@ JobOutcome JobSession::Run(const JobGoal& goal) {
     output_.EndProgress();
     outcome.refused = console_->Refused();
     outcome.gaveUp = !job_.TriesExhausted.empty();
+    if (!job_.JournalFailure.empty()) {
+        // Said once; the jobs after this one (a clone's writes) go without it.
+        output_.Error("cardctl: --journal " + job_.JournalFailure + "; the job stopped");
+        job_.JournalFile = nullptr;
+        journalFailed_ = true;
+    }
+    outcome.journalFailed = journalFailed_;
     outcome.tally = tally_;
     // A single write is done with its one card, confirmed or not; runs and lists write
     // again until every card is confirmed.
@@ -88,11 +75,7 @@ void JobSession::OnLogRefresh() {
         ShowNotices(added);
         return;
     }
-    for (; recordsSeen_ < records.size(); ++recordsSeen_) {
-        // On the disk before the worker goes on to the next card.
-        AppendToJournal(records[recordsSeen_]);
-        tally_.Add(records[recordsSeen_]);
-    }
+    for (; recordsSeen_ < records.size(); ++recordsSeen_) tally_.Add(records[recordsSeen_]);
     stream_.Update(records);
     // A reader that went away (cardctl read | head -3) ends the job as Stop does, so the
     // device is still reset.

@@ -10,7 +10,6 @@
 #include "cli_output.h"
 #include "job_preflight.h"
 #include "job_tally.h"
-#include "journal.h"
 #include "record_stream.h"
 #include "serial_link.h"
 #include "terminal_console.h"
@@ -32,6 +31,7 @@ struct JobOutcome {
     bool reachedGoal = false;  // all its cards written, or its reads enough
     bool gaveUp = false;       // a card ran out of tries
     bool cardsLeft = false;    // a write job ended with fewer cards confirmed than its goal
+    bool journalFailed = false;  // the --journal file failed, in this job or before
     JobTally tally;
 };
 
@@ -51,14 +51,13 @@ class JobSession {
     // Writes the --records file, if one was asked for: every record of every job.
     // Shows why when it cannot.
     bool WriteRecordsFile() const;
-    // Whether --journal was asked for and failed (it was said then, once).
+    // Whether --journal was asked for and failed (it was said then, once): the job then
+    // stopped after the card in hand.
     bool JournalFailed() const { return journalFailed_; }
 
   private:
     void OnLogRefresh();
     void ShowNotices(std::string_view gbkText);
-    void OpenJournal();
-    void AppendToJournal(const CardRecord& record);
 
     const CliOptions& options_;
     PreparedJob& prepared_;
@@ -68,7 +67,6 @@ class JobSession {
     CardJob job_;
     std::unique_ptr<TerminalConsole> console_;
     RecordStream stream_;
-    std::unique_ptr<Journal> journal_;
     bool journalFailed_ = false;
 
     // The running job's goal and tally, and where the records not yet seen begin.

@@ -4,6 +4,7 @@
 #include <array>
 #include <memory>
 
+#include "device_family.h"
 #include "job_keys.h"
 
 namespace {
@@ -136,13 +137,13 @@ std::vector<KeyGap> GapsAmong(const DeviceProfile& profile, const std::vector<Jo
 }  // namespace
 
 std::vector<KeyGap> GapsForJob(const CardJob& job) {
-    return GapsAmong(job.Profile, KeysOfJob(job));
+    return GapsAmong(job.Profile, ChecksOf(job.Profile).KeysOfJob(job));
 }
 
 std::vector<KeyGap> GapsForAnyJob(const DeviceProfile& profile) {
     std::vector<JobKey> used;
     for (const auto& job : EveryJob()) {
-        const std::vector<JobKey> keys = KeysOfJob(*job);
+        const std::vector<JobKey> keys = ChecksOf(profile).KeysOfJob(*job);
         used.insert(used.end(), keys.begin(), keys.end());
     }
     return GapsAmong(profile, used);

@@ -166,15 +166,17 @@ const std::vector<const char*> kExamples = {
     "cardctl batch list.csv --tracks 23 --records written.csv",
     "cardctl batch list.csv --tracks 23 --resume journal.csv --journal journal.csv",
     "cardctl clone --tracks 23 --count 3",
+    "cardctl erase --tracks 23",
     "cardctl ports",
     "cardctl profile --profile my-device.ini",
+    "cardctl probe --port /dev/ttyUSB0",
 };
 
 const char* const kExitStatus =
     "Exit status: 0 all done, 1 some card not confirmed, 2 bad arguments or input file\n"
     "(nothing reached the device), 3 profile or port failure, 4 cards went out but an\n"
     "output file (--records, --log, --journal) could not be written, 130 stopped by Ctrl+C or a\n"
-    "closed standard output, 143 stopped by SIGTERM.\n";
+    "closed standard output, 129 stopped by SIGHUP, 143 stopped by SIGTERM.\n";
 
 const std::vector<CommandSpec>& CommandSpecs() {
     static const std::vector<CommandSpec> specs = {
@@ -188,10 +190,15 @@ const std::vector<CommandSpec>& CommandSpecs() {
          "is one), or one value a line for one track"},
         {CliCommand::Clone, "clone", kClone, "clone",
          "reads one card, then writes it onto --count blank cards"},
+        {CliCommand::Erase, "erase", kErase, "erase",
+         "erases the --tracks of one card (devices whose profile can erase)"},
         {CliCommand::Ports, "ports", kPorts, "ports",
          "the COMn names and what they reach, then the serial ports found"},
         {CliCommand::Profile, "profile", kProfile, "profile",
          "every key of the profile with the bytes it decodes to, and warnings"},
+        {CliCommand::Probe, "probe", kProbe, "probe",
+         "what answers on --port: an encoder of the ESC-block kind, its model and firmware, "
+         "and the sample profile that fits"},
     };
     return specs;
 }
@@ -283,6 +290,12 @@ const std::vector<OptionSpec>& OptionSpecs() {
                   "needs a file name: write --resume journal.csv"),
          "batch: leaves out the cards JOURNAL shows written and confirmed; name it with "
          "--journal too to go on appending to it.",
+         kBatch},
+        {{"rewrite-unsure"},
+         Flag(&CliOptions::rewriteUnsure),
+         "batch --resume: writes again a card JOURNAL shows in flight when the job ended "
+         "(it may be on its card already); without it such a card is named and nothing is "
+         "sent.",
          kBatch},
         {{"verify"},
          Flag(&CliOptions::verify),

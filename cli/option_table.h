@@ -21,7 +21,9 @@ enum CommandBits : unsigned {
     kClone = 1U << 4,
     kPorts = 1U << 5,
     kProfile = 1U << 6,
-    kEveryCommand = kRead | kWrite | kRun | kBatch | kClone | kPorts | kProfile,
+    kErase = 1U << 7,
+    kProbe = 1U << 8,
+    kEveryCommand = kRead | kWrite | kRun | kBatch | kClone | kPorts | kProfile | kErase | kProbe,
 };
 
 struct CommandSpec {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "card_check.h"
+#include "hex_bytes.h"
 #include "hex_command.h"
 #include "ini_file.h"
 #include "key_gaps.h"
@@ -15,18 +16,6 @@
 namespace {
 
 constexpr int kKeyWidth = 20;
-
-std::string HexBytes(std::string_view bytes) {
-    static constexpr char kDigits[] = "0123456789abcdef";
-    std::string text;
-    for (const char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (!text.empty()) text += ' ';
-        text += kDigits[byte >> 4];
-        text += kDigits[byte & 0xF];
-    }
-    return text;
-}
 
 std::string Row(std::string_view key, const std::string& value) {
     std::string row(key);
@@ -133,12 +122,44 @@ void WarnAboutUnknownKeys(const IniFile& file, std::vector<std::string>& warning
     }
 }
 
+std::string Setting(const std::optional<int>& value) {
+    return value ? std::to_string(*value) : "- (the device's own)";
+}
+
+// The [Protocol] section: the family and the settings that tune it. The commands family,
+// every profile's without the section, needs no rows: its report stays as it always was.
+std::string ProtocolRows(const ProtocolSettings& protocol, std::vector<std::string>& warnings) {
+    std::string rows;
+    if (protocol.family == DeviceFamilyKind::EscBlock) {
+        rows += Row("Family", std::string(FamilyName(protocol.family)));
+        const auto& bits = protocol.bitsPerChar;
+        rows += Row("Track1Bpi", Setting(protocol.track1Bpi));
+        rows += Row("Track3Bpi", Setting(protocol.track3Bpi));
+        rows += Row("LeadingZeros13", Setting(protocol.leadingZeros13));
+        rows += Row("LeadingZeros2", Setting(protocol.leadingZeros2));
+        rows += Row("BitsPerChar", bits ? std::to_string((*bits)[0]) + "," + std::to_string((*bits)[1]) +
+                                              "," + std::to_string((*bits)[2])
+                                        : Setting(std::nullopt));
+        rows += Row("SwipeTimeoutMs", protocol.swipeTimeoutMs == 0
+                                          ? "0 (waits until Stop)"
+                                          : std::to_string(protocol.swipeTimeoutMs));
+        if (protocol.leadingZeros13.has_value() != protocol.leadingZeros2.has_value()) {
+            warnings.push_back("LeadingZeros13 and LeadingZeros2 are sent together: with one of "
+                               "them alone neither is sent");
+        }
+        rows += "The [Command] keys are ignored: the esc-block family sends its own frames.\n";
+    }
+    for (const std::string& problem : protocol.problems) warnings.push_back(problem);
+    return rows.empty() ? rows : rows + "\n";
+}
+
 }  // namespace
 
 std::string ProfileReport(const std::filesystem::path& path, const DeviceProfile& profile) {
     const IniFile file = IniFile::Load(path);
     std::vector<std::string> warnings;
     std::string report = "Profile: " + path.string() + "\n\n";
+    report += ProtocolRows(profile.Protocol, warnings);
 
     for (const NumberKey& key : kNumberKeys) {
         const int32_t value = profile.*key.field;

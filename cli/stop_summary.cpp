@@ -5,8 +5,17 @@
 namespace {
 
 // For a list: the journal it was written to, or at least the records file, which is
-// written also after a stop.
-std::string ResumeHint(const CliOptions& options) {
+// written also after a stop. A journal that failed lacks cards: it is not named then.
+std::string ResumeHint(const CliOptions& options, bool journalFailed) {
+    if (journalFailed) {
+        const std::string records = options.recordsPath.isEmpty()
+                                        ? "standard output's records"
+                                        : "the records in " + options.recordsPath.toStdString();
+        return "the journal " + options.journalPath.toStdString() +
+               " lacks cards: this run's confirmed ones are " + records +
+               " (status ok or unverified); leave them out of the list, and those the journal "
+               "held, before writing the rest";
+    }
     if (!options.journalPath.isEmpty()) {
         const std::string journal = options.journalPath.toStdString();
         return "run the same batch with --resume " + journal + " --journal " + journal;
@@ -20,13 +29,13 @@ std::string ResumeHint(const CliOptions& options) {
 
 void SayHowToGoOn(const CliOptions& options, const JobOutcome& outcome, int total,
                   CliOutput& output) {
-    if (!outcome.interrupted && !outcome.gaveUp) return;
+    if (!outcome.interrupted && !outcome.gaveUp && !outcome.journalFailed) return;
     const int confirmed = outcome.tally.confirmed;
     const int left = total - confirmed;
     std::string hint;
     switch (options.command) {
         case CliCommand::Batch:
-            hint = ResumeHint(options);
+            hint = ResumeHint(options, outcome.journalFailed);
             break;
         case CliCommand::Run:
             hint = "run the rest with --count " + std::to_string(left) +

@@ -142,6 +142,7 @@ void CCardDemoDlg::OnInitDialog(const std::filesystem::path& profilePath) {
     for (int id : kEnabledAtStart) Control<QWidget>(id)->setEnabled(true);
 
     LoadCommandStrings(job_.Profile, profile);
+    LoadProtocolSection(job_.Profile, profile);
     Control<QComboBox>(IDC_MODEL)->setFocus();
 }
 

@@ -102,10 +102,10 @@ class CCardDemoDlg : public QDialog {
 
     // Unattended writing (unattended_commands.cpp).
     void ToggleJournal();
-    // Appends the records the jobs logged since the last call; on the journal's first
-    // failure it is turned off and said once, while the job goes on.
-    void AppendToJournal();
-    // With the journal on: offers to leave out the list's cards it shows written. False
+    // After a job whose journal failed: turns it off and says so.
+    void OnJournalFailed();
+    // With the journal on: offers to leave out the list's cards it shows written, and asks
+    // before writing again a card it shows in flight, or a list it cannot tell about. False
     // when the operator cancels, or leaves nothing to write.
     bool LeaveOutJournalledCards(std::vector<ListCard>& cards);
 
@@ -154,7 +154,6 @@ class CCardDemoDlg : public QDialog {
     std::optional<int> pendingClose_;
     bool verifyAfterWrite_ = false;
     std::unique_ptr<Journal> journal_;
-    std::size_t journalled_ = 0;  // records already in the journal, or from before it
     SerialTimeouts timeouts_;
 };
 

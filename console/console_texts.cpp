@@ -55,6 +55,18 @@ QString SkipWrittenQuestion(int cards, int written) {
         .arg(written);
 }
 
+QString UnreadableJournalQuestion(const QString& why) {
+    return why + QStringLiteral("\n无法从作业记录得知哪些卡已写入。仍然写入整个列表？");
+}
+
+QString RewriteUnsureQuestion(const QString& mayBeWritten) {
+    return mayBeWritten + QStringLiteral("\n作业结束时这张卡正在写入。再写一次？");
+}
+
+QString JournalFailed(const QString& why) {
+    return why + QStringLiteral("\n作业记录已关闭，写卡已停止。");
+}
+
 QString SaveLogTitle() {
     return QStringLiteral("保存日志");
 }

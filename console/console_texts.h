@@ -23,6 +23,12 @@ QString JournalName();
 QStringList JournalFilters();
 // "列表共%d张卡，其中%d张已写入（见作业记录）。跳过已写入的卡？"
 QString SkipWrittenQuestion(int cards, int written);
+// "<why>\n无法从作业记录得知哪些卡已写入。仍然写入整个列表？"
+QString UnreadableJournalQuestion(const QString& why);
+// "<卡N可能已写入，请检查：...>\n作业结束时这张卡正在写入。再写一次？"
+QString RewriteUnsureQuestion(const QString& mayBeWritten);
+// "<why>\n作业记录已关闭，写卡已停止。": the journal failed during a job.
+QString JournalFailed(const QString& why);
 
 // Saving the job log: the dialog's title, its default file name, and its filters: UTF-8
 // first (the default), then GBK.

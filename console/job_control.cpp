@@ -91,6 +91,7 @@ void CCardDemoDlg::StartJob() {
     LockForJob();
     FillJobFromControls();
     job_.Verify = verifyAfterWrite_ ? 1 : 0;
+    job_.JournalFile = journal_.get();
     StartWorker();
 }
 
@@ -191,10 +192,10 @@ void CCardDemoDlg::OnJobDone() {
     for (const std::string* ending : {&job_.PortFailure, &job_.TriesExhausted}) {
         if (!ending->empty()) ShowMessageBox(this, GbkScreenDecoder().Decode(*ending));
     }
+    if (!job_.JournalFailure.empty()) OnJournalFailed();
 }
 
 void CCardDemoDlg::OnLogRefresh() {
-    AppendToJournal();
     UpdateData(false);
 }
 

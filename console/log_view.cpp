@@ -155,10 +155,8 @@ QString LogView::TextBetween(Place from, Place to) const {
         // The lines between, decoded in one go, their breaks made LF.
         const char* begin = lines_.Line(*log_, from.line + 1).data();
         const char* end = lines_.Line(*log_, to.line).data();
-        QString middle = GbkToText(std::string_view(begin, static_cast<std::size_t>(end - begin)));
-        middle.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        middle.replace(u'\r', u'\n');
-        text += middle;
+        text += WithLineBreaks(
+            GbkToText(std::string_view(begin, static_cast<std::size_t>(end - begin))), u"\n");
     }
     return text + LineText(to.line).left(to.column);
 }

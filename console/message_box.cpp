@@ -26,11 +26,25 @@ void ShowMessageBox(QWidget* owner, const QString& text, QMessageBox::Icon icon)
     Run(box);
 }
 
-bool AskOkCancel(QWidget* owner, const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), text,
-                    QMessageBox::Ok | QMessageBox::Cancel, owner);
+namespace {
+
+// Whether the operator answered a box of these two buttons with the first.
+bool AskTwo(QWidget* owner, const QString& text, QMessageBox::StandardButton yes,
+            QMessageBox::StandardButton no) {
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), text, yes | no,
+                    owner);
     Run(box);
-    return box.clickedButton() == box.button(QMessageBox::Ok);
+    return box.clickedButton() == box.button(yes);
+}
+
+}  // namespace
+
+bool AskOkCancel(QWidget* owner, const QString& text) {
+    return AskTwo(owner, text, QMessageBox::Ok, QMessageBox::Cancel);
+}
+
+bool AskYesNo(QWidget* owner, const QString& text) {
+    return AskTwo(owner, text, QMessageBox::Yes, QMessageBox::No);
 }
 
 QMessageBox::StandardButton AskYesNoCancel(QWidget* owner, const QString& text) {

@@ -13,6 +13,9 @@ void ShowMessageBox(QWidget* owner, const QString& text,
 // The same box with OK and Cancel, for a question; true when the operator chose OK.
 bool AskOkCancel(QWidget* owner, const QString& text);
 
+// The same box with Yes and No; true when the operator chose Yes.
+bool AskYesNo(QWidget* owner, const QString& text);
+
 // The same box with Yes, No and Cancel; closing it without a choice is Cancel.
 QMessageBox::StandardButton AskYesNoCancel(QWidget* owner, const QString& text);
 

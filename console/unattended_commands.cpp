@@ -1,8 +1,7 @@
-// The window's side of unattended writing: the journal that every record goes to as its
-// card is logged, and a list write that leaves out the cards the journal shows written.
-#include <QTimer>
-
+// The window's side of unattended writing: the journal that the jobs write every card to,
+// and a list write that leaves out the cards the journal shows written.
 #include "card_demo_dlg.h"
+#include "card_texts.h"
 #include "console_texts.h"
 #include "file_dialog.h"
 #include "message_box.h"
@@ -20,33 +19,31 @@ void CCardDemoDlg::ToggleJournal() {
                                      ConsoleTexts::JournalName()})) {
         std::string error;
         journal_ = Journal::Open(file->path, error);
-        // From now on: the records of earlier jobs are the export's to save.
-        journalled_ = job_.Records.size();
         if (!journal_) ShowMessageBox(this, QString::fromStdString(error));
     }
     UpdateCommandStates();
 }
 
-void CCardDemoDlg::AppendToJournal() {
-    for (; journal_ && journalled_ < job_.Records.size(); ++journalled_) {
-        const auto error = journal_->Append(job_.Records[journalled_]);
-        if (!error) continue;
-        journal_.reset();
-        UpdateCommandStates();
-        // Said once, after this refresh has let the worker go on with its job.
-        QTimer::singleShot(0, this, [this, text = QString::fromStdString(*error)] {
-            ShowMessageBox(this, text);
-        });
-    }
-    journalled_ = job_.Records.size();
+void CCardDemoDlg::OnJournalFailed() {
+    journal_.reset();
+    job_.JournalFile = nullptr;
+    UpdateCommandStates();
+    ShowMessageBox(this, ConsoleTexts::JournalFailed(QString::fromStdString(job_.JournalFailure)));
 }
 
 bool CCardDemoDlg::LeaveOutJournalledCards(std::vector<ListCard>& cards) {
     if (!journal_) return true;
     // The window's journal holds every job's cards; only those matching the list count.
     const ConfirmedCardsResult journal = ReadConfirmedCards(journal_->Path());
-    if (!journal.error.empty()) return true;
-    ResumedList resumed = LeaveOutWritten(cards, *SelectedTracks(), journal.cards);
+    if (!journal.error.empty())
+        return AskOkCancel(this, ConsoleTexts::UnreadableJournalQuestion(
+                                     QString::fromStdString(journal.error)));
+    ResumedList resumed = LeaveOutWritten(cards, *SelectedTracks(), journal.cards, journal.unsure);
+    for (const ConfirmedCard& card : resumed.unsure) {
+        const std::string text = CardTexts::MayBeWritten(card.card, card.tracks, card.gbk);
+        if (!AskYesNo(this, ConsoleTexts::RewriteUnsureQuestion(QString::fromStdString(text))))
+            return false;
+    }
     if (resumed.skipped == 0) return true;
     switch (AskYesNoCancel(this, ConsoleTexts::SkipWrittenQuestion(static_cast<int>(cards.size()),
                                                                    resumed.skipped))) {

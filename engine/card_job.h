@@ -11,6 +11,7 @@
 
 #include "card_record.h"
 #include "device_profile.h"
+#include "journal.h"
 #include "track_set.h"
 
 // Which track or track pair a job works on, as the job record holds it; everything else
@@ -119,6 +120,16 @@ struct CardJob {
     std::string TriesExhausted;
     // 1 = each card the device confirms is read back and compared with what was written.
     int32_t Verify = 0;
+    // 1 = a write job (Mode 0) that erases the selected tracks of one card instead.
+    int32_t Erase = 0;
+    // After an erase job: 1 when the device confirmed it; cleared as a job starts.
+    int32_t Erased = 0;
+    // Where each card's `sending` row goes before the card is sent, and every record as it
+    // is added; none without. Borrowed for the job, as Console is.
+    Journal* JournalFile = nullptr;
+    // Why the journal failed (UTF-8, naming the file) when it did: the job then ended after
+    // the card in hand, as on Stop. Cleared as a job starts, as PortFailure is.
+    std::string JournalFailure;
 
     ::Console* Console = nullptr;
 };

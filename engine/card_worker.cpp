@@ -4,7 +4,8 @@
 #include <thread>
 
 #include "continuous_write.h"
-#include "device_commands.h"
+#include "device_family.h"
+#include "erase_job.h"
 #include "job_log.h"
 #include "job_texts.h"
 #include "list_write.h"
@@ -13,11 +14,12 @@
 
 namespace {
 
-JobEnding RunBranch(CardJob& job, SerialLink& link) {
-    if (job.Mode != 0) return RunReadLoop(job, link);
-    if (!job.CardList.empty()) return RunListWrite(job, link);
-    if (job.Continuous != 0) return RunContinuousWrite(job, link);
-    return RunSingleWrite(job, link);
+JobEnding RunBranch(CardJob& job, DeviceFamily& device) {
+    if (job.Mode != 0) return RunReadLoop(job, device);
+    if (job.Erase != 0) return RunErase(job, device);
+    if (!job.CardList.empty()) return RunListWrite(job, device);
+    if (job.Continuous != 0) return RunContinuousWrite(job, device);
+    return RunSingleWrite(job, device);
 }
 
 // The pause after a write that ran to its end. Stop cuts it short, so that closing the
@@ -53,22 +55,25 @@ int CardWorker(CardJob* job, const SerialTimeouts& timeouts) {
     if (job == nullptr) return -1;
     job->PortFailure.clear();
     job->TriesExhausted.clear();
+    job->Erased = 0;
+    job->JournalFailure.clear();
 
     SerialLink link(timeouts);
     link.SetPortName(job->PortName);
     link.SetSettings(job->CommSettings);
     link.Open();
 
+    const std::unique_ptr<DeviceFamily> device = MakeDeviceFamily(*job, link);
     JobEnding ending = JobEnding::WithoutPause;
     if (link.IsOpen()) {
-        ending = RunBranch(*job, link);
+        ending = RunBranch(*job, *device);
     } else {
         // Running on against a port that is not there would only loop until Stop.
         ReportPortFailure(*job, JobTexts::PortOpenFailed(job->PortName, link.FailureReason()));
     }
 
     if (ending == JobEnding::Normal) PauseUnlessStopped(*job);
-    SendSlot(link, job->Profile.SoftReset);
+    device->Reset();
     link.Close();
     job->StopFlag.store(0);
     job->Console->Deliver(WM_JOB_DONE, kJobMessageWParam, kJobMessageLParam);

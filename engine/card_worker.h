@@ -10,7 +10,8 @@ enum class JobEnding {
 };
 
 // Runs one job on the calling (worker) thread: opens the port, runs the read loop, the
-// single write, the continuous write or the list write, and ends with SoftReset, closing the port,
+// single write, the continuous write, the list write or the erase through the profile's
+// device family, and ends with the family's reset, closing the port,
 // clearing StopFlag and WM_JOB_DONE. Returns -1 for no job and touches nothing then;
 // 0 after every job.
 int CardWorker(CardJob* job);

@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <string>
 
-#include "job_keys.h"
 #include "job_texts.h"
 #include "write_steps.h"
 
@@ -39,21 +38,24 @@ TrackTexts LongestValues(const WritePlan& plan, const TrackTexts& first, const T
 
 }  // namespace
 
-JobEnding RunContinuousWrite(CardJob& job, SerialLink& link) {
+JobEnding RunContinuousWrite(CardJob& job, DeviceFamily& device) {
     const TrackTexts texts = ReadTrackTexts(job);
     const auto plan = PlanFor(TrackSetOf(job.Tracks));
     if (!plan || job.Count <= 0) return JobEnding::Normal;
-    if (RefuseMissingKeys(job)) return JobEnding::WithoutPause;
+    if (RefuseJob(job)) return JobEnding::WithoutPause;
 
     if (const auto over = CheckRunLimits(job, *plan, texts)) {
         job.Console->ShowMessageBox(over->deviceBound ? JobTexts::TrackDataTooLong(over->track)
                                                       : JobTexts::ResetRunParameters(over->track));
         return JobEnding::WithoutPause;
     }
+    // The numbers are digits every track takes; the texts in front of them may not be.
+    if (RefuseOverlongData(job, *plan, NumberedValues(job, *plan, texts, 0)))
+        return JobEnding::WithoutPause;
 
     RunTally tally;
     return WriteRun(
-        job, link, *plan, job.Count,
+        job, device, *plan, job.Count,
         [&](int64_t written) {
             return RunCard{NumberedValues(job, *plan, texts, written), {}};
         },

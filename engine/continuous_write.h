@@ -4,10 +4,11 @@
 #include <optional>
 
 #include "card_worker.h"
+#include "device_family.h"
 #include "write_plan.h"
 
 // A run of cards, each track's text followed by a growing number.
-JobEnding RunContinuousWrite(CardJob& job, SerialLink& link);
+JobEnding RunContinuousWrite(CardJob& job, DeviceFamily& device);
 
 // Each planned track's text followed by its number for the card after `written` good ones.
 TrackTexts NumberedValues(const CardJob& job, const WritePlan& plan, const TrackTexts& texts,

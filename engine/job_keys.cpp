@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "job_log.h"
-#include "job_texts.h"
 #include "read_entry.h"
 #include "write_plan.h"
 
@@ -46,7 +44,15 @@ bool IsRequired(KeyRole role) {
 }
 
 std::vector<JobKey> KeysOfJob(const CardJob& job) {
-    std::vector<JobKey> keys = job.Mode == 1 ? ReadKeys(job) : WriteKeys(job);
+    // The profile holds no erase command: an erase sends nothing of it but the reset.
+    std::vector<JobKey> keys = job.Mode == 1   ? ReadKeys(job)
+                               : job.Erase == 0 ? WriteKeys(job)
+                                                : std::vector<JobKey>{};
+    if (job.Mode != 1 && job.Verify != 0 && !keys.empty()) {
+        // Verify reads each written card back as a read job would.
+        const std::vector<JobKey> read = ReadKeys(job);
+        keys.insert(keys.end(), read.begin(), read.end());
+    }
     keys.push_back({&DeviceProfile::SoftReset, KeyRole::Reset});
     return keys;
 }
@@ -61,15 +67,6 @@ std::vector<std::string_view> MissingKeys(const CardJob& job) {
         if (required && (job.Profile.*key.slot).Empty()) missing.push_back(key.name);
     }
     return missing;
-}
-
-bool RefuseMissingKeys(CardJob& job) {
-    const std::vector<std::string_view> missing = MissingKeys(job);
-    if (missing.empty()) return false;
-    const std::string text =
-        job.Mode == 1 ? JobTexts::MissingReadKeys(missing) : JobTexts::MissingWriteKeys(missing);
-    AppendLog(job, text + JobTexts::HyphenLine());
-    return true;
 }
 
 std::vector<JobKey> WriteSetUpKeys(const CardJob& job) {

@@ -30,16 +30,13 @@ struct JobKey {
 // Whether a job refuses to start when the key is empty; it leaves the others' step out.
 bool IsRequired(KeyRole role);
 
-// Every key the job sends or waits for, by its Mode, Tracks and write settings, as its
-// steps use them.
+// Every key the job sends or waits for, by its Mode, Tracks, write settings and Verify, as
+// its steps use them.
 std::vector<JobKey> KeysOfJob(const CardJob& job);
 
 // The keys the job cannot start without that its profile leaves empty, in the profile's
 // key order: what the job's own refusal logs.
 std::vector<std::string_view> MissingKeys(const CardJob& job);
-
-// Logs MissingKeys in one entry; true when one was missing.
-bool RefuseMissingKeys(CardJob& job);
 
 // The set-up commands a write sends before its track command, in that order.
 std::vector<JobKey> WriteSetUpKeys(const CardJob& job);

@@ -90,6 +90,10 @@ std::string SwipeToVerify() {
     return Utf8ToGbk("请再刷一次刚写好的卡，以校验写入的数据\r\n");
 }
 
+std::string VerifyNotDone() {
+    return Utf8ToGbk("未读回校验：作业在读回前结束\r\n");
+}
+
 std::string VerifyPassed() {
     return Utf8ToGbk("读回校验成功\r\n");
 }
@@ -128,6 +132,81 @@ std::string MissingReadKeys(const std::vector<std::string_view>& keys) {
 
 std::string MissingWriteKeys(const std::vector<std::string_view>& keys) {
     return MissingKeys(keys, "写卡");
+}
+
+std::string DeviceStatus(unsigned char status) {
+    const char* meaning = "未知状态";
+    switch (status) {
+        case 0x30:
+            meaning = "成功";
+            break;
+        case 0x31:
+            meaning = "读写错误";
+            break;
+        case 0x32:
+            meaning = "命令格式错误";
+            break;
+        case 0x34:
+            meaning = "无效命令";
+            break;
+        case 0x39:
+            meaning = "刷卡错误（过快、过慢或没有卡）";
+            break;
+        case 0x41:
+            meaning = "操作失败";
+            break;
+    }
+    return Format(std::string("设备状态%02X：") + meaning + "\r\n", static_cast<unsigned>(status));
+}
+
+std::string SwipeTimedOut() {
+    return Utf8ToGbk("等待刷卡超时\r\n");
+}
+
+std::string SetUpFailed(SetUpStep step, const std::string& reason) {
+    const char* what = "矫顽力";
+    switch (step) {
+        case SetUpStep::Coercivity:
+            break;
+        case SetUpStep::Density:
+            what = "记录密度";
+            break;
+        case SetUpStep::BitsPerChar:
+            what = "每字符位数";
+            break;
+        case SetUpStep::LeadingZeros:
+            what = "前导零";
+            break;
+    }
+    return Utf8ToGbk(std::string("设置") + what + "失败：") + reason;
+}
+
+std::string NoAnswer() {
+    return Utf8ToGbk("设备无应答\r\n");
+}
+
+std::string ForeignCharacter(int track, unsigned char byte) {
+    const std::string shown =
+        byte >= 0x21 && byte <= 0x7E ? "“" + std::string(1, static_cast<char>(byte)) + "”" : "";
+    // The character goes in as an argument: a '%' of the card must not become a directive.
+    return Format(Tracks(track) + "轨数据含有设备不能写入的字符%s（0x%02X）！",
+                  Utf8ToGbk(shown).c_str(), static_cast<unsigned>(byte));
+}
+
+std::string IsoOnly() {
+    return Utf8ToGbk("该设备只能写ISO格式的卡，请把卡格式改为ISO\r\n");
+}
+
+std::string EraseSuccess(std::string_view tracks) {
+    return Utf8ToGbk("擦除" + std::string(tracks) + "轨成功\r\n");
+}
+
+std::string EraseFailure(std::string_view tracks) {
+    return Utf8ToGbk("擦除" + std::string(tracks) + "轨失败！\r\n");
+}
+
+std::string NoEraseCommand() {
+    return Utf8ToGbk("配置文件QXProduct.ini没有擦卡命令，无法擦卡\r\n");
 }
 
 }  // namespace JobTexts

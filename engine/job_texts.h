@@ -34,8 +34,10 @@ std::string TriesExhausted(int card, int cards, int tries,
                            const std::vector<std::pair<int, std::string>>& values);
 // Read-back verify: "请再刷一次刚写好的卡，以校验写入的数据\r\n" before the wait; after it
 // "读回校验成功\r\n", or per track "N轨校验失败：读卡失败\r\n" or
-// "N轨校验失败：读回的数据与写入的不同\r\n".
+// "N轨校验失败：读回的数据与写入的不同\r\n"; "未读回校验：作业在读回前结束\r\n" when the job
+// ended first.
 std::string SwipeToVerify();
+std::string VerifyNotDone();
 std::string VerifyPassed();
 std::string VerifyReadFailed(int track);
 std::string VerifyDiffers(int track);
@@ -55,5 +57,25 @@ std::string PortBroken(std::string_view portName, std::string_view reason);
 // the keys listed as "WriteTack2、WriteTail".
 std::string MissingReadKeys(const std::vector<std::string_view>& keys);
 std::string MissingWriteKeys(const std::vector<std::string_view>& keys);
+
+// The ESC-block family. A device's status byte in words, one line each:
+// "设备状态31：读写错误\r\n" and the like; an unknown status names its byte.
+std::string DeviceStatus(unsigned char status);
+// "等待刷卡超时\r\n": no card came within the profile's SwipeTimeoutMs.
+std::string SwipeTimedOut();
+// A set-up command the device did not take, before any card: "设置矫顽力失败：" and
+// the status line, or "设备无应答\r\n" when nothing came.
+enum class SetUpStep { Coercivity, Density, BitsPerChar, LeadingZeros };
+std::string SetUpFailed(SetUpStep step, const std::string& reason);
+std::string NoAnswer();
+// "N轨数据含有设备不能写入的字符“A”（0x41）！", as a message box.
+std::string ForeignCharacter(int track, unsigned char byte);
+// "该设备只能写ISO格式的卡，请把卡格式改为ISO\r\n"
+std::string IsoOnly();
+// Erasing: "擦除N轨成功\r\n", "擦除N轨失败！\r\n" (tracks as "2，3"), and a profile
+// whose commands hold no erase: "配置文件QXProduct.ini没有擦卡命令，无法擦卡\r\n".
+std::string EraseSuccess(std::string_view tracks);
+std::string EraseFailure(std::string_view tracks);
+std::string NoEraseCommand();
 
 }  // namespace JobTexts

@@ -1,14 +1,13 @@
 #include "list_write.h"
 
-#include "job_keys.h"
 #include "job_log.h"
 #include "job_texts.h"
 #include "write_steps.h"
 
-JobEnding RunListWrite(CardJob& job, SerialLink& link) {
+JobEnding RunListWrite(CardJob& job, DeviceFamily& device) {
     const auto plan = PlanFor(TrackSetOf(job.Tracks));
     if (!plan || job.CardList.empty()) return JobEnding::Normal;
-    if (RefuseMissingKeys(job)) return JobEnding::WithoutPause;
+    if (RefuseJob(job)) return JobEnding::WithoutPause;
 
     // The list was checked before the job; this only keeps an unchecked one within what
     // the device's buffers take.
@@ -19,7 +18,7 @@ JobEnding RunListWrite(CardJob& job, SerialLink& link) {
     const int total = static_cast<int>(job.CardList.size());
     RunTally tally;
     const JobEnding ending = WriteRun(
-        job, link, *plan, total,
+        job, device, *plan, total,
         [&](int64_t written) {
             const int number = static_cast<int>(written) + 1;
             return RunCard{job.CardList[written], JobTexts::ListCardPrefix(number, total)};

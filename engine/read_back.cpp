@@ -1,42 +1,26 @@
 #include "read_back.h"
 
-#include "device_commands.h"
 #include "job_log.h"
 #include "job_texts.h"
 #include "read_entry.h"
-#include "job_keys.h"
-#include "read_loop.h"
-#include "read_reply.h"
 
-ReadBackResult ReadBackCard(CardJob& job, SerialLink& link, const WritePlan& plan,
+ReadBackResult ReadBackCard(CardJob& job, DeviceFamily& device, const WritePlan& plan,
                             const TrackTexts& written) {
     ReadBackResult result;
-    const auto commandKey = ReadCommandKey(TrackSetOf(job.Tracks));
-    std::vector<std::string_view> missing;
-    if (commandKey == nullptr || (job.Profile.*commandKey).Empty()) missing.push_back("ReadTack");
-    if (job.Profile.ReadTail.Empty()) missing.push_back("ReadTail");
-    if (!missing.empty()) {
-        // Without them no card could be read back: the job ends as on Stop, said once.
-        AppendLog(job, JobTexts::MissingReadKeys(missing) + JobTexts::HyphenLine());
-        return result;
-    }
     AppendLog(job, JobTexts::SwipeToVerify());
-    ReplyReader reader(
-        job.Profile,
-        [&link](unsigned char* buffer, int32_t count) { return link.Read(buffer, count); },
-        [&] { return job.StopFlag.load() != 0 || link.IsBroken(); });
+    const std::unique_ptr<CardReader> reader = device.StartReading();
+    CardTracks card;
     while (true) {
-        SendSlot(link, job.Profile.*commandKey);
-        const ReplyReader::Outcome outcome = reader.AwaitReply();
-        if (outcome == ReplyReader::Outcome::Reply) break;
-        if (outcome == ReplyReader::Outcome::End) {
-            result.outcome = ReportIfBroken(job, link) ? ReadBackResult::Outcome::Broken
-                                                       : ReadBackResult::Outcome::Stopped;
+        const CardReader::Wait wait = reader->AwaitCard(card);
+        if (wait == CardReader::Wait::Card) break;
+        if (wait == CardReader::Wait::Stopped) return result;
+        if (wait == CardReader::Wait::Ended) {
+            result.outcome = ReadBackResult::Outcome::Broken;
             return result;
         }
     }
 
-    const ReadEntry read = MakeReadEntry(TrackSetOf(job.Tracks), reader.Data(), job.Profile, 1);
+    const ReadEntry read = MakeCardEntry(TrackSetOf(job.Tracks), card, 1);
     result.outcome = ReadBackResult::Outcome::Same;
     for (const int track : plan.tracks) {
         const TrackResult& back = read.tracks[track - 1];

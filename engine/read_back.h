@@ -5,10 +5,11 @@
 
 #include "card_job.h"
 #include "card_record.h"
+#include "device_family.h"
 #include "serial_link.h"
 #include "write_plan.h"
 
-// Verifying a written card: the read command of the job's selection, a wait for the card
+// Verifying a written card: the device's read of the job's selection, a wait for the card
 // to be swiped again, and the tracks read compared with the bytes written.
 struct ReadBackResult {
     enum class Outcome { Same, Differs, Stopped, Broken };
@@ -21,5 +22,5 @@ struct ReadBackResult {
 
 // Sent again after every fruitless wait, as the read job does; the wait ends only on a
 // whole reply, on Stop or when the port breaks (already logged then).
-ReadBackResult ReadBackCard(CardJob& job, SerialLink& link, const WritePlan& plan,
+ReadBackResult ReadBackCard(CardJob& job, DeviceFamily& device, const WritePlan& plan,
                             const TrackTexts& written);

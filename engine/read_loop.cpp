@@ -1,40 +1,30 @@
 #include "read_loop.h"
 
-#include "device_commands.h"
-#include "job_keys.h"
 #include "job_log.h"
 #include "job_records.h"
 #include "read_entry.h"
-#include "read_reply.h"
 
-JobEnding RunReadLoop(CardJob& job, SerialLink& link) {
+JobEnding RunReadLoop(CardJob& job, DeviceFamily& device) {
     // Without a tail byte no reply could ever end; say so once instead of reading forever.
-    if (RefuseMissingKeys(job)) return JobEnding::WithoutPause;
+    if (RefuseJob(job)) return JobEnding::WithoutPause;
 
-    ReplyReader reader(
-        job.Profile,
-        [&link](unsigned char* buffer, int32_t count) { return link.Read(buffer, count); },
-        [&] { return job.StopFlag.load() != 0 || link.IsBroken(); });
-    const auto commandKey = ReadCommandKey(TrackSetOf(job.Tracks));
-    const CommandSlot* command = commandKey != nullptr ? &(job.Profile.*commandKey) : nullptr;
+    const std::unique_ptr<CardReader> reader = device.StartReading();
     int successNumber = 1;
     while (true) {
-        // Sent again after every card and after every fruitless wait.
-        if (command != nullptr) SendSlot(link, *command);
-        switch (reader.AwaitReply()) {
-            case ReplyReader::Outcome::Reply: {
-                const ReadEntry entry =
-                    MakeReadEntry(TrackSetOf(job.Tracks), reader.Data(), job.Profile, successNumber);
+        CardTracks card;
+        switch (reader->AwaitCard(card)) {
+            case CardReader::Wait::Card: {
+                const ReadEntry entry = MakeCardEntry(TrackSetOf(job.Tracks), card, successNumber);
                 AddCardRecord(job, CardKind::Read, entry.tracks);
                 successNumber += entry.successes;
                 // One refresh per reply, also when the selection logs nothing.
                 AppendLog(job, entry.text);
                 break;
             }
-            case ReplyReader::Outcome::Resend:
+            case CardReader::Wait::Again:
                 break;
-            case ReplyReader::Outcome::End:
-                ReportIfBroken(job, link);
+            case CardReader::Wait::Stopped:
+            case CardReader::Wait::Ended:
                 return JobEnding::WithoutPause;
         }
     }

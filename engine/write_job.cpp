@@ -3,7 +3,6 @@
 #include <string>
 #include <vector>
 
-#include "job_keys.h"
 #include "job_texts.h"
 #include "write_steps.h"
 
@@ -23,11 +22,11 @@ std::string MissingTextMessage(const WritePlan& plan, const TrackTexts& texts) {
 
 }  // namespace
 
-JobEnding RunSingleWrite(CardJob& job, SerialLink& link) {
+JobEnding RunSingleWrite(CardJob& job, DeviceFamily& device) {
     const TrackTexts texts = ReadTrackTexts(job);
     const auto plan = PlanFor(TrackSetOf(job.Tracks));
     if (!plan) return JobEnding::Normal;
-    if (RefuseMissingKeys(job)) return JobEnding::WithoutPause;
+    if (RefuseJob(job)) return JobEnding::WithoutPause;
 
     if (const std::string message = MissingTextMessage(*plan, texts); !message.empty()) {
         job.Console->ShowMessageBox(message);
@@ -35,6 +34,6 @@ JobEnding RunSingleWrite(CardJob& job, SerialLink& link) {
     }
     if (RefuseOverlongData(job, *plan, texts)) return JobEnding::WithoutPause;
 
-    return WriteCard(job, link, *plan, texts, "") == WriteReply::Broken ? JobEnding::WithoutPause
+    return WriteCard(job, device, *plan, texts, "") == WriteReply::Broken ? JobEnding::WithoutPause
                                                                         : JobEnding::Normal;
 }

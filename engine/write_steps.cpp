@@ -27,12 +27,9 @@ std::string ResultText(const WritePlan& plan, const TrackTexts& data, bool match
 }
 
 std::array<TrackResult, kTrackCount> WrittenTracks(const WritePlan& plan, const TrackTexts& data,
-                                                   bool matched) {
+                                                   TrackStatus status) {
     std::array<TrackResult, kTrackCount> results;
-    for (const int track : plan.tracks) {
-        results[track - 1] = {TrackText(data, track),
-                              matched ? TrackStatus::Ok : TrackStatus::Failed};
-    }
+    for (const int track : plan.tracks) results[track - 1] = {TrackText(data, track), status};
     return results;
 }
 
@@ -90,35 +87,47 @@ void AppendWriteResult(CardJob& job, std::string_view resultText) {
     AppendLog(job, entry);
 }
 
-WriteReply WriteCard(CardJob& job, SerialLink& link, const WritePlan& plan, const TrackTexts& data,
-                     std::string_view entryPrefix) {
-    SendWriteSequence(job, link, plan, data);
-    WriteReply reply = AwaitWriteReply(job, link, job.Profile.*plan.expectedReply);
+WriteReply WriteCard(CardJob& job, DeviceFamily& device, const WritePlan& plan,
+                     const TrackTexts& data, std::string_view entryPrefix) {
+    if (!JournalSending(job, WrittenTracks(plan, data, TrackStatus::Sending)))
+        return WriteReply::Stopped;
+    // Without an answer the card's `sending` row stands: it may or may not be written.
+    const DeviceVerdict verdict = device.WriteCard(plan, data);
+    WriteReply reply = verdict.reply;
     if (reply != WriteReply::Matched && reply != WriteReply::NotMatched) return reply;
     const bool confirmed = reply == WriteReply::Matched;
-    std::array<TrackResult, kTrackCount> tracks = WrittenTracks(plan, data, confirmed);
+    std::array<TrackResult, kTrackCount> tracks =
+        WrittenTracks(plan, data, confirmed ? TrackStatus::Ok : TrackStatus::Failed);
     std::string verifyText;
     if (confirmed && job.Verify != 0) {
-        // A card left unverified by Stop or a lost port is no card done: nothing recorded.
-        const ReadBackResult back = ReadBackCard(job, link, plan, data);
-        if (back.outcome == ReadBackResult::Outcome::Stopped) return WriteReply::Stopped;
-        if (back.outcome == ReadBackResult::Outcome::Broken) return WriteReply::Broken;
+        const ReadBackResult back = ReadBackCard(job, device, plan, data);
         for (const int track : plan.tracks)
             if (!back.trackSame[track - 1]) tracks[track - 1].status = TrackStatus::VerifyFailed;
-        if (back.outcome == ReadBackResult::Outcome::Differs) reply = WriteReply::NotMatched;
         verifyText = back.logText;
+        if (back.outcome == ReadBackResult::Outcome::Differs) reply = WriteReply::NotMatched;
+        // The device confirmed the card, so it is recorded as such even when Stop or a lost
+        // port ended the wait for its read-back; resuming must not write it again.
+        const bool ended = back.outcome == ReadBackResult::Outcome::Stopped ||
+                           back.outcome == ReadBackResult::Outcome::Broken;
+        if (ended) {
+            tracks = WrittenTracks(plan, data, TrackStatus::Unverified);
+            verifyText = JobTexts::VerifyNotDone();
+            reply = back.outcome == ReadBackResult::Outcome::Stopped ? WriteReply::Stopped
+                                                                      : WriteReply::Broken;
+        }
     }
     AddCardRecord(job, CardKind::Write, tracks);
-    AppendWriteResult(job, std::string(entryPrefix) + ResultText(plan, data, confirmed) + verifyText);
+    AppendWriteResult(job, std::string(entryPrefix) + ResultText(plan, data, confirmed) +
+                               verdict.logText + verifyText);
     return reply;
 }
 
-JobEnding WriteRun(CardJob& job, SerialLink& link, const WritePlan& plan, int64_t total,
+JobEnding WriteRun(CardJob& job, DeviceFamily& device, const WritePlan& plan, int64_t total,
                    const RunCardFn& cardAfter, RunTally& tally) {
     int refusedInRow = 0;
     while (tally.written < total) {
         const RunCard card = cardAfter(tally.written);
-        switch (WriteCard(job, link, plan, card.values, card.entryPrefix)) {
+        switch (WriteCard(job, device, plan, card.values, card.entryPrefix)) {
             case WriteReply::Matched:
                 ++tally.written;
                 refusedInRow = 0;
@@ -144,7 +153,15 @@ JobEnding WriteRun(CardJob& job, SerialLink& link, const WritePlan& plan, int64_
 }
 
 bool RefuseOverlongData(CardJob& job, const WritePlan& plan, const TrackTexts& data) {
-    const auto track = TrackOverDeviceBound(plan, data);
-    if (track) job.Console->ShowMessageBox(JobTexts::TrackDataTooLong(*track));
-    return track.has_value();
+    if (const auto track = TrackOverDeviceBound(plan, data)) {
+        job.Console->ShowMessageBox(JobTexts::TrackDataTooLong(*track));
+        return true;
+    }
+    for (const int track : plan.tracks) {
+        const std::string problem = ChecksOf(job.Profile).ValueProblem(track, TrackText(data, track));
+        if (problem.empty()) continue;
+        job.Console->ShowMessageBox(problem);
+        return true;
+    }
+    return false;
 }

@@ -8,6 +8,7 @@
 #include "card_job.h"
 #include "card_worker.h"
 #include "command_slot.h"
+#include "device_family.h"
 #include "serial_link.h"
 #include "write_plan.h"
 
@@ -21,13 +22,6 @@ TrackTexts ReadTrackTexts(CardJob& job);
 void SendWriteSequence(CardJob& job, SerialLink& link, const WritePlan& plan,
                        const TrackTexts& data);
 
-enum class WriteReply {
-    Matched,
-    NotMatched,
-    Stopped,  // StopFlag was seen while no whole reply had come
-    Broken,   // the port broke; already logged
-};
-
 // Waits for a reply as long as `expected` and compares it up to the reply's first zero
 // byte. A piece shorter than that is thrown away and the wait starts again; the wait ends
 // only on a whole reply, on Stop or when the port breaks.
@@ -37,10 +31,11 @@ WriteReply AwaitWriteReply(CardJob& job, SerialLink& link, const CommandSlot& ex
 void AppendWriteResult(CardJob& job, std::string_view resultText);
 
 // Sends one card, waits for its reply, records and logs the outcome (nothing on Stop or
-// a broken port). The record holds the bytes sent, Ok when the reply matched. The log
+// a broken port) with what the device said of it. The record holds the bytes sent, Ok
+// when the reply matched. The log
 // entry starts with `entryPrefix` (a list's "第k/N张：", GBK).
-WriteReply WriteCard(CardJob& job, SerialLink& link, const WritePlan& plan, const TrackTexts& data,
-                     std::string_view entryPrefix);
+WriteReply WriteCard(CardJob& job, DeviceFamily& device, const WritePlan& plan,
+                     const TrackTexts& data, std::string_view entryPrefix);
 
 // A card of a run: what it carries and where it stands.
 struct RunCard {
@@ -58,9 +53,10 @@ struct RunTally {
 // Writes cards one after the other until `total` are confirmed; a card the device does
 // not confirm is followed by the same card again. Ends early on Stop (between cards
 // too) with the normal ending, on a broken port without the pause.
-JobEnding WriteRun(CardJob& job, SerialLink& link, const WritePlan& plan, int64_t total,
+JobEnding WriteRun(CardJob& job, DeviceFamily& device, const WritePlan& plan, int64_t total,
                    const RunCardFn& cardAfter, RunTally& tally);
 
 // Shows "N轨数据超过119个字节！" for the first planned track whose data the device
-// cannot take; true when one was refused.
+// cannot take, or the family's reason for a character it cannot write; true when one
+// was refused.
 bool RefuseOverlongData(CardJob& job, const WritePlan& plan, const TrackTexts& data);

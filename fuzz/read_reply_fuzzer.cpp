@@ -1,6 +1,8 @@
 // The reply reader and the log entry on a small profile drawn from the input and a line
 // that delivers the rest in chunks: a reply holds only bytes that came after a head and
-// before a tail, never more than the bound, and every entry has the log's shape.
+// before a tail, never more than the bound, and every entry has the log's shape. The same
+// input, as it grows byte by byte, is an ESC-block read block: once whole it stays whole
+// and the same, its tracks are pieces of it, and no prefix grows past the bound undecided.
 #include <algorithm>
 #include <cstdint>
 #include <optional>
@@ -8,6 +10,7 @@
 #include <string_view>
 
 #include "fuzz_input.h"
+#include "esc_block_codec.h"
 #include "gbk.h"
 #include "read_entry.h"
 #include "read_reply.h"
@@ -156,11 +159,33 @@ void CheckEntry(TrackSelection tracks, std::string_view data, const DeviceProfil
     successNumber += entry.successes;
 }
 
+void CheckEscBlock(std::string_view bytes) {
+    std::optional<EscBlock::ReadBlock> whole;
+    for (std::size_t size = 0; size <= bytes.size(); ++size) {
+        const EscBlock::ReadBlock block = EscBlock::ParseReadBlock(bytes.substr(0, size));
+        if (whole) {
+            Require(block.progress == EscBlock::Progress::Done && block.status == whole->status,
+                    "a whole block stays whole");
+            continue;
+        }
+        if (block.progress == EscBlock::Progress::NeedMore) {
+            Require(size <= EscBlock::kMaxReply, "no prefix past the bound is left undecided");
+            continue;
+        }
+        if (block.progress == EscBlock::Progress::Bad) return;
+        whole = block;
+        for (const EscBlock::TrackField& field : block.tracks) {
+            Require(bytes.find(field.data) != std::string_view::npos, "a track is a piece of the reply");
+        }
+    }
+}
+
 constexpr TrackSelection kSelections[] = {Track1, Track2, Track3, Track12, Track23, NoTrack};
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
+    CheckEscBlock({reinterpret_cast<const char*>(data), std::min<std::size_t>(size, 1024)});
     FuzzInput input(data, size);
     const TrackSelection tracks = kSelections[input.Byte() % 6];
     DeviceProfile profile;

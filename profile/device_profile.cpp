@@ -75,9 +75,14 @@ void LoadCommandStrings(DeviceProfile& profile, const IniFile& file) {
     }
 }
 
+void LoadProtocolSection(DeviceProfile& profile, const IniFile& file) {
+    profile.Protocol = LoadProtocolSettings(file);
+}
+
 void LoadDeviceProfile(DeviceProfile& profile, const std::filesystem::path& path) {
     const IniFile file = IniFile::Load(path);
     ClearCommandSlots(profile);
     LoadProfileLimits(profile, file);
     LoadCommandStrings(profile, file);
+    LoadProtocolSection(profile, file);
 }

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "command_slot.h"
+#include "protocol_settings.h"
 
 class IniFile;
 
@@ -58,6 +59,9 @@ struct DeviceProfile {
     int32_t Tack2High = kDefaultTack2High;
     int32_t SysDelay = kDefaultSysDelay;
 
+    // The [Protocol] section: which family speaks to the device, and its settings.
+    ProtocolSettings Protocol;
+
     static constexpr int32_t kDefaultTack1Num = 75;
     static constexpr int32_t kDefaultTack2Lower = 36;
     static constexpr int32_t kDefaultTack2High = 104;
@@ -82,9 +86,10 @@ extern const std::array<CommandKey, 40> kCommandKeys;
 // The track limits, then SysDelay.
 extern const std::array<NumberKey, 4> kNumberKeys;
 
-// The three loading steps, separate because the console interleaves them with its own
-// initialisation; LoadDeviceProfile runs all three.
+// The loading steps, separate because the console interleaves them with its own
+// initialisation; LoadDeviceProfile runs them all.
 void ClearCommandSlots(DeviceProfile& profile);
 void LoadProfileLimits(DeviceProfile& profile, const IniFile& file);
 void LoadCommandStrings(DeviceProfile& profile, const IniFile& file);
+void LoadProtocolSection(DeviceProfile& profile, const IniFile& file);
 void LoadDeviceProfile(DeviceProfile& profile, const std::filesystem::path& path);

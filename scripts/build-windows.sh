@@ -152,6 +152,15 @@ make_wine_prefix() {
 
 start_wine() {
   make_wine_prefix
+  # The system-menu test draws real windows, and Wine's desktop takes the display its
+  # wineserver starts with: a display of our own first, unless one is there.
+  if [ -z "${DISPLAY:-}" ]; then
+    Xvfb :97 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 </dev/null &
+    xvfb=$!
+    trap 'kill $xvfb 2>/dev/null; wineserver -k 2>/dev/null' EXIT
+    export DISPLAY=:97
+    sleep 1
+  fi
   # Fails when a server already runs for the prefix, which is as good.
   wineserver -p >/dev/null 2>&1 </dev/null || true
   wine cmd /c ver >/dev/null 2>&1 </dev/null

@@ -27,8 +27,14 @@ void SwitchFlowControlOff(DCB& dcb) {
 
 }  // namespace
 
+// The open port's handle, closed when the device goes, whichever way it goes.
 struct SerialLink::Device {
-    HANDLE handle = INVALID_HANDLE_VALUE;
+    explicit Device(HANDLE opened) : handle(opened) {}
+    ~Device() { CloseHandle(handle); }
+    Device(const Device&) = delete;
+    Device& operator=(const Device&) = delete;
+
+    HANDLE handle;
 };
 
 SerialLink::SerialLink(SerialTimeouts timeouts, std::filesystem::path portsDirectory)
@@ -43,6 +49,10 @@ bool SerialLink::IsOpen() const {
 }
 
 void SerialLink::Open() {
+    // A second open lets go of the first port before taking one.
+    Close();
+    broken_ = false;
+    failureReason_.clear();
     const std::string location = ResolvePortName(portName_, portsDirectory_);
     const HANDLE handle =
         CreateFileW(QString::fromStdString(location).toStdWString().c_str(),
@@ -53,29 +63,41 @@ void SerialLink::Open() {
         failureReason_ = location + ": " + (held ? "in use by another program" : SystemMessage(error));
         return;
     }
-    device_ = std::make_unique<Device>();
-    device_->handle = handle;
+    device_ = std::make_unique<Device>(handle);
+    // A port whose set-up failed would read at a wrong speed, or wait for ever without its
+    // time-outs: it is closed, and the job ends as on a port that would not open.
     ApplySettings();
+    if (failureReason_.empty()) return;
+    failureReason_ = location + ": " + failureReason_;
+    device_.reset();
 }
 
 void SerialLink::ApplySettings() {
     DCB dcb{};
     dcb.DCBlength = sizeof dcb;
-    GetCommState(device_->handle, &dcb);
-    // A text the system cannot read leaves the line as it was; a half-read one must not
-    // half-change it.
-    DCB built = dcb;
-    if (BuildCommDCBW(QString::fromStdString(settings_).toStdWString().c_str(), &built)) dcb = built;
+    const HANDLE handle = device_->handle;
+    if (!GetCommState(handle, &dcb)) {
+        failureReason_ = SystemMessage(GetLastError());
+        return;
+    }
+    if (!BuildCommDCBW(QString::fromStdString(settings_).toStdWString().c_str(), &dcb)) {
+        failureReason_ =
+            "the line settings \"" + settings_ + "\" cannot be read: " + SystemMessage(GetLastError());
+        return;
+    }
     SwitchFlowControlOff(dcb);
-    SetCommState(device_->handle, &dcb);
-    SetupComm(device_->handle, 4096, 1024);
     COMMTIMEOUTS windowsTimeouts{};
     windowsTimeouts.ReadIntervalTimeout = static_cast<DWORD>(timeouts_.readIntervalMs);
     windowsTimeouts.ReadTotalTimeoutMultiplier = static_cast<DWORD>(timeouts_.readTotalMultiplierMs);
     windowsTimeouts.ReadTotalTimeoutConstant = static_cast<DWORD>(timeouts_.readTotalConstantMs);
     windowsTimeouts.WriteTotalTimeoutMultiplier = static_cast<DWORD>(timeouts_.writeTotalMultiplierMs);
     windowsTimeouts.WriteTotalTimeoutConstant = static_cast<DWORD>(timeouts_.writeTotalConstantMs);
-    SetCommTimeouts(device_->handle, &windowsTimeouts);
+    if (!SetCommState(handle, &dcb)) {
+        failureReason_ = "the line settings \"" + settings_ + "\" were refused: " +
+                         SystemMessage(GetLastError());
+    } else if (!SetupComm(handle, 4096, 1024) || !SetCommTimeouts(handle, &windowsTimeouts)) {
+        failureReason_ = SystemMessage(GetLastError());
+    }
 }
 
 void SerialLink::MarkBroken() {
@@ -103,7 +125,5 @@ int32_t SerialLink::Write(const unsigned char* buffer, int32_t count) {
 }
 
 void SerialLink::Close() {
-    if (!device_) return;
-    CloseHandle(device_->handle);
     device_.reset();
 }

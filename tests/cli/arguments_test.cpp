@@ -40,7 +40,7 @@ INSTANTIATE_TEST_SUITE_P(
     Arguments, CommandLineRefused,
     ::testing::Values(
         BadInput{"NoCommand", {}, 2, "write one of read, write, run, batch FILE"},
-        BadInput{"UnknownCommand", {"erase"}, 2, "unknown command \"erase\""},
+        BadInput{"UnknownCommand", {"format"}, 2, "unknown command \"format\""},
         BadInput{"UnknownOption", {"read", "--tracks", "2", "--speed", "9"}, 2, "'speed'"},
         BadInput{"MissingValue", {"read", "--tracks"}, 2, "--tracks"},
         BadInput{"JobWithoutTracks", {"write", "--track2", "1"}, 2, "add --tracks"},

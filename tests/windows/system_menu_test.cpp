@@ -16,23 +16,27 @@ int main(int argc, char** argv) {
     console.show();
     const auto window = reinterpret_cast<HWND>(console.winId());
     int abouts = 0;
+    int ticksOpen = 0;
     QTimer watch;
     watch.callOnTimeout([&] {
         QWidget* box = QApplication::activeModalWidget();
         if (box == nullptr || box == &console) return;
+        // Half a second open, so the picture shows the box painted, not just mapped.
+        if (++ticksOpen < 5) return;
+        ticksOpen = 0;
         ++abouts;
         QGuiApplication::primaryScreen()->grabWindow(0).save(argv[2]);
         box->close();
     });
     watch.start(100);
     PostMessageW(window, WM_SYSCOMMAND, 0x10, 0);
-    QTest::qWait(1000);
+    QTest::qWait(2000);
     SendMessageW(window, WM_SYSCOMMAND, kVerifyCommand, 0);
     // Alt+Space, End, Return as typed: the last entry is About.
     const BYTE keys[][2]{{VK_MENU, 0}, {VK_SPACE, 0}, {VK_SPACE, 2},  {VK_MENU, 2},
                          {VK_END, 0},  {VK_END, 2},   {VK_RETURN, 0}, {VK_RETURN, 2}};
     for (const auto& [key, up] : keys) keybd_event(key, 0, up, 0);
-    QTest::qWait(2000);
+    QTest::qWait(3000);
     const UINT verify = GetMenuState(GetSystemMenu(window, FALSE), kVerifyCommand, 0);
     return argc == 3 && abouts == 2 && (verify & MF_CHECKED) ? 0 : 1;
 }
