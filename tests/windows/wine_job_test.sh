@@ -3,22 +3,24 @@
 # pseudo-terminal that Wine reaches as a COM port, the Windows cardctl.exe (or a Windows
 # test program) on the other end. The job's log must hold the same GBK bytes as the Linux
 # cardctl's log of the same job against the same simulator.
-#   wine_job_test.sh CASE     CASE: read, batch, write or timeouts
+# The install case runs the installer, the installed cardctl.exe and the uninstaller.
+#   wine_job_test.sh CASE     CASE: read, batch, write, timeouts or install
 # Environment (set by CMake): WINE_RUN, CARDCTL_EXE, HOST_CARDSIM, HOST_CARDCTL, PROFILE,
-# SERIAL_TIMEOUT_EXE.
+# SERIAL_TIMEOUT_EXE, SETUP_EXE.
 set -euo pipefail
 case_name=$1
 work=$(mktemp -d)
 sim_pid=
+user_folder=
 cleanup() {
   [ -n "$sim_pid" ] && kill "$sim_pid" 2>/dev/null && wait "$sim_pid" 2>/dev/null
-  rm -rf "$work"
+  rm -rf "$work" "$user_folder"
 }
 trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 # Each case its own port, so that ctest may run them side by side.
-declare -A port_of=([read]=COM5 [batch]=COM6 [write]=COM7 [timeouts]=COM8)
+declare -A port_of=([read]=COM5 [batch]=COM6 [write]=COM7 [timeouts]=COM8 [install]=COM11)
 port=${port_of[$case_name]:?unknown case $case_name}
 # The prefix scripts/wine-run.sh uses.
 export WINEPREFIX=${WINEPREFIX:-${CARDDEMO_MINGW_CACHE:-$HOME/.cache/carddemo/mingw}/wine}
@@ -92,6 +94,34 @@ case $case_name in
   timeouts)
     start_sim
     "$WINE_RUN" "$SERIAL_TIMEOUT_EXE" "$port"
+    ;;
+  install)
+    # Plain wine, without the build's library path: the installed folder must do alone.
+    installed() { wine "$program/bin/cardctl.exe" "$@" >"$work/win.out" 2>"$work/win.err" </dev/null; }
+    wine "$SETUP_EXE" /S >/dev/null 2>&1 </dev/null || fail "setup.exe /S failed"
+    key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\carddemo'
+    folder=$(wine reg query "$key" /v InstallLocation 2>/dev/null </dev/null | sed -n 's/.*REG_SZ *//p')
+    program=$(winepath -u "${folder%$'\r'}" 2>/dev/null)
+    menu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/carddemo"
+    [ -f "$program/bin/cardctl.exe" ] && [ -d "$menu" ] || fail "nothing installed: $folder"
+    installed --version && grep -q '^cardctl ' "$work/win.out" || fail "$(cat "$work/win.err")"
+    installed profile; grep -q '^Profile: .*share.*carddemo.*QXProduct.ini' "$work/win.out" ||
+      fail "not the installed sample: $(head -1 "$work/win.out")"
+    appdata=$(wine cmd /c echo %APPDATA% 2>/dev/null </dev/null)
+    user_folder=$(winepath -u "${appdata%$'\r'}" 2>/dev/null)/carddemo
+    mkdir -p "$user_folder" && cp "$PROFILE" "$user_folder/"
+    installed profile; grep -q '^Profile: .*Roaming.*carddemo.*QXProduct.ini' "$work/win.out" ||
+      fail "the user's profile did not win: $(head -1 "$work/win.out")"
+    start_sim
+    installed read --tracks 23 --cards 1 --port "$port" || fail "$(cat "$work/win.err")"
+    stop_sim
+    [ "$(wc -l <"$work/win.out")" = 2 ] || fail "not a header and a record: $(cat "$work/win.out")"
+    # The uninstaller works from a copy of itself and returns at once.
+    wine "$program/Uninstall.exe" /S >/dev/null 2>&1 </dev/null
+    for _ in $(seq 100); do [ -e "$program" ] || [ -e "$menu" ] || break; sleep 0.2; done
+    [ ! -e "$program" ] && [ ! -e "$menu" ] && ! wine reg query "$key" >/dev/null 2>&1 </dev/null ||
+      fail "left behind: $(ls "$program" "$menu" 2>&1)"
+    [ -f "$user_folder/QXProduct.ini" ] || fail "the user's folder went with the program"
     ;;
 esac
 echo "ok: $case_name"
