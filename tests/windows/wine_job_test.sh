@@ -3,10 +3,11 @@
 # pseudo-terminal that Wine reaches as a COM port, the Windows cardctl.exe (or a Windows
 # test program) on the other end. The job's log must hold the same GBK bytes as the Linux
 # cardctl's log of the same job against the same simulator.
-# The install case runs the installer, the installed cardctl.exe and the uninstaller.
-#   wine_job_test.sh CASE     CASE: read, batch, write, timeouts or install
+# The install case runs the installer, the installed cardctl.exe and the uninstaller; the
+# window case the console's window (PICTURE keeps the screen during its read job).
+#   wine_job_test.sh CASE     CASE: read, batch, write, timeouts, install or window
 # Environment (set by CMake): WINE_RUN, CARDCTL_EXE, HOST_CARDSIM, HOST_CARDCTL, PROFILE,
-# SERIAL_TIMEOUT_EXE, SETUP_EXE.
+# SERIAL_TIMEOUT_EXE, SETUP_EXE, WINDOW_TEST_EXE, PICTURE.
 set -euo pipefail
 case_name=$1
 work=$(mktemp -d)
@@ -20,7 +21,7 @@ trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 # Each case its own port, so that ctest may run them side by side.
-declare -A port_of=([read]=COM5 [batch]=COM6 [write]=COM7 [timeouts]=COM8 [install]=COM11)
+declare -A port_of=([read]=COM5 [batch]=COM6 [write]=COM7 [timeouts]=COM8 [install]=COM11 [window]=COM9)
 port=${port_of[$case_name]:?unknown case $case_name}
 # The prefix scripts/wine-run.sh uses.
 export WINEPREFIX=${WINEPREFIX:-${CARDDEMO_MINGW_CACHE:-$HOME/.cache/carddemo/mingw}/wine}
@@ -122,6 +123,17 @@ case $case_name in
     [ ! -e "$program" ] && [ ! -e "$menu" ] && ! wine reg query "$key" >/dev/null 2>&1 </dev/null ||
       fail "left behind: $(ls "$program" "$menu" 2>&1)"
     [ -f "$user_folder/QXProduct.ini" ] || fail "the user's folder went with the program"
+    ;;
+  window)
+    sed 's/^SysDelay=.*/SysDelay=50/' "$PROFILE" >"$work/QXProduct.ini"
+    cp "${PROFILE%/samples/*}/res/console/dogmax.ssk" "$work/"
+    start_sim --read-scenario good,good,silent --transcript "$work/transcript"
+    "$WINE_RUN" "$WINDOW_TEST_EXE" "Z:$work/QXProduct.ini" "$port" "Z:$PICTURE" ||
+      fail "the window's jobs"
+    stop_sim
+    grep -q '<- 1b 61$' "$work/transcript" || fail "no reset after Stop"
+    grep -qF 'track 2 "\xb4\xc5\xbf\xa8AB" (6 bytes); answer ok' "$work/sim.out" ||
+      fail "the device did not get b4 c5 bf a8 41 42: $(cat "$work/sim.out")"
     ;;
 esac
 echo "ok: $case_name"
