@@ -93,8 +93,22 @@ case $case_name in
       fail "the device did not get b4 c5 bf a8 41 42: $(cat "$work/sim-win.out")"
     ;;
   timeouts)
-    start_sim
-    "$WINE_RUN" "$SERIAL_TIMEOUT_EXE" "$port"
+    # One read of the Windows link per row: the simulator's options | what the program
+    # prints after "after ". Track 2 of the card holds 0x11 and 0x13; a silent read ends
+    # after the whole read's time-out, 64 * 1 + 500 ms, never sooner.
+    echo '2=hex:3011311332' >"$work/cards"
+    while IFS='|' read -r options expected; do
+      # shellcheck disable=SC2086
+      start_sim --cards "$work/cards" --swipe-ms 100 $options
+      "$WINE_RUN" "$SERIAL_TIMEOUT_EXE" "$port" >"$work/read.out" || fail "no read"
+      stop_sim
+      tr -d '\r' <"$work/read.out" | grep -qE "^after $expected\$" ||
+        fail "with $options, not \"$expected\": $(cat "$work/read.out")"
+    done <<'ROWS'
+--read-scenario split --read-pause-ms 50|[0-9]+ ms: 1b 73 30 11 31 13 32 1d 0d
+--read-scenario split --read-pause-ms 250|[0-9]+ ms: 1b 73 30 11
+--read-scenario silent|(5[6-9][0-9]|[6-9][0-9]{2}|1[0-9]{3}) ms:
+ROWS
     ;;
   install)
     # Plain wine, without the build's library path: the installed folder must do alone.
