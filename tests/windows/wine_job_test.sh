@@ -5,7 +5,8 @@
 # cardctl's log of the same job against the same simulator.
 # The install case runs the installer, the installed cardctl.exe and the uninstaller; the
 # window case the console's window (PICTURE keeps the screen during its read job).
-#   wine_job_test.sh CASE     CASE: read, batch, write, timeouts, install or window
+# The console case runs cardctl.exe on a pseudo-terminal, which Wine makes a console.
+#   wine_job_test.sh CASE     CASE: read, batch, write, timeouts, install, window or console
 # Environment (set by CMake): WINE_RUN, CARDCTL_EXE, HOST_CARDSIM, HOST_CARDCTL, PROFILE,
 # SERIAL_TIMEOUT_EXE, SETUP_EXE, WINDOW_TEST_EXE, PICTURE.
 set -euo pipefail
@@ -21,7 +22,7 @@ trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 # Each case its own port, so that ctest may run them side by side.
-declare -A port_of=([read]=COM5 [batch]=COM6 [write]=COM7 [timeouts]=COM8 [install]=COM11 [window]=COM9)
+declare -A port_of=([read]=COM5 [batch]=COM6 [write]=COM7 [timeouts]=COM8 [install]=COM11 [window]=COM9 [console]=COM10)
 port=${port_of[$case_name]:?unknown case $case_name}
 # The prefix scripts/wine-run.sh uses.
 export WINEPREFIX=${WINEPREFIX:-${CARDDEMO_MINGW_CACHE:-$HOME/.cache/carddemo/mingw}/wine}
@@ -137,6 +138,13 @@ ROWS
     [ ! -e "$program" ] && [ ! -e "$menu" ] && ! wine reg query "$key" >/dev/null 2>&1 </dev/null ||
       fail "left behind: $(ls "$program" "$menu" 2>&1)"
     [ -f "$user_folder/QXProduct.ini" ] || fail "the user's folder went with the program"
+    ;;
+  console)
+    start_sim
+    LANG=C.UTF-8 script -qfec "$(printf '%q ' "$WINE_RUN" "$CARDCTL_EXE" write --tracks 2 \
+      --track2 磁卡AB --port "$port")" "$work/typescript" >/dev/null 2>&1 </dev/null ||
+      fail "cardctl.exe on a console failed: $(cat "$work/typescript")"
+    grep -q '磁卡AB,ok' "$work/typescript" || fail "garbled: $(cat "$work/typescript")"
     ;;
   window)
     sed 's/^SysDelay=.*/SysDelay=50/' "$PROFILE" >"$work/QXProduct.ini"
