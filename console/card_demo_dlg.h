@@ -99,6 +99,8 @@ class CCardDemoDlg : public QDialog {
     void SaveLog();
     void ExportRecords();
     void WriteList();
+    // Asks for the tracks, then erases them on the next card swiped (erase_command.cpp).
+    void EraseCard();
 
     // Unattended writing (unattended_commands.cpp).
     void ToggleJournal();
@@ -153,6 +155,8 @@ class CCardDemoDlg : public QDialog {
     bool logShownWhileIdle_ = false;
     std::optional<int> pendingClose_;
     bool verifyAfterWrite_ = false;
+    // The read or write mode an erase job set aside; given back when it is done.
+    std::optional<int32_t> modeBeforeErase_;
     std::unique_ptr<Journal> journal_;
     SerialTimeouts timeouts_;
 };

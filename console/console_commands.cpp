@@ -47,6 +47,7 @@ void CCardDemoDlg::CreateSystemMenu() {
         {kWriteListCommand, ConsoleTexts::WriteListEntry(), QKeySequence(Qt::CTRL | Qt::Key_L)},
         {kVerifyCommand, ConsoleTexts::VerifyEntry(), {}},
         {kJournalCommand, ConsoleTexts::JournalEntry(), {}},
+        {kEraseCommand, ConsoleTexts::EraseEntry(), {}},
     };
     systemMenu_ = new SystemMenu(*this, entries, LoadStringResource(IDS_ABOUTBOX),
                                  [this](int id) { OnSysCommand(id); });
@@ -69,6 +70,7 @@ void CCardDemoDlg::UpdateCommandStates() {
     systemMenu_->SetEntryEnabled(kWriteListCommand, !jobRunning_ && job_.Mode == 0);
     systemMenu_->SetEntryEnabled(kVerifyCommand, !jobRunning_);
     systemMenu_->SetEntryEnabled(kJournalCommand, !jobRunning_);
+    systemMenu_->SetEntryEnabled(kEraseCommand, !jobRunning_);
     systemMenu_->SetEntryChecked(kVerifyCommand, verifyAfterWrite_);
     systemMenu_->SetEntryChecked(kJournalCommand, journal_ != nullptr);
 }
@@ -99,6 +101,9 @@ void CCardDemoDlg::OnSysCommand(int id) {
             break;
         case kJournalCommand:
             if (!jobRunning_) ToggleJournal();
+            break;
+        case kEraseCommand:
+            if (!jobRunning_) EraseCard();
             break;
         default:
             break;

@@ -29,6 +29,22 @@ QString WriteListEntry() {
     return QStringLiteral("按列表写卡(&W)...");
 }
 
+QString EraseEntry() {
+    return QStringLiteral("擦除磁卡(&D)...");
+}
+
+QString EraseTracksQuestion() {
+    return QStringLiteral("请选择要擦除的轨道，然后刷卡：");
+}
+
+QString EraseTracksChoice(const QString& tracks) {
+    return tracks + QStringLiteral("轨");
+}
+
+QString ProbeHint() {
+    return QStringLiteral("端口上是什么设备，可用命令 cardctl probe --port 端口名 查看。");
+}
+
 QString VerifyEntry() {
     return QStringLiteral("写后校验(&V)");
 }

@@ -16,6 +16,13 @@ QString ExportRecordsEntry();
 QString WriteListEntry();
 QString VerifyEntry();
 QString JournalEntry();
+QString EraseEntry();
+
+// Erasing: the question for the tracks, and each choice ("2，3轨").
+QString EraseTracksQuestion();
+QString EraseTracksChoice(const QString& tracks);
+// After a port failure: where to find out what answers on a port.
+QString ProbeHint();
 
 // Choosing the journal: the dialog's title, its default name and its filter.
 QString JournalTitle();

@@ -7,10 +7,12 @@
 #include <QPushButton>
 #include <QThread>
 #include <array>
+#include <utility>
 
 #include "card_demo_dlg.h"
 #include "card_worker.h"
 #include "console_dialog.h"
+#include "console_texts.h"
 #include "gbk.h"
 #include "message_box.h"
 #include "model_rule.h"
@@ -175,6 +177,10 @@ void CCardDemoDlg::OnJobMessage(uint32_t message) {
 
 void CCardDemoDlg::OnJobDone() {
     jobRunning_ = false;
+    if (modeBeforeErase_) {
+        job_.Erase = 0;
+        job_.Mode = *std::exchange(modeBeforeErase_, std::nullopt);
+    }
     for (const LockedControl& control : kJobLocks) {
         QWidget* widget = Control<QWidget>(control.id);
         if (control.lock == JobLock::Hide) {
@@ -189,9 +195,12 @@ void CCardDemoDlg::OnJobDone() {
     Control<QWidget>(IDC_STOP)->setEnabled(false);
     UpdateCommandStates();
     // The log box has gone with the job: a port that failed is not left to the log alone.
-    for (const std::string* ending : {&job_.PortFailure, &job_.TriesExhausted}) {
-        if (!ending->empty()) ShowMessageBox(this, GbkScreenDecoder().Decode(*ending));
+    if (!job_.PortFailure.empty()) {
+        ShowMessageBox(this, GbkScreenDecoder().Decode(job_.PortFailure) + u'\n' +
+                                 ConsoleTexts::ProbeHint());
     }
+    if (!job_.TriesExhausted.empty())
+        ShowMessageBox(this, GbkScreenDecoder().Decode(job_.TriesExhausted));
     if (!job_.JournalFailure.empty()) OnJournalFailed();
 }
 

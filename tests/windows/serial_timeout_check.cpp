@@ -1,9 +1,11 @@
-// One read of the Windows serial link with its usual time-outs, after the profile's
-// track 2 read command: prints how long the read took and the bytes it returned, for
-// wine_job_test.sh to judge.
+// The Windows serial link with its usual time-outs: one read after the profile's track 2
+// read command, whose time and bytes are printed for wine_job_test.sh to judge; then a
+// settings text the system cannot read, which must leave the port closed with a reason
+// that names the text.
 //   serial_timeout_check PORT
 #include <chrono>
 #include <cstdio>
+#include <string>
 
 #include "serial_link.h"
 
@@ -30,5 +32,14 @@ int main(int argc, char** argv) {
     std::printf("after %lld ms:", static_cast<long long>(elapsed));
     for (int i = 0; i < received; ++i) std::printf(" %02x", bytes[i]);
     std::printf("\n");
-    return 0;
+    link.Close();
+
+    const std::string unreadable = "baud=fast parity=N data=8 stop=1";
+    SerialLink refused;
+    refused.SetPortName(argv[1]);
+    refused.SetSettings(unreadable);
+    refused.Open();
+    std::printf("settings \"%s\": %s\n", unreadable.c_str(), refused.FailureReason().c_str());
+    const bool named = !refused.IsOpen() && refused.FailureReason().find(unreadable) != std::string::npos;
+    return named ? 0 : 1;
 }

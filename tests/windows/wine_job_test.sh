@@ -101,7 +101,7 @@ case $case_name in
     while IFS='|' read -r options expected; do
       # shellcheck disable=SC2086
       start_sim --cards "$work/cards" --swipe-ms 100 $options
-      "$WINE_RUN" "$SERIAL_TIMEOUT_EXE" "$port" >"$work/read.out" || fail "no read"
+      "$WINE_RUN" "$SERIAL_TIMEOUT_EXE" "$port" >"$work/read.out" || fail "$(cat "$work/read.out")"
       stop_sim
       tr -d '\r' <"$work/read.out" | grep -qE "^after $expected\$" ||
         fail "with $options, not \"$expected\": $(cat "$work/read.out")"

@@ -6,6 +6,7 @@
 #include <QScrollBar>
 #include <QTest>
 
+#include "console_texts.h"
 #include "job_fixture.h"
 #include "message_box.h"
 
@@ -159,8 +160,9 @@ TEST_F(JobRunTest, PortFailureIsShownInABoxInTheLogsWords) {
     EXPECT_TRUE(messages_[1].text.startsWith("端口" + missing + "打开失败："));
     for (const ShownMessage& message : messages_) {
         EXPECT_EQ(message.owner, &Dlg());
-        EXPECT_TRUE(JobLogOnScreen().contains(message.text + "\n----"))
-            << message.text.toStdString();
+        const QString logged = message.text.chopped(ConsoleTexts::ProbeHint().size() + 1);
+        EXPECT_EQ(message.text, logged + "\n" + ConsoleTexts::ProbeHint());
+        EXPECT_TRUE(JobLogOnScreen().contains(logged + "\n----")) << message.text.toStdString();
     }
 }
 
