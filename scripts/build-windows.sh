@@ -3,8 +3,8 @@
 # that runs on a Windows PC without Qt, plus a zip of it.
 #   scripts/build-windows.sh          toolchain (once), build-windows/, dist/, the zip and
 #                                     the installer (NSIS)
-#   scripts/build-windows.sh --test   that, then the Windows tests under Wine; exits with
-#                                     their verdict
+#   scripts/build-windows.sh --test   that, then the Windows tests under Wine and the
+#                                     installer tried; exits with their verdict
 #   scripts/build-windows.sh --toolchain   only the packages, the toolchain and the Wine
 #                                     prefix (CI builds them while the Linux steps run)
 # No Windows Qt is packaged, so Qt 6.4.2 qtbase is built from Debian's own source package
@@ -134,7 +134,7 @@ lay_out_dist() {
   rm -f "$zip"
   (cd "$dist" && zip -qr "../$(basename "$zip")" .)
   echo "Windows folder: build-windows/dist; zipped: $zip"
-  local setup=build-windows/carddemo-$version-win64-setup.exe
+  setup=build-windows/carddemo-$version-win64-setup.exe
   makensis -V2 -DVERSION="$version" -DDIST="$PWD/$dist" -DOUTFILE="$PWD/$setup" \
     -DSIZE_KB="$(du -sk "$dist" | cut -f1)" packaging/windows/carddemo.nsi >/dev/null
   echo "Installer: $setup"
@@ -185,4 +185,8 @@ build_project
 lay_out_dist
 $run_tests || exit 0
 start_wine
-ctest --test-dir build-windows --output-on-failure --timeout 300 -j "$jobs"
+status=0
+ctest --test-dir build-windows --output-on-failure --timeout 300 -j "$jobs" || status=$?
+# After the tests: while it runs, the user's folder holds a profile that no test expects.
+scripts/check-windows-installer.sh "$setup" || status=1
+exit "$status"

@@ -1,8 +1,6 @@
-// The Windows serial link with its usual time-outs: one read after the profile's track 2
-// read command, whose time and bytes are printed for wine_job_test.sh to judge; then a
-// settings text the system cannot read, which must leave the port closed with a reason
-// that names the text.
-//   serial_timeout_check PORT
+// The Windows serial link on a silent port: a one-byte read must come back empty after
+// about 1 * 1 + 500 ms, and a settings text the system cannot read must leave the port
+// closed with a reason that names the text. Run by wine_job_test.sh with the port's name.
 #include <chrono>
 #include <cstdio>
 #include <string>
@@ -21,17 +19,16 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "cannot open %s: %s\n", argv[1], link.FailureReason().c_str());
         return 1;
     }
-    const unsigned char readTrack2[] = {0x1b, 0x72, 0x32};
-    link.Write(readTrack2, sizeof readTrack2);
-    unsigned char bytes[64];
+    unsigned char byte = 0;
     const auto start = std::chrono::steady_clock::now();
-    const int received = link.Read(bytes, sizeof bytes);
+    const int received = link.Read(&byte, 1);
     const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
                              std::chrono::steady_clock::now() - start)
                              .count();
-    std::printf("after %lld ms:", static_cast<long long>(elapsed));
-    for (int i = 0; i < received; ++i) std::printf(" %02x", bytes[i]);
-    std::printf("\n");
+    std::printf("silent one-byte read: %d bytes after %lld ms\n", received,
+                static_cast<long long>(elapsed));
+    // Wide margins: Wine and a busy machine add delay, never take it away.
+    const bool timedOut = received == 0 && elapsed >= 450 && elapsed <= 2000;
     link.Close();
 
     const std::string unreadable = "baud=fast parity=N data=8 stop=1";
@@ -41,5 +38,5 @@ int main(int argc, char** argv) {
     refused.Open();
     std::printf("settings \"%s\": %s\n", unreadable.c_str(), refused.FailureReason().c_str());
     const bool named = !refused.IsOpen() && refused.FailureReason().find(unreadable) != std::string::npos;
-    return named ? 0 : 1;
+    return timedOut && named ? 0 : 1;
 }
