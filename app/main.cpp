@@ -9,7 +9,7 @@ int main(int argc, char* argv[]) {
     // program has none of its own.
     KeepNoUserSettings();
     QApplication application(argc, argv);
-    QtChineseTexts qtTexts;
+    const WindowTexts texts(ChooseLanguage());
     StyleSheetSkin skin(application);
     CCardDemoApp app(skin);
     return app.Run();

@@ -28,3 +28,7 @@ QtChineseTexts::QtChineseTexts() {
 QtChineseTexts::~QtChineseTexts() {
     if (installed_) QCoreApplication::removeTranslator(&translator_);
 }
+
+WindowTexts::WindowTexts(UiLanguage language) : texts_(language) {
+    if (language == UiLanguage::Chinese) qtTexts_.emplace();
+}

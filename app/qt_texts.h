@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QTranslator>
+#include <optional>
+
+#include "ui_language.h"
 
 // Qt's own texts (a text box's Copy and Select All, the buttons of message boxes, the
 // file dialog) in Chinese like the rest of the window, for as long as the object lives.
@@ -20,4 +23,15 @@ class QtChineseTexts {
   private:
     QTranslator translator_;
     bool installed_ = false;
+};
+
+// The window's texts in the language chosen, Qt's own (message box buttons, the file
+// dialog) following them, for as long as the object lives.
+class WindowTexts {
+  public:
+    explicit WindowTexts(UiLanguage language);
+
+  private:
+    LanguageTexts texts_;
+    std::optional<QtChineseTexts> qtTexts_;
 };

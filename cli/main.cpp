@@ -5,6 +5,7 @@
 
 #include "cardctl.h"
 #include "port_name.h"
+#include "ui_language.h"
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -27,6 +28,7 @@ int main(int argc, char** argv) {
     _setmode(_fileno(stdout), _O_BINARY);
 #endif
     QCoreApplication application(argc, argv);
+    const LanguageTexts texts(ChooseLanguage());
 #ifdef _WIN32
     const auto consoleOut = WideConsoleStream(1);
     const auto consoleErr = WideConsoleStream(2);

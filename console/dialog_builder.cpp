@@ -71,14 +71,14 @@ QPushButton* CreateButton(QWidget& parent, const QString& caption, ControlKind k
 }
 
 QWidget* CreateControl(QDialog& dialog, const ControlTemplate& control, int heightPixels) {
-    const QString caption = QString::fromUtf8(control.caption);
+    const QString caption = TemplateText(control.caption);
     switch (control.kind) {
         case ControlKind::GroupBox:
             return new QGroupBox(caption, &dialog);
         case ControlKind::ComboBox:
             return CreateComboBox(dialog, heightPixels - Pixels(dialog, kComboEditHeight));
         case ControlKind::Label: {
-            auto* label = new QLabel(StaticCaption(control.caption), &dialog);
+            auto* label = new QLabel(StaticCaption(caption), &dialog);
             label->setTextFormat(Qt::PlainText);
             return label;
         }
@@ -113,8 +113,7 @@ QRect DialogUnitsRect(const QWidget& widget, int x, int y, int width, int height
     return {Pixels(widget, x), Pixels(widget, y), Pixels(widget, width), Pixels(widget, height)};
 }
 
-QString StaticCaption(const char* caption) {
-    const QString text = QString::fromUtf8(caption);
+QString StaticCaption(const QString& text) {
     QString shown;
     for (qsizetype i = 0; i < text.size(); ++i) {
         if (text[i] != u'&') {
@@ -151,7 +150,7 @@ void FitHeightToFont(QWidget& control) {
 }
 
 void BuildDialog(QDialog& dialog, const DialogTemplate& dialogTemplate) {
-    dialog.setWindowTitle(QString::fromUtf8(dialogTemplate.caption));
+    dialog.setWindowTitle(TemplateText(dialogTemplate.caption));
     dialog.setFont(DialogFont(dialogTemplate));
     dialog.setFixedSize(Pixels(dialog, dialogTemplate.width),
                         Pixels(dialog, dialogTemplate.height));

@@ -24,7 +24,7 @@ QRect DialogUnitsRect(const QWidget& widget, int x, int y, int width, int height
 
 // A caption as static text shows it: "&&" is one ampersand, and a single '&', which marks
 // a mnemonic, is not shown.
-QString StaticCaption(const char* caption);
+QString StaticCaption(const QString& caption);
 
 // Inserts an item at its place in a sorted list (compared without regard to case), as a
 // sorted combo box does with every item it receives.

@@ -1,5 +1,6 @@
 #include "dialog_template.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 int DialogUnitsToPixels(int units, double logicalDpi) {
@@ -8,4 +9,8 @@ int DialogUnitsToPixels(int units, double logicalDpi) {
 
 int PixelsAtDpi(int pixelsAt96Dpi, double logicalDpi) {
     return static_cast<int>(std::lround(pixelsAt96Dpi * logicalDpi / 96.0));
+}
+
+QString TemplateText(const char* caption) {
+    return QCoreApplication::translate("DialogTemplate", caption);
 }

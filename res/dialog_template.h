@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <span>
 
 // A dialog laid out as the Windows resource compiler would have it: positions and sizes
@@ -22,7 +23,7 @@ enum class ControlKind {
 struct ControlTemplate {
     int id;  // -1 for a control no code refers to
     ControlKind kind;
-    const char* caption;  // UTF-8; "&&" shows as one ampersand
+    const char* caption;  // UTF-8, as written for TemplateText; "&&" shows as one ampersand
     int x;
     int y;
     int width;
@@ -31,7 +32,7 @@ struct ControlTemplate {
 
 struct DialogTemplate {
     int id;
-    const char* caption;  // UTF-8
+    const char* caption;  // UTF-8, as written for TemplateText
     int width;            // dialog units
     int height;
     const char* fontFace;
@@ -44,3 +45,7 @@ struct DialogTemplate {
 // with PixelsAtDpi.
 int DialogUnitsToPixels(int units, double logicalDpi);
 int PixelsAtDpi(int pixelsAt96Dpi, double logicalDpi);
+
+// A template's caption in the operator's language: the captions are marked for the
+// translator in the context "DialogTemplate" and shown through it.
+QString TemplateText(const char* caption);

@@ -1,9 +1,11 @@
 #include "string_table.h"
 
+#include <QCoreApplication>
+
 QString LoadStringResource(int id) {
     switch (id) {
         case IDS_ABOUTBOX:
-            return QStringLiteral("关于 磁条读写器演示程序(&A)...");
+            return QCoreApplication::translate("StringTable", "关于 磁条读写器演示程序(&A)...");
         default:
             return {};
     }

@@ -32,7 +32,7 @@ as_root=()
 install_packages() {
   # wine runs 64-bit programs without wine32; the host Qt gives moc, rcc and uic.
   local packages=(g++-mingw-w64-x86-64-posix wine wine64 qt6-base-dev qt6-base-dev-tools
-                  ninja-build cmake libgtest-dev qt6-translations-l10n dpkg-dev zip
+                  ninja-build cmake libgtest-dev qt6-translations-l10n qt6-l10n-tools dpkg-dev zip
                   xvfb xauth fonts-wqy-microhei fonts-noto-mono nsis)
   local missing=() package
   for package in "${packages[@]}"; do

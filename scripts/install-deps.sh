@@ -8,7 +8,7 @@
 set -euo pipefail
 
 packages=(g++ cmake ninja-build qt6-base-dev qt6-serialport-dev libgtest-dev libgmock-dev
-          libgl-dev fonts-wqy-microhei qt6-translations-l10n xvfb xauth)
+          libgl-dev fonts-wqy-microhei qt6-translations-l10n qt6-l10n-tools xvfb xauth)
 # dpkg-shlibdeps (dpkg-dev, which asks `file` which files are programs) finds the
 # package's library dependencies; the validators check the desktop entry and metainfo;
 # strace shows which files the installed console reads; man renders the installed man page.

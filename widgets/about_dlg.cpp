@@ -45,13 +45,13 @@ CAboutDlg::CAboutDlg(QWidget* parent)
 }
 
 void CAboutDlg::BuildFromTemplate(const DialogTemplate& dialog) {
-    setWindowTitle(QString::fromUtf8(dialog.caption));
+    setWindowTitle(TemplateText(dialog.caption));
     setFont(QFont(QString::fromUtf8(dialog.fontFace), dialog.fontPoints));
     setFixedSize(DialogUnitsToPixels(dialog.width, logicalDpi_),
                  DialogUnitsToPixels(dialog.height, logicalDpi_));
     // The About template holds push buttons only.
     for (const ControlTemplate& control : dialog.controls) {
-        auto* button = new QPushButton(QString::fromUtf8(control.caption), this);
+        auto* button = new QPushButton(TemplateText(control.caption), this);
         button->setObjectName(QString::number(control.id));
         button->setGeometry(DialogUnitsToPixels(control.x, logicalDpi_),
                             DialogUnitsToPixels(control.y, logicalDpi_),

@@ -93,7 +93,7 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     const QString scene = argc == 3 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("start");
-    QtChineseTexts qtTexts;
+    const WindowTexts texts(ChooseLanguage());
     StyleSheetSkin skin(application, CARD_BIN_DIR);
     skin.Load("dogmax.ssk");
     CCardDemoDlg console(nullptr, std::filesystem::path(CARD_BIN_DIR) / "QXProduct.ini");

@@ -1,0 +1,54 @@
+// The window in English: every caption the translator gives must fit the control the
+// template sizes for the Chinese one, in the window's own font.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QStyle>
+
+#include "console_dialog.h"
+#include "dialog_builder.h"
+#include "ui_language.h"
+
+namespace {
+
+// The room the text has inside the control, in pixels.
+int TextRoom(const QWidget& control) {
+    const QStyle& style = *control.style();
+    if (qobject_cast<const QCheckBox*>(&control) != nullptr) {
+        return control.width() - style.pixelMetric(QStyle::PM_IndicatorWidth) -
+               style.pixelMetric(QStyle::PM_CheckBoxLabelSpacing);
+    }
+    if (qobject_cast<const QGroupBox*>(&control) != nullptr) return control.width() - 16;
+    if (qobject_cast<const QAbstractButton*>(&control) != nullptr) return control.width() - 4;
+    return control.width();
+}
+
+QString ShownText(const QWidget& control) {
+    if (const auto* label = qobject_cast<const QLabel*>(&control)) return label->text();
+    if (const auto* box = qobject_cast<const QGroupBox*>(&control)) return box->title();
+    if (const auto* button = qobject_cast<const QAbstractButton*>(&control))
+        return StaticCaption(button->text());
+    return {};
+}
+
+TEST(EnglishWindow, EveryCaptionFitsItsControl) {
+    const LanguageTexts english(UiLanguage::English);
+    QDialog dialog;
+    BuildDialog(dialog, kConsoleDialog);
+    EXPECT_EQ(dialog.windowTitle(), "Velto Card Reader/Writer Demo");
+    const QList<QWidget*> controls = dialog.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    ASSERT_EQ(controls.size(), static_cast<qsizetype>(kConsoleDialog.controls.size()));
+    for (const QWidget* control : controls) {
+        const QString text = ShownText(*control);
+        if (text.isEmpty()) continue;
+        EXPECT_LE(control->fontMetrics().horizontalAdvance(text), TextRoom(*control))
+            << text.toStdString();
+        EXPECT_EQ(text.toUtf8().size(), text.size()) << "not translated: " << text.toStdString();
+    }
+}
+
+}  // namespace

@@ -1,0 +1,138 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="zh_CN">
+<context>
+    <name>DialogTemplate</name>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>关于 磁条读写器演示程序</source>
+        <translation>About the Card Reader/Writer Demo</translation>
+    </message>
+    <message>
+        <source>系统设置区</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>型号:</source>
+        <translation>Type:</translation>
+    </message>
+    <message>
+        <source>高|低:</source>
+        <translation>Hi|Lo:</translation>
+    </message>
+    <message>
+        <source>格式:</source>
+        <translation>Form:</translation>
+    </message>
+    <message>
+        <source>波特率:</source>
+        <translation>Baud:</translation>
+    </message>
+    <message>
+        <source>校验位:</source>
+        <translation>Parity:</translation>
+    </message>
+    <message>
+        <source>数据位:</source>
+        <translation>Data:</translation>
+    </message>
+    <message>
+        <source>停止位:</source>
+        <translation>Stop:</translation>
+    </message>
+    <message>
+        <source>设备参数设定</source>
+        <translation>Device</translation>
+    </message>
+    <message>
+        <source>端口:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>磁介质特性:</source>
+        <translation>Coercivity:</translation>
+    </message>
+    <message>
+        <source>通信参数设定</source>
+        <translation>Serial line</translation>
+    </message>
+    <message>
+        <source>读卡</source>
+        <translation>Read</translation>
+    </message>
+    <message>
+        <source>写卡</source>
+        <translation>Write</translation>
+    </message>
+    <message>
+        <source>2轨0个数据：</source>
+        <translation>Track 2: 0 chars</translation>
+    </message>
+    <message>
+        <source>3轨0个数据：</source>
+        <translation>Track 3: 0 chars</translation>
+    </message>
+    <message>
+        <source>1轨0个数据：</source>
+        <translation>Track 1: 0 chars</translation>
+    </message>
+    <message>
+        <source>运行</source>
+        <translation>Run</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>1轨</source>
+        <translation>T1</translation>
+    </message>
+    <message>
+        <source>2轨</source>
+        <translation>T2</translation>
+    </message>
+    <message>
+        <source>3轨</source>
+        <translation>T3</translation>
+    </message>
+    <message>
+        <source>1&amp;&amp;2轨</source>
+        <translation>T1&amp;&amp;2</translation>
+    </message>
+    <message>
+        <source>2&amp;&amp;3轨</source>
+        <translation>T2&amp;&amp;3</translation>
+    </message>
+    <message>
+        <source>连写</source>
+        <translation>Multi</translation>
+    </message>
+    <message>
+        <source>起始数</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>增量</source>
+        <translation>Step</translation>
+    </message>
+    <message>
+        <source>功能区</source>
+        <translation>Jobs</translation>
+    </message>
+    <message>
+        <source>Velto磁条读写器演示程序</source>
+        <translation>Velto Card Reader/Writer Demo</translation>
+    </message>
+</context>
+<context>
+    <name>StringTable</name>
+    <message>
+        <source>关于 磁条读写器演示程序(&amp;A)...</source>
+        <translation>&amp;About the Card Reader/Writer Demo...</translation>
+    </message>
+</context>
+</TS>
