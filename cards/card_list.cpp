@@ -77,7 +77,7 @@ std::optional<ListLayout> LayoutOf(const CsvRecord& first, TrackSet tracks, List
     if (named) {
         layout.headerLine = first.line;
         layout.headerFields = first.fields.size();
-        layout.recordsExport = CsvLine(first.fields) == RecordsCsvHeader();
+        layout.recordsExport = IsRecordsCsvHeader(CsvLine(first.fields));
         for (int track = 1; track <= kTrackCount; ++track)
             if (HasTrack(tracks, track) && layout.column[track - 1] < 0)
                 errors.Add(first.line, CardTexts::MissingColumn(track));
@@ -145,6 +145,8 @@ CardListResult ParseCardList(std::string_view bytes, std::string_view fileName, 
     if (!layout) return std::move(errors).Result();
 
     CardListResult result;
+    // A column of a track the selection leaves out would be dropped without a word.
+    std::array<bool, kTrackCount> unselectedValues{};
     CsvReader reader(text.body, {layout->separator, kMaxListRowBytes});
     CsvRecord record;
     // Every row is checked, so the operator learns how many are bad, not only the first.
@@ -166,6 +168,10 @@ CardListResult ParseCardList(std::string_view bytes, std::string_view fileName, 
             const int column = layout->column[track - 1];
             if (column < 0 || static_cast<std::size_t>(column) >= record.fields.size()) continue;
             const std::string_view field = record.fields[column];
+            if (!HasTrack(tracks, track)) {
+                unselectedValues[track - 1] |= field.find_first_not_of(" \t") != field.npos;
+                continue;
+            }
             values[track - 1] = DecodeListField(
                 layout->recordsExport ? UnguardedCell(field) : field, text.encoding);
         }
@@ -175,7 +181,12 @@ CardListResult ParseCardList(std::string_view bytes, std::string_view fileName, 
         if (!card.problems.empty())
             errors.Add(record.line, ListErrors::Joined(card.problems));
         else if (errors.Empty())
-            result.cards.push_back({record.line, std::move(card.gbk)});
+            result.cards.push_back({record.line, std::move(card.gbk),
+                                    static_cast<int>(result.cards.size()) + 1});
+    }
+    for (int track = 1; track <= kTrackCount; ++track) {
+        if (unselectedValues[track - 1])
+            errors.Add(layout->headerLine, CardTexts::UnselectedColumn(track, tracks));
     }
     if (errors.Empty() && result.cards.empty()) errors.Add(0, CardTexts::NoCards());
     if (!errors.Empty()) return std::move(errors).Result();

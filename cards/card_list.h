@@ -34,6 +34,7 @@ struct ListCard {
     int line = 0;  // where the card's row starts in the file, counting from 1
     // GBK with CR LF line breaks, by track number - 1; empty outside the selection.
     std::array<std::string, kTrackCount> tracks;
+    int row = 0;  // its place among the list's cards, counting from 1
 };
 
 struct CardListResult {

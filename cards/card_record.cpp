@@ -33,6 +33,14 @@ TrackStatus CardRecord::Status(int track) const {
     return statuses_[track - 1];
 }
 
+bool AllTracksOk(const CardRecord& record) {
+    for (int track = 1; track <= kTrackCount; ++track) {
+        const TrackStatus status = record.Status(track);
+        if (status == TrackStatus::Failed || status == TrackStatus::VerifyFailed) return false;
+    }
+    return true;
+}
+
 std::string_view CardKindName(CardKind kind) {
     return kind == CardKind::Read ? "read" : "write";
 }

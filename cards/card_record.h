@@ -40,6 +40,7 @@ class CardRecord {
 
     int job = 0;   // 1 for the window's first job, counting up for its life
     int card = 0;  // the card's place in its job, from 1; every card once
+    int row = 0;   // a list write's card: its place in the list, from 1; 0 otherwise
     CardKind kind = CardKind::Read;
     TrackSet tracks = TrackSet::Track2;
 
@@ -53,6 +54,11 @@ class CardRecord {
 
 // The records of the window's life, appended by the running job.
 using CardRecordList = std::vector<CardRecord>;
+
+// Whether every track of the card read or wrote well (and read back as written). A card
+// the device confirmed whose read-back a stop cut short (`Unverified`) counts as written,
+// as resuming from a journal counts it.
+bool AllTracksOk(const CardRecord& record);
 
 // "read" or "write".
 std::string_view CardKindName(CardKind kind);

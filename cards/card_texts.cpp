@@ -88,6 +88,25 @@ std::string MissingColumn(int track) {
     return "表头中没有" + Column(track) + "列";
 }
 
+std::string UnselectedColumn(int track, TrackSet selection) {
+    // The pair of the chosen track and this one where there is one, else this track alone.
+    TrackSet wider = SingleTrack(track);
+    for (const TrackSet tracks : kTrackSets) {
+        bool covers = HasTrack(tracks, track);
+        for (int other = 1; other <= kTrackCount; ++other)
+            covers = covers && (!HasTrack(selection, other) || HasTrack(tracks, other));
+        if (covers) wider = tracks;
+    }
+    const std::string code(TrackSetCode(wider));
+    std::string label;
+    for (const char digit : code) label += (label.empty() ? "" : "&") + std::string(1, digit);
+    // No pair holds the chosen tracks and this one: it takes a job of its own.
+    const std::string how = wider != SingleTrack(track) ? "要写入它，请选" + label + "轨"
+                                                        : "它须另以" + label + "轨写入";
+    return Column(track) + "列有数据，但所选轨道不写" + Track(track) + "：" + how +
+           "（--tracks " + code + "）";
+}
+
 std::string DuplicateColumn(int track) {
     return "表头中" + Column(track) + "列出现了不止一次";
 }

@@ -25,6 +25,9 @@ std::string UnknownHeader();
 std::string HeaderNeeded(TrackSet tracks);
 std::string MissingColumn(int track);
 std::string DuplicateColumn(int track);
+// A column with values whose track the selection does not write, and the selection that
+// would: "track3列有数据，但所选轨道不写3轨：要写入它，请选2&3轨（--tracks 23）".
+std::string UnselectedColumn(int track, TrackSet selection);
 std::string ExtraFields(std::size_t fields, std::size_t columns);
 std::string UnclosedQuote();
 std::string TextAfterQuote();

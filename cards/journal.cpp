@@ -10,8 +10,8 @@
 namespace {
 
 // How a journal begins, as Open writes it.
-std::string JournalStart() {
-    return std::string(kUtf8ByteOrderMark) + RecordsCsvHeader();
+std::string JournalStart(RecordsLayout layout = RecordsLayout::WithRow) {
+    return std::string(kUtf8ByteOrderMark) + RecordsCsvHeader(layout);
 }
 
 // Where the file's last whole row ends: after the last line break outside a quoted cell.
@@ -31,24 +31,33 @@ qint64 EndOfWholeRows(QFile& file) {
     }
 }
 
-// Refuses a file that is no journal; cuts a torn last row off one that is. A file that
-// holds no more than a torn start is cut to nothing and begun again.
-std::optional<std::string> CheckAndMend(const QString& path, bool& notAJournal) {
+// Refuses a file that is no journal; cuts a torn last row off one that is, and tells its
+// layout. A file that holds no more than a torn start is cut to nothing and begun again.
+std::optional<std::string> CheckAndMend(const QString& path, bool& notAJournal,
+                                        RecordsLayout& layout) {
     QFile file(path);
     if (!file.exists()) return std::nullopt;
     const std::string name = path.toStdString();
     if (!file.open(QIODevice::ReadOnly))
         return name + ": " + CardTexts::CannotRead(file.errorString().toStdString());
     if (file.size() == 0) return std::nullopt;
-    const std::string start = JournalStart();
-    const QByteArray head = file.read(static_cast<qint64>(start.size()));
+    const QByteArray head = file.read(static_cast<qint64>(JournalStart().size()));
     const std::string_view begun(head.constData(), static_cast<std::size_t>(head.size()));
     const bool bom = begun.starts_with(kUtf8ByteOrderMark);
-    const std::string_view expected = bom ? std::string_view(start)
-                                          : std::string_view(start).substr(kUtf8ByteOrderMark.size());
-    const bool onlyStart = file.size() < static_cast<qint64>(expected.size()) &&
-                           expected.starts_with(begun);
-    notAJournal = !onlyStart && !begun.starts_with(expected);
+    bool onlyStart = false;
+    notAJournal = true;
+    for (const RecordsLayout candidate : {RecordsLayout::WithRow, RecordsLayout::WithoutRow}) {
+        const std::string start = JournalStart(candidate);
+        const std::string_view expected =
+            std::string_view(start).substr(bom ? 0 : kUtf8ByteOrderMark.size());
+        onlyStart = onlyStart || (file.size() < static_cast<qint64>(expected.size()) &&
+                                  expected.starts_with(begun));
+        if (!begun.starts_with(expected)) continue;
+        layout = candidate;
+        notAJournal = false;
+        break;
+    }
+    notAJournal = notAJournal && !onlyStart;
     if (notAJournal) return name + ": " + CardTexts::NotAJournal();
     file.seek(0);
     const qint64 end = onlyStart ? 0 : EndOfWholeRows(file);
@@ -71,15 +80,18 @@ std::unique_ptr<Journal> Journal::Open(const QString& path, std::string& error,
                                        bool* notAJournal) {
     std::unique_ptr<Journal> journal(new Journal(path));
     bool refused = false;
-    std::optional<std::string> failure = CheckAndMend(path, refused);
+    std::optional<std::string> failure = CheckAndMend(path, refused, journal->layout_);
     if (notAJournal != nullptr) *notAJournal = refused;
     if (!failure) failure = journal->file_.Open(path);
-    if (!failure && journal->file_.Size() == 0) failure = journal->file_.Append(JournalStart());
+    if (!failure && journal->file_.Size() == 0) {
+        journal->layout_ = RecordsLayout::WithRow;
+        failure = journal->file_.Append(JournalStart());
+    }
     if (!failure) return journal;
     error = *failure;
     return nullptr;
 }
 
 std::optional<std::string> Journal::Append(const CardRecord& record) {
-    return file_.Append(RecordCsvLine(record));
+    return file_.Append(RecordCsvLine(record, layout_));
 }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "card_record.h"
+#include "record_export.h"
 #include "synced_file.h"
 
 // The journal: every card record appended to a records CSV file as soon as its card is
@@ -36,4 +37,5 @@ class Journal {
 
     QString path_;
     SyncedAppendFile file_;
+    RecordsLayout layout_ = RecordsLayout::WithRow;
 };

@@ -63,7 +63,8 @@ CardListResult ParseJsonCardList(std::string_view bytes, std::string_view fileNa
         if (!problems.empty())
             errors.AddForRecord(number, ListErrors::Joined(problems));
         else if (errors.Empty())
-            result.cards.push_back({number, std::move(card.gbk)});
+            result.cards.push_back(
+                {number, std::move(card.gbk), static_cast<int>(result.cards.size()) + 1});
     }
     if (errors.Empty() && result.cards.empty()) errors.Add(0, CardTexts::NoCards());
     if (!errors.Empty()) return std::move(errors).Result();

@@ -33,6 +33,7 @@ QJsonObject RecordObject(const CardRecord& record) {
     QJsonObject object{
         {QStringLiteral("job"), record.job},
         {QStringLiteral("card"), record.card},
+        {QStringLiteral("row"), record.row > 0 ? QJsonValue(record.row) : QJsonValue()},
         {QStringLiteral("time"), Latin1(record.Time())},
         {QStringLiteral("kind"), Latin1(CardKindName(record.kind))},
         {QStringLiteral("tracks"), Latin1(TrackSetCode(record.tracks))},
@@ -56,15 +57,23 @@ QJsonObject RecordObject(const CardRecord& record) {
 
 }  // namespace
 
-std::string RecordsCsvHeader() {
-    return "job,card,time,kind,tracks,track1,track1_status,track2,track2_status,track3,"
-           "track3_status\r\n";
+std::string RecordsCsvHeader(RecordsLayout layout) {
+    return std::string("job,card,") + (layout == RecordsLayout::WithRow ? "row," : "") +
+           "time,kind,tracks,track1,track1_status,track2,track2_status,track3,track3_status\r\n";
 }
 
-std::string RecordCsvLine(const CardRecord& record) {
-    std::vector<std::string> fields{
-        std::to_string(record.job), std::to_string(record.card), std::string(record.Time()),
-        std::string(CardKindName(record.kind)), std::string(TrackSetCode(record.tracks))};
+bool IsRecordsCsvHeader(std::string_view line) {
+    return line == RecordsCsvHeader(RecordsLayout::WithRow) ||
+           line == RecordsCsvHeader(RecordsLayout::WithoutRow);
+}
+
+std::string RecordCsvLine(const CardRecord& record, RecordsLayout layout) {
+    std::vector<std::string> fields{std::to_string(record.job), std::to_string(record.card)};
+    if (layout == RecordsLayout::WithRow)
+        fields.push_back(record.row > 0 ? std::to_string(record.row) : std::string());
+    for (const std::string_view field :
+         {record.Time(), CardKindName(record.kind), TrackSetCode(record.tracks)})
+        fields.emplace_back(field);
     for (int track = 1; track <= kTrackCount; ++track) {
         const bool used = HasTrack(record.tracks, track);
         fields.push_back(used ? GuardedCell(GbkToText(record.Bytes(track)).toStdString()) : std::string());

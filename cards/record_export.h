@@ -20,10 +20,14 @@ enum class ByteOrderMark { Include, Omit };
 // output as a stream is better off without it.
 void RecordsCsv(const CardRecordList& records, ByteOrderMark mark, const ByteSink& sink);
 std::string RecordsCsv(const CardRecordList& records, ByteOrderMark mark = ByteOrderMark::Include);
-// "job,card,time,kind,tracks,track1,track1_status,track2,track2_status,track3,track3_status"
-// and CR LF, for output written record by record.
-std::string RecordsCsvHeader();
-std::string RecordCsvLine(const CardRecord& record);
+// "job,card,row,time,kind,tracks,track1,track1_status,track2,track2_status,track3,
+// track3_status" and CR LF, for output written record by record. Files written before
+// records had a `row` column lack it; a journal begun then goes on in its own layout.
+enum class RecordsLayout { WithRow, WithoutRow };
+std::string RecordsCsvHeader(RecordsLayout layout = RecordsLayout::WithRow);
+std::string RecordCsvLine(const CardRecord& record, RecordsLayout layout = RecordsLayout::WithRow);
+// Whether a CSV line (CR LF ended) is the header of either layout.
+bool IsRecordsCsvHeader(std::string_view line);
 
 // A JSON array of one object per record, indented.
 void RecordsJson(const CardRecordList& records, const ByteSink& sink);

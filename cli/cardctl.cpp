@@ -21,8 +21,9 @@ int RunProfileCommand(const CliOptions& options, CliOutput& output, std::ostream
         return kExitDeviceFailure;
     }
     // Read by people wherever it goes, so a value's control bytes are shown escaped.
-    out << EscapeControls(ProfileReport(path, profile));
-    return kExitDone;
+    std::size_t warnings = 0;
+    out << EscapeControls(ProfileReport(path, profile, &warnings));
+    return warnings == 0 ? kExitDone : kExitProfileWarnings;
 }
 
 }  // namespace

@@ -29,6 +29,7 @@ struct RunNumbering {
     int step2 = 1;
     int start3 = 0;
     int step3 = 1;
+    int digits = 0;  // 0: numbers as wide as they are
 };
 
 struct CliOptions {

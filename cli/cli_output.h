@@ -16,6 +16,9 @@ class CliOutput {
     CliOutput(std::ostream& out, std::ostream& err, bool errIsTerminal, bool quiet,
               bool outIsTerminal = false);
 
+    bool ErrIsTerminal() const { return errIsTerminal_; }
+    bool OutIsTerminal() const { return outIsTerminal_; }
+
     // Data for standard output (records, listings), flushed at once so a reader of the pipe sees each card as it comes.
     void Records(std::string_view text);
     // Whether standard output stopped taking records (its reader went away).

@@ -7,6 +7,7 @@ enum ExitStatus : int {
     kExitBadInput = 2,       // bad arguments or a bad input file; nothing reached the device
     kExitDeviceFailure = 3,  // the profile or the port failed
     kExitOutputFailed = 4,   // cards went out, but an output file could not be written
+    kExitProfileWarnings = 5,  // `cardctl profile` found problems in the profile
     kExitHungUp = 129,       // stopped by SIGHUP (its terminal went away), 128 + 1
     kExitStopped = 130,      // stopped by Ctrl+C, or standard output was closed
     kExitTerminated = 143,   // stopped by SIGTERM, as the shell reports 128 + 15

@@ -86,7 +86,7 @@ int RunCommand(const CliOptions& options, PreparedJob& prepared, JobSession& ses
             const int cards = static_cast<int>(prepared.cards.size());
             // A resumed list whose every card is in the journal is done.
             if (cards == 0) return kExitDone;
-            FillListWrite(job, prepared.cards);
+            FillListWrite(job, prepared.cards, prepared.listSize);
             return StatusOf(RunWrites(options, session, output, cards));
         }
         case CliCommand::Clone:

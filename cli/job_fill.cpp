@@ -1,5 +1,7 @@
 #include "job_fill.h"
 
+#include "list_write.h"
+
 void FillJob(CardJob& job, const CliOptions& options, const DeviceProfile& profile, int mode) {
     const JobSettings& settings = options.job;
     job.Profile = profile;
@@ -23,14 +25,13 @@ void FillJob(CardJob& job, const CliOptions& options, const DeviceProfile& profi
     job.Track2Increment = numbering.step2;
     job.Track3Start = numbering.start3;
     job.Track3Increment = numbering.step3;
+    job.Digits = numbering.digits;
 }
 
-void FillListWrite(CardJob& job, const std::vector<ListCard>& cards) {
+void FillListWrite(CardJob& job, const std::vector<ListCard>& cards, int listSize) {
     job.Mode = 0;
     job.Continuous = 0;
-    job.CardList.clear();
-    for (const ListCard& card : cards)
-        job.CardList.push_back({card.tracks[0], card.tracks[1], card.tracks[2]});
+    SetCardList(job, cards, listSize);
 }
 
 std::vector<int> JobModesOf(CliCommand command) {

@@ -12,8 +12,9 @@
 // here alike.
 void FillJob(CardJob& job, const CliOptions& options, const DeviceProfile& profile, int mode);
 
-// A write of the cards of a list instead of the track texts.
-void FillListWrite(CardJob& job, const std::vector<ListCard>& cards);
+// A write of the cards of a list instead of the track texts; `listSize` counts the whole
+// list, the cards a journal has left out of `cards` too (0: `cards` is the whole list).
+void FillListWrite(CardJob& job, const std::vector<ListCard>& cards, int listSize = 0);
 
 // The modes of a command's jobs in order: a clone reads, then writes.
 std::vector<int> JobModesOf(CliCommand command);

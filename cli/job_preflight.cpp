@@ -77,10 +77,16 @@ std::optional<int> CheckTexts(const CliOptions& options, const DeviceProfile& pr
 }
 
 // --resume: the cards the journal shows written are left out. A confirmed card that no row
-// is left for means the journal belongs to another list: nothing is sent then.
+// is left for means the journal belongs to another list: nothing is sent then. A journal
+// not there yet is a first run, so that one command line serves it and every rerun.
 std::optional<int> LeaveOutJournalled(const CliOptions& options, CliOutput& output,
                                       std::vector<ListCard>& cards) {
     if (options.resumePath.isEmpty()) return std::nullopt;
+    if (!QFileInfo::exists(options.resumePath)) {
+        output.Error("cardctl: --resume " + options.resumePath.toStdString() +
+                     ": no such journal yet; writing the list from its first card");
+        return std::nullopt;
+    }
     const ConfirmedCardsResult journal = ReadConfirmedCards(options.resumePath);
     if (!journal.error.empty()) {
         output.Error("cardctl: --resume " + journal.error);
@@ -114,13 +120,14 @@ std::optional<int> LeaveOutJournalled(const CliOptions& options, CliOutput& outp
 
 // The whole list is checked before the first card, as the window checks it.
 std::optional<int> ReadList(const CliOptions& options, const DeviceProfile& profile,
-                            CliOutput& output, std::vector<ListCard>& cards) {
+                            CliOutput& output, PreparedJob& prepared) {
     if (options.command != CliCommand::Batch) return std::nullopt;
     CardListResult list = ReadCardList(options.listPath, *options.job.tracks,
                                        TrackLimitsFor(profile, options.job.lowDensity));
     if (list.errors.empty()) {
-        cards = std::move(list.cards);
-        return LeaveOutJournalled(options, output, cards);
+        prepared.cards = std::move(list.cards);
+        prepared.listSize = static_cast<int>(prepared.cards.size());
+        return LeaveOutJournalled(options, output, prepared.cards);
     }
     for (const std::string& error : list.errors) output.Error(error);
     return kExitBadInput;
@@ -165,7 +172,7 @@ std::optional<int> PrepareJob(const CliOptions& options, const SerialTimeouts& t
     }
     if (auto status = CheckCommands(options, path, prepared.profile, output)) return status;
     if (auto status = CheckTexts(options, prepared.profile, output, prepared.texts)) return status;
-    if (auto status = ReadList(options, prepared.profile, output, prepared.cards)) return status;
+    if (auto status = ReadList(options, prepared.profile, output, prepared)) return status;
     if (auto status = CheckRecordsFolder(options, output)) return status;
     if (auto status = CheckPort(options, timeouts, output)) return status;
     if (!options.journalPath.isEmpty()) {

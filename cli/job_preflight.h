@@ -21,6 +21,7 @@ struct PreparedJob {
     DeviceProfile profile;
     TrackTexts texts;             // write, run
     std::vector<ListCard> cards;  // batch
+    int listSize = 0;             // batch: the list's cards, those the journal left out too
     std::unique_ptr<LogFile> log;
     std::unique_ptr<Journal> journal;  // --journal, opened for appending
 };

@@ -38,6 +38,7 @@ JobOutcome JobSession::Run(const JobGoal& goal) {
     }
     // A read waits for a card without a sign of life; someone at a terminal is told what for.
     if (job_.Mode == 1) output_.Hint("cardctl: swipe a card; Ctrl+C ends");
+    if (goal.cards > 0 && output_.ErrIsTerminal()) ShowProgress();
     outcome.interrupted = RunJobOnWorker(job_, timeouts_, stopSignals_, output_);
     outcome.interrupted = outcome.interrupted || output_.RecordsLost();
     output_.EndProgress();
@@ -83,10 +84,21 @@ void JobSession::OnLogRefresh() {
         output_.Message("cardctl: standard output is closed: stopping");
         job_.StopFlag.store(1);
     }
-    if (goal_.cards > 0) output_.Progress(ProgressLine(tally_, goal_.cards));
+    ShowProgress();
     if (goal_.enough && !goalReached_ && goal_.enough(tally_, records.back())) {
         goalReached_ = true;
         job_.StopFlag.store(1);
+    }
+}
+
+void JobSession::ShowProgress() {
+    const bool terminal = output_.ErrIsTerminal();
+    if (goal_.cards > 0) {
+        const bool waiting = terminal && tally_.confirmed < goal_.cards;
+        output_.Progress(waiting ? AwaitingLine(tally_, tally_.confirmed + 1, goal_.cards)
+                                 : ProgressLine(tally_, goal_.cards));
+    } else if (terminal && !output_.OutIsTerminal()) {
+        output_.Progress(ReadCountLine(tally_));
     }
 }
 

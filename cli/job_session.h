@@ -58,6 +58,9 @@ class JobSession {
   private:
     void OnLogRefresh();
     void ShowNotices(std::string_view gbkText);
+    // The progress line; at a terminal it names the card the device waits for, or counts
+    // the cards a read sends elsewhere.
+    void ShowProgress();
 
     const CliOptions& options_;
     PreparedJob& prepared_;

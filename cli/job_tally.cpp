@@ -11,10 +11,6 @@ bool AnyTrackIs(const CardRecord& record, TrackStatus status) {
 
 }  // namespace
 
-bool AllTracksOk(const CardRecord& record) {
-    return !AnyTrackIs(record, TrackStatus::Failed) && !AnyTrackIs(record, TrackStatus::VerifyFailed);
-}
-
 void JobTally::Add(const CardRecord& record) {
     if (record.kind == CardKind::Read) {
         ++read;
@@ -30,4 +26,13 @@ void JobTally::Add(const CardRecord& record) {
 std::string ProgressLine(const JobTally& tally, int total) {
     return std::to_string(tally.confirmed) + "/" + std::to_string(total) + " cards, " +
            std::to_string(tally.notConfirmed + tally.verifyFailed) + " not confirmed";
+}
+
+std::string AwaitingLine(const JobTally& tally, int card, int total) {
+    return "swipe card " + std::to_string(card) + " of " + std::to_string(total) +
+           " to write; " + ProgressLine(tally, total);
+}
+
+std::string ReadCountLine(const JobTally& tally) {
+    return std::to_string(tally.read) + (tally.read == 1 ? " card read" : " cards read");
 }

@@ -17,8 +17,12 @@ struct JobTally {
     void Add(const CardRecord& record);
 };
 
-// Whether every track of the card read or wrote well.
-bool AllTracksOk(const CardRecord& record);
-
 // The progress line of a write job: "12/20 cards, 1 not confirmed".
 std::string ProgressLine(const JobTally& tally, int total);
+
+// The same at a terminal while the device waits for the next card: "swipe card 13 of 20
+// to write; 12/20 cards, 1 not confirmed"; `card` is the card's number as the operator
+// counts it.
+std::string AwaitingLine(const JobTally& tally, int card, int total);
+// A read's running count: "12 cards read".
+std::string ReadCountLine(const JobTally& tally);

@@ -175,8 +175,9 @@ const std::vector<const char*> kExamples = {
 const char* const kExitStatus =
     "Exit status: 0 all done, 1 some card not confirmed, 2 bad arguments or input file\n"
     "(nothing reached the device), 3 profile or port failure, 4 cards went out but an\n"
-    "output file (--records, --log, --journal) could not be written, 130 stopped by Ctrl+C or a\n"
-    "closed standard output, 129 stopped by SIGHUP, 143 stopped by SIGTERM.\n";
+    "output file (--records, --log, --journal) could not be written, 5 the profile has\n"
+    "problems (cardctl profile warned), 130 stopped by Ctrl+C or a closed standard output,\n"
+    "129 stopped by SIGHUP, 143 stopped by SIGTERM.\n";
 
 const std::vector<CommandSpec>& CommandSpecs() {
     static const std::vector<CommandSpec> specs = {
@@ -274,6 +275,10 @@ const std::vector<OptionSpec>& OptionSpecs() {
                         "track 3's first number"),
         NumberingOption("step3", &RunNumbering::step3, &CardJob::Track3Increment,
                         "track 3's increment"),
+        {{"digits"},
+         Number(&RunNumbering::digits, 1, kMaxRunDigits),
+         "run: pads each number with zeros to N digits; the track limits count them.",
+         kRun},
         {{"max-tries"},
          Number(&CliOptions::maxTries, 0, 1000000),
          "run, batch, clone: a card the device refuses N times in a row ends the job with "
@@ -288,8 +293,8 @@ const std::vector<OptionSpec>& OptionSpecs() {
         {{"resume"},
          FilePath(&CliOptions::resumePath, "JOURNAL",
                   "needs a file name: write --resume journal.csv"),
-         "batch: leaves out the cards JOURNAL shows written and confirmed; name it with "
-         "--journal too to go on appending to it.",
+         "batch: leaves out the cards JOURNAL shows written and confirmed (none when JOURNAL "
+         "is not there yet); name it with --journal too to go on appending to it.",
          kBatch},
         {{"rewrite-unsure"},
          Flag(&CliOptions::rewriteUnsure),

@@ -39,6 +39,16 @@ std::string TextsLimitedBy(std::string_view key) {
     return texts;
 }
 
+// Whether the whole text is the number it is read as: the reader takes the leading
+// digits and makes what follows, or a text without digits, silently 0.
+bool IsWholeNumber(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(" \t");
+    text = first == std::string_view::npos ? std::string_view() : text.substr(first);
+    text = text.substr(0, text.find_last_not_of(" \t") + 1);
+    if (!text.empty() && (text.front() == '+' || text.front() == '-')) text.remove_prefix(1);
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
 bool AllUpperHex(std::string_view characters) {
     return characters.find_first_not_of("ABCDEF") == std::string_view::npos;
 }
@@ -155,7 +165,8 @@ std::string ProtocolRows(const ProtocolSettings& protocol, std::vector<std::stri
 
 }  // namespace
 
-std::string ProfileReport(const std::filesystem::path& path, const DeviceProfile& profile) {
+std::string ProfileReport(const std::filesystem::path& path, const DeviceProfile& profile,
+                          std::size_t* warningCount) {
     const IniFile file = IniFile::Load(path);
     std::vector<std::string> warnings;
     std::string report = "Profile: " + path.string() + "\n\n";
@@ -163,8 +174,12 @@ std::string ProfileReport(const std::filesystem::path& path, const DeviceProfile
 
     for (const NumberKey& key : kNumberKeys) {
         const int32_t value = profile.*key.field;
-        const bool given = file.Value(kProfileSection, key.name).has_value();
-        report += Row(key.name, std::to_string(value) + (given ? "" : " (default)"));
+        const std::optional<std::string> text = file.Value(kProfileSection, key.name);
+        report += Row(key.name, std::to_string(value) + (text ? "" : " (default)"));
+        if (text && !IsWholeNumber(*text)) {
+            warnings.push_back(std::string(key.name) + "=" + *text + ": not a number, read as " +
+                               std::to_string(value));
+        }
         const std::string limited = TextsLimitedBy(key.name);
         if (!limited.empty() && value <= 0) {
             warnings.push_back(std::string(key.name) + " is " + std::to_string(value) +
@@ -183,6 +198,7 @@ std::string ProfileReport(const std::filesystem::path& path, const DeviceProfile
     for (const KeyGap& gap : GapsForAnyJob(profile)) warnings.push_back(gap.Warning());
 
     report += "\n";
+    if (warningCount != nullptr) *warningCount = warnings.size();
     if (warnings.empty()) return report + "No warnings.\n";
     report +=
         std::to_string(warnings.size()) + (warnings.size() == 1 ? " warning:\n" : " warnings:\n");

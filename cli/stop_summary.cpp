@@ -29,7 +29,10 @@ std::string ResumeHint(const CliOptions& options, bool journalFailed) {
 
 void SayHowToGoOn(const CliOptions& options, const JobOutcome& outcome, int total,
                   CliOutput& output) {
-    if (!outcome.interrupted && !outcome.gaveUp && !outcome.journalFailed) return;
+    // Stopped, out of tries or cut off by a lost port: cards are left. A job that refused
+    // its input sent none. A failed journal is always said, with where the confirmed cards
+    // are instead.
+    if (!outcome.journalFailed && (outcome.refused || !outcome.cardsLeft)) return;
     const int confirmed = outcome.tally.confirmed;
     const int left = total - confirmed;
     std::string hint;

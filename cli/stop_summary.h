@@ -4,7 +4,8 @@
 #include "cli_output.h"
 #include "job_session.h"
 
-// After a write job that a signal, a card's tries or a failed journal stopped: how many of
-// its `total` cards are confirmed, how many are left, and how to write the rest.
+// After a write job that a signal stopped, a card's tries ended, a lost port cut off or a
+// failed journal stopped: how many of its `total` cards are confirmed, how many are left,
+// and how to write the rest.
 void SayHowToGoOn(const CliOptions& options, const JobOutcome& outcome, int total,
                   CliOutput& output);

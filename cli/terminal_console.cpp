@@ -14,3 +14,10 @@ void TerminalConsole::ShowMessageBox(const std::string& gbkText) {
     refused_ = true;
     output_.Error("cardctl: " + GbkToUtf8(gbkText));
 }
+
+void TerminalConsole::DeviceSilence(const Silence& silence) {
+    if (!silence.silent || silenceSaid_.exchange(true)) return;
+    output_.Message("cardctl: no byte from the device for " +
+                    std::to_string(silence.quietMillis / 1000) + " s: " + silence.portName +
+                    " -> " + silence.devicePath + "; still waiting, Ctrl+C ends");
+}

@@ -18,6 +18,9 @@ class TerminalConsole : public Console {
     // The window's message box, as an error line in UTF-8.
     void ShowMessageBox(const std::string& gbkText) override;
 
+    // A silent device, said once for the command's life: it keeps waiting all the same.
+    void DeviceSilence(const Silence& silence) override;
+
     // Whether the job refused its input with a message.
     bool Refused() const { return refused_; }
 
@@ -26,4 +29,5 @@ class TerminalConsole : public Console {
     CliOutput& output_;
     std::function<void()> onRefresh_;
     std::atomic<bool> refused_{false};
+    std::atomic<bool> silenceSaid_{false};
 };

@@ -66,7 +66,8 @@ CheckedTexts CheckRunTexts(const CliOptions& options, const CardJob& job) {
                    value.substr(TrackText(result.gbk, track).size()) +
                    " (one step past the last card): " +
                    CardTexts::OverLimit(track, value.size(), ByteLimit(limits, track)) +
-                   "; shorten the text or lower --count, --start" + n + " or --step" + n + " (" +
-                   LimitHint(limits, track) + ")";
+                   "; shorten the text or lower --count, --start" + n +
+                   (job.Digits > 0 ? ", --step" + n + " or --digits" : " or --step" + n) +
+                   " (" + LimitHint(limits, track) + ")";
     return result;
 }

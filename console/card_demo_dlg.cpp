@@ -108,6 +108,7 @@ CCardDemoDlg::~CCardDemoDlg() {
 
 void CCardDemoDlg::OnInitDialog(const std::filesystem::path& profilePath) {
     BuildDialog(*this, kConsoleDialog);
+    caption_ = windowTitle();
     FillComboLists();
     logView_ = Control<LogView>(IDC_LOG);
     ConnectHandlers();
@@ -116,6 +117,9 @@ void CCardDemoDlg::OnInitDialog(const std::filesystem::path& profilePath) {
                                        [this] { return TrackTextsForJob(); },
                                        [this](const std::string& gbkText) {
                                            ShowMessageBox(this, GbkScreenDecoder().Decode(gbkText));
+                                       },
+                                       [this](const Console::Silence& silence) {
+                                           OnDeviceSilence(silence);
                                        }});
     UpdateData(false);
 
@@ -149,7 +153,8 @@ void CCardDemoDlg::OnInitDialog(const std::filesystem::path& profilePath) {
 void CCardDemoDlg::FillComboLists() {
     for (const ComboList& list : kConsoleComboLists) {
         auto* combo = Control<QComboBox>(list.id);
-        for (const char* item : list.items) AddSortedItem(*combo, QString::fromUtf8(item));
+        for (const char* item : list.items)
+            AddSortedItem(*combo, QString::fromUtf8(item), TemplateText(item));
     }
     // Besides COM1 to COM4, the ports this machine has, each once.
     FillPortList(*Control<QComboBox>(IDC_PORT), FixedPortNames(), OfferedPorts(SystemPortsFound()));
@@ -158,15 +163,18 @@ void CCardDemoDlg::FillComboLists() {
 void CCardDemoDlg::OnPortListOpening() {
     // The machine's ports now: an adapter plugged in since, or a simulator started, is
     // there to choose.
-    FillPortList(*Control<QComboBox>(IDC_PORT), FixedPortNames(),
-                 OfferedPorts(AvailablePorts(DefaultPortsDirectory())));
+    const std::vector<FoundPort> found = AvailablePorts(DefaultPortsDirectory());
+    std::vector<OfferedPort> ports = OfferedPorts(found);
+    for (OfferedPort& fallback : FallbackPorts(FixedPortNames(), found, DefaultPortsDirectory()))
+        ports.push_back(std::move(fallback));
+    FillPortList(*Control<QComboBox>(IDC_PORT), FixedPortNames(), ports);
 }
 
 void CCardDemoDlg::SelectStartItems() {
     // Programmatic selections: the selection handlers answer the operator only.
     for (const StartItem& item : kStartItems) {
         auto* combo = Control<QComboBox>(item.id);
-        combo->setCurrentIndex(combo->findText(QString::fromUtf8(item.text), Qt::MatchExactly));
+        combo->setCurrentIndex(combo->findText(TemplateText(item.text), Qt::MatchExactly));
     }
 }
 

@@ -16,6 +16,7 @@
 #include "picture_ctrl.h"
 #include "serial_link.h"
 
+class QAction;
 class QPushButton;
 class QThread;
 class SystemMenu;
@@ -99,6 +100,8 @@ class CCardDemoDlg : public QDialog {
     void SaveLog();
     void ExportRecords();
     void WriteList();
+    // The numbered run's digits: asked for, kept for the window's life.
+    void AskRunDigits();
     // Asks for the tracks, then erases them on the next card swiped (erase_command.cpp).
     void EraseCard();
 
@@ -110,6 +113,10 @@ class CCardDemoDlg : public QDialog {
     // before writing again a card it shows in flight, or a list it cannot tell about. False
     // when the operator cancels, or leaves nothing to write.
     bool LeaveOutJournalledCards(std::vector<ListCard>& cards);
+
+    // The title's marks (window_title.cpp).
+    void UpdateWindowTitle();
+    void OnDeviceSilence(const Console::Silence& silence);
 
     // Running and stopping jobs (job_control.cpp).
     void RunJob();
@@ -129,6 +136,8 @@ class CCardDemoDlg : public QDialog {
     void StopJob();
     void OnJobMessage(uint32_t message);
     void OnJobDone();
+    // The ending's box, when the job's end needs one (job_end.cpp).
+    void ShowJobEnd();
     void OnLogRefresh();
     TrackTexts TrackTextsForJob() const;
     void OnWorkerFinished();
@@ -143,6 +152,7 @@ class CCardDemoDlg : public QDialog {
     CardJob job_;
     QFont bigFont_;
     SystemMenu* systemMenu_ = nullptr;
+    QAction* listNeedsWriteMode_ = nullptr;  // Ctrl+L while the list's entry is off
     std::array<TrackHints*, 3> trackHints_{};
     LogView* logView_ = nullptr;
     // Held but never attached to a control: the frame 143 stays a plain black frame.
@@ -155,10 +165,13 @@ class CCardDemoDlg : public QDialog {
     bool logShownWhileIdle_ = false;
     std::optional<int> pendingClose_;
     bool verifyAfterWrite_ = false;
+    int runDigits_ = 0;
     // The read or write mode an erase job set aside; given back when it is done.
     std::optional<int32_t> modeBeforeErase_;
     std::unique_ptr<Journal> journal_;
     SerialTimeouts timeouts_;
+    QString caption_;      // the template's
+    QString silenceMark_;  // while the job's device is silent
 };
 
 template <class T>

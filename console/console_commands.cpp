@@ -2,7 +2,9 @@
 // them arrive in OnSysCommand, as the About entry does.
 #include "console_commands.h"
 
+#include <QAction>
 #include <QComboBox>
+#include <QInputDialog>
 #include <QKeySequence>
 #include <functional>
 
@@ -13,6 +15,7 @@
 #include "console_texts.h"
 #include "file_dialog.h"
 #include "gbk.h"
+#include "list_write.h"
 #include "message_box.h"
 #include "record_export.h"
 #include "string_table.h"
@@ -48,9 +51,16 @@ void CCardDemoDlg::CreateSystemMenu() {
         {kVerifyCommand, ConsoleTexts::VerifyEntry(), {}},
         {kJournalCommand, ConsoleTexts::JournalEntry(), {}},
         {kEraseCommand, ConsoleTexts::EraseEntry(), {}},
+        {kRunDigitsCommand, ConsoleTexts::RunDigitsEntry(), {}},
     };
     systemMenu_ = new SystemMenu(*this, entries, LoadStringResource(IDS_ABOUTBOX),
                                  [this](int id) { OnSysCommand(id); });
+    // In read mode the list's entry is off; its keys still say why.
+    listNeedsWriteMode_ = new QAction(this);
+    listNeedsWriteMode_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    addAction(listNeedsWriteMode_);
+    connect(listNeedsWriteMode_, &QAction::triggered, this,
+            [this] { ShowMessageBox(this, ConsoleTexts::ListNeedsWriteMode()); });
     logView_->OfferInContextMenu(
         {systemMenu_->EntryAction(kViewLogCommand), systemMenu_->EntryAction(kSaveLogCommand)});
     UpdateCommandStates();
@@ -68,11 +78,15 @@ void CCardDemoDlg::UpdateCommandStates() {
     systemMenu_->SetEntryEnabled(kSaveLogCommand, !jobRunning_);
     systemMenu_->SetEntryEnabled(kExportRecordsCommand, !jobRunning_);
     systemMenu_->SetEntryEnabled(kWriteListCommand, !jobRunning_ && job_.Mode == 0);
+    listNeedsWriteMode_->setEnabled(!jobRunning_ && job_.Mode != 0);
     systemMenu_->SetEntryEnabled(kVerifyCommand, !jobRunning_);
     systemMenu_->SetEntryEnabled(kJournalCommand, !jobRunning_);
     systemMenu_->SetEntryEnabled(kEraseCommand, !jobRunning_);
     systemMenu_->SetEntryChecked(kVerifyCommand, verifyAfterWrite_);
     systemMenu_->SetEntryChecked(kJournalCommand, journal_ != nullptr);
+    systemMenu_->SetEntryEnabled(kRunDigitsCommand, !jobRunning_);
+    systemMenu_->SetEntryChecked(kRunDigitsCommand, runDigits_ > 0);
+    UpdateWindowTitle();
 }
 
 void CCardDemoDlg::OnSysCommand(int id) {
@@ -105,9 +119,21 @@ void CCardDemoDlg::OnSysCommand(int id) {
         case kEraseCommand:
             if (!jobRunning_) EraseCard();
             break;
+        case kRunDigitsCommand:
+            if (!jobRunning_) AskRunDigits();
+            break;
         default:
             break;
     }
+}
+
+void CCardDemoDlg::AskRunDigits() {
+    bool ok = false;
+    const int digits =
+        QInputDialog::getInt(this, ConsoleTexts::RunDigitsTitle(), ConsoleTexts::RunDigitsLabel(),
+                             runDigits_, 0, kMaxRunDigits, 1, &ok);
+    if (ok) runDigits_ = digits;
+    UpdateCommandStates();
 }
 
 void CCardDemoDlg::ShowLogWhileIdle(bool show) {
@@ -170,14 +196,13 @@ void CCardDemoDlg::WriteList() {
         ShowMessageBox(this, lines.join(u'\n'));
         return;
     }
+    const int listSize = static_cast<int>(list.cards.size());
     if (!LeaveOutJournalledCards(list.cards)) return;
     const QString label = QString::fromStdString(PlanFor(tracks)->label) + QStringLiteral("轨");
     if (!AskOkCancel(this, ConsoleTexts::ListConfirm(static_cast<int>(list.cards.size()), label))) {
         return;
     }
-    job_.CardList.clear();
-    for (const ListCard& card : list.cards)
-        job_.CardList.push_back({card.tracks[0], card.tracks[1], card.tracks[2]});
+    SetCardList(job_, list.cards, listSize);
     // Unattended, a card the device keeps refusing must not hold the list for ever.
     job_.MaxTries = kListMaxTries;
     StartJob();

@@ -9,3 +9,4 @@ inline constexpr int kWriteListCommand = 0x0130;
 inline constexpr int kVerifyCommand = 0x0140;
 inline constexpr int kJournalCommand = 0x0150;
 inline constexpr int kEraseCommand = 0x0160;
+inline constexpr int kRunDigitsCommand = 0x0170;

@@ -53,6 +53,18 @@ QString JournalEntry() {
     return QStringLiteral("作业记录自动保存(&J)...");
 }
 
+QString RunDigitsEntry() {
+    return QStringLiteral("连写号码位数(&N)...");
+}
+
+QString RunDigitsTitle() {
+    return QStringLiteral("连写号码位数");
+}
+
+QString RunDigitsLabel() {
+    return QStringLiteral("连写时号码前补0，补足的位数（0为不补）：");
+}
+
 QString JournalTitle() {
     return QStringLiteral("作业记录自动保存");
 }
@@ -119,6 +131,27 @@ QString ListConfirm(int cards, const QString& tracks) {
     return QStringLiteral("列表共%1张卡，写入%2。").arg(cards).arg(tracks);
 }
 
+QString ListEnd(int confirmed, int total, bool journalOn) {
+    if (confirmed >= total) return QStringLiteral("列表写卡完成：%1张全部写入并确认。").arg(total);
+    const QString left =
+        QStringLiteral("列表未写完：已确认%1张，还剩%2张。\n").arg(confirmed).arg(total - confirmed);
+    if (journalOn) {
+        return left + QStringLiteral("接着写：再按列表写卡（Ctrl+L）选同一列表，在询问时选“是”，"
+                                     "跳过作业记录中已写入的卡。");
+    }
+    return left + QStringLiteral("接着写：用“导出作业记录”（Ctrl+E）存为CSV文件，再用“作业记录"
+                                 "自动保存”选该文件，然后按列表写卡（Ctrl+L）选同一列表，在询问时"
+                                 "选“是”，跳过已写入的卡。");
+}
+
+QString VerifyFailed(const QString& logLines) {
+    return QStringLiteral("写好的卡读回校验失败：\n%1").arg(logLines);
+}
+
+QString ListNeedsWriteMode() {
+    return QStringLiteral("按列表写卡需在“写卡”模式下进行，请先点“写卡”。");
+}
+
 QString TrackHint(int track, const Iso7811Hint& hint) {
     QStringList lines;
     if (!hint.outside.isEmpty()) {
@@ -137,6 +170,21 @@ QString TrackHint(int track, const Iso7811Hint& hint) {
                      .arg(hint.length);
     }
     return lines.join(u'\n');
+}
+
+QString JournalTitleMark(const QString& fileName) {
+    return QStringLiteral("（作业记录自动保存：%1）").arg(fileName);
+}
+
+QString DeviceSilentTitleMark(const QString& portName, const QString& devicePath) {
+    // Windows opens the name itself in the device namespace: no other place to name.
+    if (devicePath == portName || devicePath == QStringLiteral("\\\\.\\") + portName)
+        return QStringLiteral("（设备无应答：%1）").arg(portName);
+    return QStringLiteral("（设备无应答：%1 → %2）").arg(portName, devicePath);
+}
+
+QString PortFallbackHint(const QString& portName, const QString& devicePath) {
+    return QStringLiteral("ports文件夹中没有%1的链接，将打开%2").arg(portName, devicePath);
 }
 
 }  // namespace ConsoleTexts

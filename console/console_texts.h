@@ -17,12 +17,17 @@ QString WriteListEntry();
 QString VerifyEntry();
 QString JournalEntry();
 QString EraseEntry();
+QString RunDigitsEntry();
 
 // Erasing: the question for the tracks, and each choice ("2，3轨").
 QString EraseTracksQuestion();
 QString EraseTracksChoice(const QString& tracks);
 // After a port failure: where to find out what answers on a port.
 QString ProbeHint();
+
+// Asking for the numbered run's digits: the box's title and its question.
+QString RunDigitsTitle();
+QString RunDigitsLabel();
 
 // Choosing the journal: the dialog's title, its default name and its filter.
 QString JournalTitle();
@@ -54,10 +59,28 @@ QStringList ExportFilters();
 QString ListTitle();
 QStringList ListFilters();
 QString ListConfirm(int cards, const QString& tracks);
+// The box after a list write: complete, "列表写卡完成：%1张全部写入并确认。"; else how many
+// are confirmed and left, and how to write the rest with the journal.
+QString ListEnd(int confirmed, int total, bool journalOn);
+// The box after a write whose card did not read back as written, with the log's lines.
+QString VerifyFailed(const QString& logLines);
+// Ctrl+L in read mode: "按列表写卡需在“写卡”模式下进行，请先点“写卡”。"
+QString ListNeedsWriteMode();
 
 // The tooltip of a track box whose text an ISO/IEC 7811 track would not hold: the
 // characters outside the track's set and, when passed, the track's standard capacity.
 // Empty when there is nothing to say.
 QString TrackHint(int track, const Iso7811Hint& hint);
+
+// Marks the window's title carries after its caption: the journal that is on, by its file
+// name, "（作业记录自动保存：%1）"; a device silent for a while, "（设备无应答：COM1 →
+// /dev/ttyS0）" with the port's name and the device it leads to (only the name where
+// that is all there is to say).
+QString JournalTitleMark(const QString& fileName);
+QString DeviceSilentTitleMark(const QString& portName, const QString& devicePath);
+
+// The port box's tooltip on a COMn name with no link of its own, which opens the system's
+// port instead: "ports文件夹中没有COM1的链接，将打开%2".
+QString PortFallbackHint(const QString& portName, const QString& devicePath);
 
 }  // namespace ConsoleTexts

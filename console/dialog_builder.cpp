@@ -126,10 +126,10 @@ QString StaticCaption(const QString& text) {
     return shown;
 }
 
-void AddSortedItem(QComboBox& combo, const QString& item) {
+void AddSortedItem(QComboBox& combo, const QString& item, const QString& shown) {
     QStringList items;
-    for (int i = 0; i < combo.count(); ++i) items << combo.itemText(i);
-    combo.insertItem(SortedPosition(items, item), item);
+    for (int i = 0; i < combo.count(); ++i) items << combo.itemData(i).toString();
+    combo.insertItem(SortedPosition(items, item), shown.isNull() ? item : shown, item);
 }
 
 int SortedPosition(const QStringList& items, const QString& item) {

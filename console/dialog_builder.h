@@ -27,8 +27,9 @@ QRect DialogUnitsRect(const QWidget& widget, int x, int y, int width, int height
 QString StaticCaption(const QString& caption);
 
 // Inserts an item at its place in a sorted list (compared without regard to case), as a
-// sorted combo box does with every item it receives.
-void AddSortedItem(QComboBox& combo, const QString& item);
+// sorted combo box does with every item it receives. The item may be shown in other words
+// (the operator's language): its place, and so what its index means, stays the item's.
+void AddSortedItem(QComboBox& combo, const QString& item, const QString& shown = {});
 // Where such a list puts the item: after every item that does not sort after it.
 int SortedPosition(const QStringList& items, const QString& item);
 

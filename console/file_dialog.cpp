@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <utility>
 
 namespace {
@@ -11,10 +12,18 @@ FileDialogRunner& Runner() {
     return runner;
 }
 
+// The folder of the last file chosen, kept while the program runs: the next file is most
+// often beside it.
+QString& LastFolder() {
+    static QString folder;
+    return folder;
+}
+
 }  // namespace
 
 std::optional<ChosenFile> AskForFile(QWidget* owner, const FileQuestion& question) {
-    QFileDialog dialog(owner, question.title, QDir::homePath());
+    QFileDialog dialog(owner, question.title,
+                       LastFolder().isEmpty() ? QDir::homePath() : LastFolder());
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setNameFilters(question.filters);
     if (question.purpose != FileQuestion::Purpose::Open) {
@@ -37,6 +46,7 @@ std::optional<ChosenFile> AskForFile(QWidget* owner, const FileQuestion& questio
     }
     const int result = Runner() ? Runner()(dialog) : dialog.exec();
     if (result != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    LastFolder() = QFileInfo(dialog.selectedFiles().front()).absolutePath();
     return ChosenFile{
         dialog.selectedFiles().front(),
         std::max<int>(0, static_cast<int>(question.filters.indexOf(dialog.selectedNameFilter())))};

@@ -12,7 +12,7 @@
 #include "card_demo_dlg.h"
 #include "card_worker.h"
 #include "console_dialog.h"
-#include "console_texts.h"
+#include "list_write.h"
 #include "gbk.h"
 #include "message_box.h"
 #include "model_rule.h"
@@ -73,7 +73,7 @@ constexpr int kLogHeight = 329;
 
 void CCardDemoDlg::RunJob() {
     if (!ReadyToStart()) return;
-    job_.CardList.clear();
+    SetCardList(job_, {});
     job_.MaxTries = 0;
     StartJob();
 }
@@ -93,6 +93,7 @@ void CCardDemoDlg::StartJob() {
     LockForJob();
     FillJobFromControls();
     job_.Verify = verifyAfterWrite_ ? 1 : 0;
+    job_.Digits = runDigits_;
     job_.JournalFile = journal_.get();
     StartWorker();
 }
@@ -193,15 +194,12 @@ void CCardDemoDlg::OnJobDone() {
     ApplyModelRule();
     Control<QWidget>(IDC_RUN)->setEnabled(true);
     Control<QWidget>(IDC_STOP)->setEnabled(false);
+    silenceMark_.clear();
     UpdateCommandStates();
     // The log box has gone with the job: a port that failed is not left to the log alone.
-    if (!job_.PortFailure.empty()) {
-        ShowMessageBox(this, GbkScreenDecoder().Decode(job_.PortFailure) + u'\n' +
-                                 ConsoleTexts::ProbeHint());
-    }
-    if (!job_.TriesExhausted.empty())
-        ShowMessageBox(this, GbkScreenDecoder().Decode(job_.TriesExhausted));
+    // A failed journal is turned off first, so that a list's end box does not point at it.
     if (!job_.JournalFailure.empty()) OnJournalFailed();
+    ShowJobEnd();
 }
 
 void CCardDemoDlg::OnLogRefresh() {

@@ -45,19 +45,27 @@ std::unique_lock<std::mutex> LogView::Reading() const {
 }
 
 void LogView::Show(const std::string& jobLog, std::mutex& appending) {
+    QScrollBar& bar = *verticalScrollBar();
+    // An operator who has scrolled up or selected text is reading: new lines leave the
+    // view and the selection where they are. At the end with nothing selected, the box
+    // follows the log.
+    bool following = bar.value() == bar.maximum() && anchor_ == caret_;
     {
         // Another log, or this one begun again: its lines are not those laid out.
         const bool other = log_ != &jobLog;
         log_ = &jobLog;
         appending_ = &appending;
         const auto lock = Reading();
-        if (other || jobLog.size() < lines_.IndexedBytes()) ForgetLayouts();
+        if (other || jobLog.size() < lines_.IndexedBytes()) {
+            ForgetLayouts();
+            following = true;
+        }
         lines_.Update(jobLog);
-        // The caret goes to the end, as when the whole text is set: no selection is left.
-        anchor_ = caret_ = EndPlace();
+        // The caret goes to the end, as when the whole text is set.
+        if (following) anchor_ = caret_ = EndPlace();
     }
     UpdateScrollRange();
-    verticalScrollBar()->setValue(verticalScrollBar()->maximum());
+    if (following) bar.setValue(bar.maximum());
     RepaintSoon();
 }
 
@@ -80,14 +88,16 @@ int LogView::TextWidth() const {
 
 const QTextLayout& LogView::LaidOut(std::size_t line) const {
     const std::size_t bytes = log_ ? lines_.Line(*log_, line).size() : 0;
+    // Lines laid out for another width wrap wrongly at this one.
+    if (layoutWidth_ != TextWidth()) {
+        layouts_.clear();
+        layoutWidth_ = TextWidth();
+    }
     if (const auto kept = layouts_.find(line); kept != layouts_.end()) {
         if (kept->second.bytes == bytes) return *kept->second.layout;
         layouts_.erase(kept);
     }
-    if (layoutWidth_ != TextWidth() || layouts_.size() >= kKeptLayouts) {
-        layouts_.clear();
-        layoutWidth_ = TextWidth();
-    }
+    if (layouts_.size() >= kKeptLayouts) layouts_.clear();
     auto layout = std::make_unique<QTextLayout>();
     layout->setText(LineText(line));
     layout->setFont(font());

@@ -3,7 +3,9 @@
 #include <QComboBox>
 #include <algorithm>
 
+#include "console_texts.h"
 #include "dialog_builder.h"
+#include "port_name.h"
 
 namespace {
 
@@ -33,6 +35,23 @@ std::vector<OfferedPort> OfferedPorts(const std::vector<FoundPort>& found) {
         ports.push_back(
             {QString::fromStdString(port.name),
              port.inPortsFolder ? QString::fromStdString(port.location) : about.join(u'\n')});
+    }
+    return ports;
+}
+
+std::vector<OfferedPort> FallbackPorts(const QStringList& fixedNames,
+                                       const std::vector<FoundPort>& found,
+                                       const std::filesystem::path& portsDir) {
+    std::vector<OfferedPort> ports;
+    for (const QString& name : fixedNames) {
+        const bool linked = std::any_of(found.begin(), found.end(), [&](const FoundPort& port) {
+            return port.inPortsFolder &&
+                   name.compare(QString::fromStdString(port.name), Qt::CaseInsensitive) == 0;
+        });
+        const std::string path = ResolvePortName(name.toStdString(), portsDir);
+        if (!linked && path.starts_with("/dev/")) {
+            ports.push_back({name, ConsoleTexts::PortFallbackHint(name, QString::fromStdString(path))});
+        }
     }
     return ports;
 }

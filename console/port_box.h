@@ -21,6 +21,12 @@ struct OfferedPort {
 // where it leads.
 std::vector<OfferedPort> OfferedPorts(const std::vector<FoundPort>& found);
 
+// The fixed COMn names with no link of their own in `portsDir`, which open a system port
+// instead: each with a tooltip that says which. None where a name opens itself (Windows).
+std::vector<OfferedPort> FallbackPorts(const QStringList& fixedNames,
+                                       const std::vector<FoundPort>& found,
+                                       const std::filesystem::path& portsDir);
+
 // Lists the fixed names, then each offered port not among them, all in the box's sorted
 // order; an offered port's tooltip goes to its item, a fixed one's too. The text shown or
 // typed, and the item chosen, stay as they were.

@@ -35,3 +35,13 @@ TrackTexts WindowConsole::CurrentTrackTexts() {
 void WindowConsole::ShowMessageBox(const std::string& gbkText) {
     RunOnWindowThread([&] { handlers_.messageBox(gbkText); });
 }
+
+void WindowConsole::DeviceSilence(const Silence& silence) {
+    if (detached_) return;
+    QMetaObject::invokeMethod(
+        &window_,
+        [this, silence] {
+            if (!detached_) handlers_.silence(silence);
+        },
+        Qt::QueuedConnection);
+}

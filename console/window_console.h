@@ -16,6 +16,7 @@ class WindowConsole : public Console {
         std::function<void(uint32_t message)> message;
         std::function<TrackTexts()> trackTexts;
         std::function<void(const std::string& gbkText)> messageBox;
+        std::function<void(const Console::Silence& silence)> silence;
     };
 
     WindowConsole(QObject& window, Handlers handlers);
@@ -23,6 +24,8 @@ class WindowConsole : public Console {
     void Deliver(uint32_t message, intptr_t wParam, intptr_t lParam) override;
     TrackTexts CurrentTrackTexts() override;
     void ShowMessageBox(const std::string& gbkText) override;
+    // Queued: the window learns of it at its next turn, and the worker reads on meanwhile.
+    void DeviceSilence(const Silence& silence) override;
 
     void Detach() { detached_ = true; }
 

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <mutex>
 #include <optional>
@@ -74,6 +75,16 @@ class Console {
     // A message box owned by the window (application title, OK, no icon); returns when
     // the operator has closed it. The text is GBK.
     virtual void ShowMessageBox(const std::string& gbkText) = 0;
+
+    // The device has sent nothing for a while (or sends again): the port's name and the
+    // device it led to. Said without waiting for the console; the job log is not touched.
+    struct Silence {
+        bool silent = false;
+        std::string portName;
+        std::string devicePath;
+        int32_t quietMillis = 0;  // how long nothing came before it was said
+    };
+    virtual void DeviceSilence(const Silence&) {}
 };
 
 // The record the console fills and the worker borrows for one job.
@@ -108,6 +119,13 @@ struct CardJob {
     // A write job (Mode 0) with cards here writes them in order instead of the track boxes'
     // texts; whoever fills the list has checked it against the job.
     std::vector<TrackTexts> CardList;
+    // Each card's place in the list it came from (from 1) and that list's length: a list
+    // resumed after a stop is only the cards still to write, yet its cards keep their
+    // numbers. Without them a card's place is its place in CardList.
+    std::vector<int32_t> CardListRows;
+    int32_t CardListTotal = 0;
+    // The list place of the card in hand, for its records; 0 while no list is written.
+    int32_t ListRow = 0;
     // The log entry's first line (GBK, no line break) when the job ended because its port
     // would not open or broke; empty otherwise. The worker clears it as a job starts, so
     // the console can tell these endings from the others when the job is done.
@@ -120,6 +138,17 @@ struct CardJob {
     std::string TriesExhausted;
     // 1 = each card the device confirms is read back and compared with what was written.
     int32_t Verify = 0;
+    // The log's lines (GBK, no final line break) on the job's last card that did not read
+    // back as written; empty otherwise, and cleared as a job starts, as PortFailure is.
+    std::string VerifyFailure;
+    // A numbered run's numbers padded with zeros to this many digits; 0 leaves each number
+    // as wide as it is, as the run always wrote them.
+    int32_t Digits = 0;
+    // How long a device may send nothing before the console is told (device_silence.h),
+    // and the worker's own watch on it.
+    int32_t SilenceMillis = 10000;
+    std::chrono::steady_clock::time_point LastDeviceByte;
+    bool DeviceSilent = false;
     // 1 = a write job (Mode 0) that erases the selected tracks of one card instead.
     int32_t Erase = 0;
     // After an erase job: 1 when the device confirmed it; cleared as a job starts.
@@ -133,6 +162,9 @@ struct CardJob {
 
     ::Console* Console = nullptr;
 };
+
+// The widest a run's numbers may be padded: more than any track holds.
+inline constexpr int32_t kMaxRunDigits = 119;
 
 // The values a numbered run's fields take, as the window's number boxes and cardctl's
 // options check them.

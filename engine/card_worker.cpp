@@ -5,6 +5,7 @@
 
 #include "continuous_write.h"
 #include "device_family.h"
+#include "device_silence.h"
 #include "erase_job.h"
 #include "job_log.h"
 #include "job_texts.h"
@@ -55,13 +56,16 @@ int CardWorker(CardJob* job, const SerialTimeouts& timeouts) {
     if (job == nullptr) return -1;
     job->PortFailure.clear();
     job->TriesExhausted.clear();
+    job->VerifyFailure.clear();
     job->Erased = 0;
+    job->ListRow = 0;
     job->JournalFailure.clear();
 
     SerialLink link(timeouts);
     link.SetPortName(job->PortName);
     link.SetSettings(job->CommSettings);
     link.Open();
+    StartSilenceWatch(*job);
 
     const std::unique_ptr<DeviceFamily> device = MakeDeviceFamily(*job, link);
     JobEnding ending = JobEnding::WithoutPause;

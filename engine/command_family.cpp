@@ -2,6 +2,7 @@
 
 #include "card_worker.h"
 #include "device_commands.h"
+#include "device_silence.h"
 #include "job_texts.h"
 #include "read_entry.h"
 #include "read_reply.h"
@@ -33,7 +34,9 @@ class CommandReader final : public CardReader {
           link_(link),
           reader_(
               job.Profile,
-              [&link](unsigned char* buffer, int32_t count) { return link.Read(buffer, count); },
+              [&job, &link](unsigned char* buffer, int32_t count) {
+                  return ReadDevice(job, link, buffer, count);
+              },
               [&job, &link] { return job.StopFlag.load() != 0 || link.IsBroken(); }) {
         const auto commandKey = ReadCommandKey(TrackSetOf(job.Tracks));
         command_ = commandKey != nullptr ? &(job.Profile.*commandKey) : nullptr;

@@ -1,5 +1,6 @@
 #include "continuous_write.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 
@@ -67,8 +68,11 @@ TrackTexts NumberedValues(const CardJob& job, const WritePlan& plan, const Track
     TrackTexts values;
     for (const int track : plan.tracks) {
         const Numbering numbering = NumberingOf(job, track);
-        TrackText(values, track) = TrackText(texts, track) +
-                                   std::to_string(numbering.start + numbering.increment * written);
+        std::string number = std::to_string(numbering.start + numbering.increment * written);
+        // Fixed-width numbers: zeros in front, a longer number kept whole.
+        if (number.size() < static_cast<std::size_t>(std::max(job.Digits, 0)))
+            number.insert(0, static_cast<std::size_t>(job.Digits) - number.size(), '0');
+        TrackText(values, track) = TrackText(texts, track) + number;
     }
     return values;
 }

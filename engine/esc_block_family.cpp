@@ -6,6 +6,7 @@
 
 #include "card_worker.h"
 #include "device_commands.h"
+#include "device_silence.h"
 #include "esc_block_codec.h"
 #include "esc_block_line.h"
 #include "job_log.h"
@@ -50,8 +51,12 @@ class EscBlockFamily final : public DeviceFamily {
     // The job's settings, sent once before its first card; false when the device did not
     // take them (logged) or the job was stopped meanwhile.
     bool SetUp();
-    // ListenFor on the job's line, until Stop; a broken port is logged.
-    Heard Listen(std::string& bytes, const ReplyParse& parse, milliseconds limit);
+    // ListenFor on the job's line, until Stop; a broken port is logged. Only an answer to
+    // a set-up command is watched for silence (device_silence.h): waiting for a swipe, the
+    // device rightly says nothing for as long as the operator takes.
+    enum class Awaiting { Swipe, Answer };
+    Heard Listen(std::string& bytes, const ReplyParse& parse, milliseconds limit,
+                 Awaiting awaiting = Awaiting::Swipe);
     milliseconds SwipeLimit() const { return milliseconds(job_.Profile.Protocol.swipeTimeoutMs); }
     // Cancels what the device waits for and drops what it still sends.
     void ResetAndDrop();
@@ -121,7 +126,7 @@ bool EscBlockFamily::Ask(JobTexts::SetUpStep step, const std::string& command,
                          const ReplyParse& parse) {
     Send(command);
     std::string bytes;
-    const Heard heard = Listen(bytes, parse, kAnswerWait);
+    const Heard heard = Listen(bytes, parse, kAnswerWait, Awaiting::Answer);
     if (heard == Heard::Whole || heard == Heard::Stopped) return heard == Heard::Whole;
     if (heard == Heard::Broken) return false;
     const EscBlock::StatusReply status = EscBlock::ParseStatus(bytes);
@@ -165,8 +170,16 @@ bool EscBlockFamily::SetUp() {
     return true;
 }
 
-Heard EscBlockFamily::Listen(std::string& bytes, const ReplyParse& parse, milliseconds limit) {
-    const Heard heard = ListenFor(link_, bytes, parse, limit, [this] { return Stopped(); });
+Heard EscBlockFamily::Listen(std::string& bytes, const ReplyParse& parse, milliseconds limit,
+                             Awaiting awaiting) {
+    LineRead watched;
+    if (awaiting == Awaiting::Answer) {
+        watched = [this](unsigned char* buffer, int32_t count) {
+            return ReadDevice(job_, link_, buffer, count);
+        };
+    }
+    const Heard heard =
+        ListenFor(link_, bytes, parse, limit, [this] { return Stopped(); }, watched);
     if (heard == Heard::Broken) ReportIfBroken(job_, link_);
     return heard;
 }

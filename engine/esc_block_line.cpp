@@ -11,12 +11,14 @@ constexpr std::chrono::milliseconds kReplyGap{2000};
 }  // namespace
 
 Heard ListenFor(SerialLink& link, std::string& bytes, const ReplyParse& parse,
-                std::chrono::milliseconds limit, const std::function<bool()>& stopped) {
+                std::chrono::milliseconds limit, const std::function<bool()>& stopped,
+                const LineRead& read) {
     const Clock::time_point start = Clock::now();
     Clock::time_point lastByte = start;
     while (true) {
         std::array<unsigned char, 64> chunk{};
-        const int32_t n = link.Read(chunk.data(), static_cast<int32_t>(chunk.size()));
+        const auto size = static_cast<int32_t>(chunk.size());
+        const int32_t n = read ? read(chunk.data(), size) : link.Read(chunk.data(), size);
         if (link.IsBroken()) return Heard::Broken;
         if (n > 0) {
             bytes.append(reinterpret_cast<const char*>(chunk.data()), static_cast<std::size_t>(n));

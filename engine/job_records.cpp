@@ -28,12 +28,15 @@ void AddCardRecord(CardJob& job, CardKind kind,
     if (!tracks) return;
     job.Records.push_back(
         {job.JobNumber, NextCardNumber(job), CurrentLocalTime(), kind, *tracks, results});
+    job.Records.back().row = job.ListRow;
     Journalled(job, job.Records.back());
 }
 
 bool JournalSending(CardJob& job, const std::array<TrackResult, kTrackCount>& results) {
     const std::optional<TrackSet> tracks = TrackSetOf(job.Tracks);
     if (!tracks) return true;
-    return Journalled(job, {job.JobNumber, NextCardNumber(job), CurrentLocalTime(),
-                            CardKind::Write, *tracks, results});
+    CardRecord sending(job.JobNumber, NextCardNumber(job), CurrentLocalTime(), CardKind::Write,
+                       *tracks, results);
+    sending.row = job.ListRow;
+    return Journalled(job, sending);
 }

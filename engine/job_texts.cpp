@@ -27,6 +27,29 @@ std::string Tracks(int track) {
     return std::to_string(track);
 }
 
+// GBK card bytes as one line of log text: control bytes, DEL and bytes that start no
+// character become \xNN and a backslash \\; a double-byte character stays whole, since
+// its trail byte may be a backslash.
+std::string EscapedGbk(std::string_view bytes) {
+    std::string text;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(bytes[i]);
+        const auto trail = i + 1 < bytes.size() ? static_cast<unsigned char>(bytes[i + 1]) : 0;
+        if (byte >= 0x81 && byte <= 0xFE && trail >= 0x40 && trail <= 0xFE && trail != 0x7F) {
+            text += bytes.substr(i++, 2);
+        } else if (byte == '\\') {
+            text += "\\\\";
+        } else if (byte < 0x20 || byte >= 0x7F) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\x%02x", byte);
+            text += escaped;
+        } else {
+            text += static_cast<char>(byte);
+        }
+    }
+    return text;
+}
+
 // The keys (UTF-8) listed as "WriteTack2、WriteTail".
 std::string MissingKeys(const std::vector<std::string_view>& keys, std::string_view job) {
     std::string list;
@@ -76,6 +99,14 @@ std::string ListWriteEnd(int written, int refused) {
     return Format("列表写卡结束：成功%d张，未成功%d次\r\n", written, refused);
 }
 
+std::string ListWriteComplete(int cards) {
+    return Format("列表已全部写完：共%d张\r\n", cards);
+}
+
+std::string ListWriteLeft(int confirmed, int left) {
+    return Format("列表未写完：已确认%d张，还剩%d张，可凭作业记录接着写\r\n", confirmed, left);
+}
+
 std::string TriesExhausted(int card, int cards, int tries,
                            const std::vector<std::pair<int, std::string>>& values) {
     std::string text = Format("第%d/%d张卡连续%d次写入未成功，停止写卡：", card, cards, tries);
@@ -102,8 +133,10 @@ std::string VerifyReadFailed(int track) {
     return Utf8ToGbk(Tracks(track) + "轨校验失败：读卡失败\r\n");
 }
 
-std::string VerifyDiffers(int track) {
-    return Utf8ToGbk(Tracks(track) + "轨校验失败：读回的数据与写入的不同\r\n");
+std::string VerifyDiffers(int track, std::string_view written, std::string_view readBack) {
+    return Utf8ToGbk(Tracks(track) + "轨校验失败：读回的数据与写入的不同（写入：") +
+           EscapedGbk(written) + Utf8ToGbk("，读回：") + EscapedGbk(readBack) +
+           Utf8ToGbk("）\r\n");
 }
 
 std::string EnterTrackText(std::string_view tracks) {

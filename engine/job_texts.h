@@ -28,19 +28,24 @@ std::string WriteFailure(std::string_view tracks);
 std::string ListCardPrefix(int card, int cards);
 // "列表写卡结束：成功%d张，未成功%d次\r\n": cards written, replies that did not match.
 std::string ListWriteEnd(int written, int refused);
+// After it, whether the list is done: "列表已全部写完：共%d张\r\n", or "列表未写完：已确认%d张，
+// 还剩%d张，可凭作业记录接着写\r\n".
+std::string ListWriteComplete(int cards);
+std::string ListWriteLeft(int confirmed, int left);
 // "第%d/%d张卡连续%d次写入未成功，停止写卡：2轨 <data>，3轨 <data>\r\n": the card's
 // place in the job, the tries, and each planned track's value.
 std::string TriesExhausted(int card, int cards, int tries,
                            const std::vector<std::pair<int, std::string>>& values);
 // Read-back verify: "请再刷一次刚写好的卡，以校验写入的数据\r\n" before the wait; after it
 // "读回校验成功\r\n", or per track "N轨校验失败：读卡失败\r\n" or
-// "N轨校验失败：读回的数据与写入的不同\r\n"; "未读回校验：作业在读回前结束\r\n" when the job
-// ended first.
+// "N轨校验失败：读回的数据与写入的不同（写入：<data>，读回：<data>）\r\n", the card's
+// bytes with control bytes and backslashes escaped, so that they cannot break the log's
+// lines; "未读回校验：作业在读回前结束\r\n" when the job ended first.
 std::string SwipeToVerify();
 std::string VerifyNotDone();
 std::string VerifyPassed();
 std::string VerifyReadFailed(int track);
-std::string VerifyDiffers(int track);
+std::string VerifyDiffers(int track, std::string_view written, std::string_view readBack);
 // "请输入N轨信息！"
 std::string EnterTrackText(std::string_view tracks);
 // "请重新设定N轨连写参数！"

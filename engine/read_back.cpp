@@ -29,7 +29,9 @@ ReadBackResult ReadBackCard(CardJob& job, DeviceFamily& device, const WritePlan&
         result.trackSame[track - 1] = same;
         if (same) continue;
         result.outcome = ReadBackResult::Outcome::Differs;
-        result.logText += failed ? JobTexts::VerifyReadFailed(track) : JobTexts::VerifyDiffers(track);
+        result.logText += failed ? JobTexts::VerifyReadFailed(track)
+                                 : JobTexts::VerifyDiffers(track, TrackText(written, track),
+                                                           back.bytes);
     }
     if (result.outcome == ReadBackResult::Outcome::Same) result.logText = JobTexts::VerifyPassed();
     return result;

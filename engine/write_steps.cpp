@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "device_commands.h"
+#include "device_silence.h"
 #include "job_keys.h"
 #include "job_log.h"
 #include "job_records.h"
@@ -70,7 +71,7 @@ WriteReply AwaitWriteReply(CardJob& job, SerialLink& link, const CommandSlot& ex
     // One byte more than any reply, so the reply is always zero-terminated. A short
     // attempt leaves its bytes behind, but the next whole attempt overwrites them all.
     std::array<unsigned char, CommandSlot::kCapacity> reply{};
-    while (link.Read(reply.data(), length) != length) {
+    while (ReadDevice(job, link, reply.data(), length) != length) {
         if (ReportIfBroken(job, link)) return WriteReply::Broken;
         if (job.StopFlag.load() != 0) return WriteReply::Stopped;
     }
@@ -104,7 +105,10 @@ WriteReply WriteCard(CardJob& job, DeviceFamily& device, const WritePlan& plan,
         for (const int track : plan.tracks)
             if (!back.trackSame[track - 1]) tracks[track - 1].status = TrackStatus::VerifyFailed;
         verifyText = back.logText;
-        if (back.outcome == ReadBackResult::Outcome::Differs) reply = WriteReply::NotMatched;
+        if (back.outcome == ReadBackResult::Outcome::Differs) {
+            reply = WriteReply::NotMatched;
+            job.VerifyFailure = back.logText.substr(0, back.logText.size() - 2);
+        }
         // The device confirmed the card, so it is recorded as such even when Stop or a lost
         // port ended the wait for its read-back; resuming must not write it again.
         const bool ended = back.outcome == ReadBackResult::Outcome::Stopped ||
@@ -136,8 +140,10 @@ JobEnding WriteRun(CardJob& job, DeviceFamily& device, const WritePlan& plan, in
                 ++tally.refused;
                 if (job.MaxTries > 0 && ++refusedInRow >= job.MaxTries) {
                     // The card after the confirmed ones, counted from 1.
-                    ReportTriesExhausted(job, plan, card, static_cast<int>(tally.written + 1),
-                                         static_cast<int>(total), refusedInRow);
+                    const bool placed = card.place > 0;
+                    ReportTriesExhausted(
+                        job, plan, card, placed ? card.place : static_cast<int>(tally.written + 1),
+                        placed ? card.of : static_cast<int>(total), refusedInRow);
                     return JobEnding::WithoutPause;
                 }
                 break;

@@ -41,6 +41,10 @@ WriteReply WriteCard(CardJob& job, DeviceFamily& device, const WritePlan& plan,
 struct RunCard {
     TrackTexts values;
     std::string entryPrefix;
+    // Its number and the job's length as the operator counts them, when they are not the
+    // job's own count (a resumed list).
+    int place = 0;
+    int of = 0;
 };
 // The card that follows `written` confirmed ones.
 using RunCardFn = std::function<RunCard(int64_t written)>;

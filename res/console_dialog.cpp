@@ -66,14 +66,16 @@ constexpr std::array<ControlTemplate, 49> kControls{{
 }};
 
 constexpr std::array<const char*, 5> kModels{"KX500", "KX400", "KX300", "KX200", "KX100"};
-constexpr std::array<const char*, 2> kDensities{"2轨低密", "2轨高密"};
+constexpr std::array<const char*, 2> kDensities{QT_TRANSLATE_NOOP("DialogTemplate", "2轨低密"),
+                                                QT_TRANSLATE_NOOP("DialogTemplate", "2轨高密")};
 constexpr std::array<const char*, 2> kFormats{"ISO", "IBM"};
 constexpr std::array<const char*, 2> kBaudRates{"9600", "1200"};
 constexpr std::array<const char*, 3> kParities{"N", "O", "E"};
 constexpr std::array<const char*, 2> kDataBits{"8", "7"};
 constexpr std::array<const char*, 2> kStopBits{"1", "2"};
 constexpr std::array<const char*, 4> kPorts{"COM1", "COM2", "COM3", "COM4"};
-constexpr std::array<const char*, 2> kCoercivities{"低抗", "高抗"};
+constexpr std::array<const char*, 2> kCoercivities{QT_TRANSLATE_NOOP("DialogTemplate", "低抗"),
+                                                   QT_TRANSLATE_NOOP("DialogTemplate", "高抗")};
 
 constexpr std::array<ComboList, 9> kComboLists{{
     {IDC_MODEL, kModels},

@@ -37,6 +37,8 @@ class SerialLink {
     void SetSettings(std::string settings) { settings_ = std::move(settings); }
     const std::string& PortName() const { return portName_; }
     const std::string& Settings() const { return settings_; }
+    // The device the port name leads to (port_name.h).
+    std::string DevicePath() const { return ResolvePortName(portName_, portsDirectory_); }
 
     void Open();
     int32_t Read(unsigned char* buffer, int32_t count);

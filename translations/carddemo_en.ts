@@ -127,6 +127,22 @@
         <source>Velto磁条读写器演示程序</source>
         <translation>Velto Card Reader/Writer Demo</translation>
     </message>
+    <message>
+        <source>2轨低密</source>
+        <translation>T2 low</translation>
+    </message>
+    <message>
+        <source>2轨高密</source>
+        <translation>T2 high</translation>
+    </message>
+    <message>
+        <source>低抗</source>
+        <translation>LoCo</translation>
+    </message>
+    <message>
+        <source>高抗</source>
+        <translation>HiCo</translation>
+    </message>
 </context>
 <context>
     <name>StringTable</name>

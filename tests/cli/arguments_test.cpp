@@ -129,6 +129,11 @@ INSTANTIATE_TEST_SUITE_P(
                  {"run", "--tracks", "2", "--track2", std::string(35, '1'), "--count", "10"},
                  2,
                  "the number 10"},
+        // Padded, the number counts with its zeros: 33 + 4 bytes is past 36.
+        BadInput{"RunDigitsPastLimit",
+                 {"run", "--tracks", "2", "--track2", std::string(33, '1'), "--digits", "4"},
+                 2,
+                 "the number 0001"},
         BadInput{"ProfileWithoutTrackCommand",
                  {"write", "--tracks", "3", "--track3", "1"},
                  3,

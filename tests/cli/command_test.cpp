@@ -160,6 +160,15 @@ INSTANTIATE_TEST_SUITE_P(
                                3}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST(Run, DigitsPadEachNumberWithZeros) {
+    CardsimProcess sim({"--write-reply-ms", "20"}, ProfileText());
+    const CliRun run = RunCardctlHere(Using(sim, {"run", "--tracks", "2", "--track2", "6227",
+                                                  "--count", "2", "--start2", "9", "--digits", "3"}));
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find(",6227009,ok"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find(",6227010,ok"), std::string::npos) << run.out;
+}
+
 TEST(Progress, IsRedrawnInPlaceOnATerminal) {
     std::ostringstream out;
     std::ostringstream err;

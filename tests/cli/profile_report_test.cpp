@@ -59,7 +59,7 @@ class ProfileQuirk : public ::testing::TestWithParam<Quirk> {};
 TEST_P(ProfileQuirk, IsWarnedAbout) {
     TempDir dir;
     const CliRun run = ReportOn(ProfileText(GetParam().changes), dir);
-    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.status, 5);
     const std::vector<std::string> lines = WarningLines(run.out);
     ASSERT_EQ(lines.size(), GetParam().warnings.size()) << run.out;
     for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -93,6 +93,9 @@ INSTANTIATE_TEST_SUITE_P(
               {"ReadTak23: unknown key; did you mean ReadTack23?",
                "ReadTack23 is empty, so read --tracks 23 sends no read command"}},
         Quirk{"NoLimit", {{"Tack2Lower", "0"}}, {"Tack2Lower is 0: 0 or less sets no limit"}},
+        Quirk{"NotANumber",
+              {{"Tack1Num", "abc"}},
+              {"Tack1Num=abc: not a number, read as 0", "Tack1Num is 0: 0 or less"}},
         Quirk{"NeededKeyMissing",
               {{"ReadTack2", ""}, {"WriteTack23Right", ""}},
               {"ReadTack2 is empty, so read --tracks 2 sends no read command",

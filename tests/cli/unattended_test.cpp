@@ -75,6 +75,27 @@ TEST(Resume, KilledBatchGoesOnWithoutWritingAConfirmedCardAgain) {
     EXPECT_EQ(Count(rows, ",ok,,\r\n"), 200);
 }
 
+TEST(Resume, OneCommandLineServesTheFirstRunAndTheRerun) {
+    CardsimProcess sim({"--write-replies", "ok,ok,ok,ok,fail,ok,ok", "--write-reply-ms", "1"},
+                       ProfileText());
+    TempDir dir;
+    WriteFile(dir / "list.txt", "1\n2\n3\n4\n5\n6\n");
+    const std::string journal = (dir / "journal.csv").string();
+    const std::vector<std::string> batch = Using(
+        sim, {"batch", (dir / "list.txt").string(), "--tracks", "2", "--max-tries", "1",
+              "--resume", journal, "--journal", journal});
+
+    const CliRun first = RunCardctlHere(batch);
+    EXPECT_EQ(first.status, 1) << first.err;
+    EXPECT_EQ(Count(first.err, "no such journal yet"), 1) << first.err;
+    const CliRun second = RunCardctlHere(batch);
+    EXPECT_EQ(second.status, 0) << second.err;
+    // job,card,row: the rerun's cards, each a sending row and an answered one.
+    const std::string rows = ReadFile(journal);
+    EXPECT_EQ(Count(rows, "\n1,1,5,"), 2) << rows;
+    EXPECT_EQ(Count(rows, "\n1,2,6,"), 2) << rows;
+}
+
 TEST(MaxTries, RefusedCardEndsTheBatchAfterThreeTries) {
     CardsimProcess sim({"--write-replies", "fail", "--write-reply-ms", "1"}, ProfileText());
     TempDir dir;
@@ -101,7 +122,7 @@ TEST(Verify, CardReadBackWrongIsWrittenAgainOnTheNextBlank) {
     EXPECT_TRUE(std::regex_search(run.out, std::regex(",2,,,111,ok,,\r\n.*,2,,,222,verify-failed,,"
                                                       "\r\n.*,2,,,222,ok,,\r\n$")))
         << run.out;
-    EXPECT_NE(ReadFile(dir / "log.txt").find("2轨校验失败：读回的数据与写入的不同"),
+    EXPECT_NE(ReadFile(dir / "log.txt").find("2轨校验失败：读回的数据与写入的不同（写入：222，读回："),
               std::string::npos);
 }
 

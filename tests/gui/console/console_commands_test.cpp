@@ -34,8 +34,12 @@ class ConsoleCommands : public JobConsoleTest {
 TEST_F(ConsoleCommands, MenusOfferTheCommandsListWritingInWriteModeOnly) {
     EXPECT_EQ(Menu().join("|"),
               "-|查看日志(&L) F2|保存日志(&S)... Ctrl+S|导出作业记录(&E)... Ctrl+E|"
-              "按列表写卡(&W)... Ctrl+L off|写后校验(&V) |作业记录自动保存(&J)... |擦除磁卡(&D)... |-|"
+              "按列表写卡(&W)... Ctrl+L off|写后校验(&V) |作业记录自动保存(&J)... |擦除磁卡(&D)... |"
+              "连写号码位数(&N)... |-|"
               "关于 磁条读写器演示程序(&A)... ");
+    Press(QKeySequence(Qt::CTRL | Qt::Key_L));  // off, but not without a word
+    ASSERT_EQ(messages_.size(), 1u);
+    EXPECT_EQ(messages_[0].text, "按列表写卡需在“写卡”模式下进行，请先点“写卡”。");
     Click(IDC_WRITE_MODE);
     EXPECT_EQ(Menu()[4], "按列表写卡(&W)... Ctrl+L");
 
@@ -72,7 +76,7 @@ TEST_F(ConsoleCommands, F2ShowsTheLogAtItsEndInPlaceOfTheTracksUntilF2OrRun) {
     Click(IDC_RUN);
     ASSERT_TRUE(Dlg().JobRunning());
     EXPECT_EQ(LogBox()->geometry(), shown);
-    EXPECT_EQ(Menu().filter("off").size(), 7);
+    EXPECT_EQ(Menu().filter("off").size(), 8);
     Press(QKeySequence(Qt::Key_F2));
     EXPECT_FALSE(Dlg().LogShownWhileIdle());
     Click(IDC_STOP);

@@ -4,12 +4,15 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QStyle>
+#include <optional>
 
 #include "console_dialog.h"
+#include "console_fixture.h"
 #include "dialog_builder.h"
 #include "ui_language.h"
 
@@ -35,8 +38,20 @@ QString ShownText(const QWidget& control) {
     return {};
 }
 
-TEST(EnglishWindow, EveryCaptionFitsItsControl) {
-    const LanguageTexts english(UiLanguage::English);
+class EnglishWindow : public ConsoleTest {
+  protected:
+    void SetUp() override {
+        english_.emplace(UiLanguage::English);
+        ConsoleTest::SetUp();
+    }
+    void TearDown() override {
+        ConsoleTest::TearDown();
+        english_.reset();
+    }
+    std::optional<LanguageTexts> english_;
+};
+
+TEST_F(EnglishWindow, EveryCaptionAndListItemFitsItsControl) {
     QDialog dialog;
     BuildDialog(dialog, kConsoleDialog);
     EXPECT_EQ(dialog.windowTitle(), "Velto Card Reader/Writer Demo");
@@ -49,6 +64,20 @@ TEST(EnglishWindow, EveryCaptionFitsItsControl) {
             << text.toStdString();
         EXPECT_EQ(text.toUtf8().size(), text.size()) << "not translated: " << text.toStdString();
     }
+    // The lists as the window fills them, each item beside the box's arrow.
+    for (const ComboList& list : kConsoleComboLists) {
+        const QComboBox* combo = Combo(list.id);
+        for (int i = 0; i < combo->count(); ++i) {
+            const QString item = combo->itemText(i);
+            EXPECT_LE(combo->fontMetrics().horizontalAdvance(item), combo->width() - 20)
+                << item.toStdString();
+            EXPECT_EQ(item.toUtf8().size(), item.size())
+                << "not translated: " << item.toStdString();
+        }
+    }
+    // Each place in a list means what it means in Chinese: the first density is the low one.
+    EXPECT_EQ(Combo(IDC_DENSITY)->itemText(0), "T2 low");
+    EXPECT_EQ(Combo(IDC_COERCIVITY)->currentText(), "LoCo");
 }
 
 }  // namespace

@@ -93,6 +93,47 @@ TEST_F(JobRunTest, ReadJobShowsEachCardThenStopUnlocks) {
     EXPECT_EQ(LogBox()->Text(), JobLogOnScreen());
 }
 
+// An operator reading back in the log keeps his place and his selection while cards come.
+TEST_F(JobRunTest, NewCardsLeaveAScrolledLogAndItsSelectionWhereTheyAre) {
+    StartSim({"--swipe-ms", "30"});
+    Click(IDC_TOGGLE_TRACK2);
+    Click(IDC_RUN);
+    const auto cards = [&] { return LogBox()->Text().count(QStringLiteral("次成功读取")); };
+    ASSERT_TRUE(QTest::qWaitFor([&] { return cards() >= 10; }, 10000));  // more than fit
+    QScrollBar& bar = *LogBox()->verticalScrollBar();
+    bar.setValue(1);
+    QTest::mousePress(LogBox()->viewport(), Qt::LeftButton, {}, QPoint(4, 6));
+    QTest::mouseMove(LogBox()->viewport(), QPoint(60, 40));
+    QTest::mouseRelease(LogBox()->viewport(), Qt::LeftButton, {}, QPoint(60, 40));
+    const QString selected = LogBox()->SelectedText();
+    ASSERT_FALSE(selected.isEmpty());
+
+    const int seen = cards();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return cards() >= seen + 3; }, 10000));
+    EXPECT_EQ(bar.value(), 1);
+    EXPECT_EQ(LogBox()->SelectedText(), selected);
+    Click(IDC_STOP);
+    ASSERT_TRUE(WaitForJobEnd());
+}
+
+// A device that sends nothing is named in the title, not in the log, while the job waits.
+TEST_F(JobRunTest, ASilentDeviceIsNamedInTheTitleUntilTheJobEnds) {
+    StartSim({"--read-scenario", "silent"});
+    Dlg().Job().SilenceMillis = 300;
+    const QString caption = Dlg().windowTitle();
+    Click(IDC_TOGGLE_TRACK2);
+    Click(IDC_RUN);
+    const QString port = QString::fromStdString(sim_->PortPath());
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return Dlg().windowTitle() == caption + "（设备无应答：" + port + "）"; }, 5000))
+        << Dlg().windowTitle().toStdString();
+    EXPECT_TRUE(Dlg().JobRunning());
+    EXPECT_FALSE(LogBox()->Text().contains("设备无应答"));
+    Click(IDC_STOP);
+    ASSERT_TRUE(WaitForJobEnd());
+    EXPECT_EQ(Dlg().windowTitle(), caption);
+}
+
 TEST_F(JobRunTest, SingleWriteOfChineseTextReachesTheDevice) {
     StartSim({"--write-reply-ms", "20"});
     Click(IDC_WRITE_MODE);

@@ -35,8 +35,8 @@ TEST_F(ListWrite, CtrlEExportsTheRecordsAsCsvOrAsJsonByTheChosenFilter) {
     Press(QKeySequence(Qt::CTRL | Qt::Key_E));
     Press(QKeySequence(Qt::CTRL | Qt::Key_E));
     EXPECT_EQ(FileBytes(dir_ / "cards.csv"),
-              "\xEF\xBB\xBFjob,card,time,kind,tracks,track1,track1_status,track2,track2_status,"
-              "track3,track3_status\r\n1,1," +
+              "\xEF\xBB\xBFjob,card,row,time,kind,tracks,track1,track1_status,track2,"
+              "track2_status,track3,track3_status\r\n1,1,," +
                   std::string(Dlg().Job().Records[0].Time()) + ",write,2,,,磁卡AB,ok,,\r\n");
     EXPECT_EQ(FileBytes(dir_ / "cards.json"), RecordsJson(Dlg().Job().Records));
     EXPECT_EQ(fileDialogs_[1].filters.join("|"), "CSV文件 (*.csv)|JSON文件 (*.json)");
@@ -82,7 +82,8 @@ TEST_F(ListWrite, AConfirmedListIsWrittenAsRunWritesWithARefusedCardWrittenAgain
     const QString log = JobLogOnScreen();
     EXPECT_EQ(log.count(QRegularExpression("第\\d/3张：写2轨成功")), 3);
     EXPECT_TRUE(log.contains("第2/3张：写2轨失败！"));
-    EXPECT_TRUE(log.endsWith("列表写卡结束：成功3张，未成功1次\n" + QString(54, '-') + "\n"));
+    EXPECT_TRUE(log.endsWith("列表写卡结束：成功3张，未成功1次\n列表已全部写完：共3张\n" +
+                             QString(54, '-') + "\n"));
     EXPECT_FALSE(LogBox()->isVisible());
     EXPECT_TRUE(Button(IDC_RUN)->isEnabled());
 }
@@ -95,15 +96,18 @@ TEST_F(ListWrite, JournalKeepsEveryCardAndTheListAgainOffersToLeaveOutTheWritten
     fileAnswers_ = {{QtPath(dir_ / "journal.csv"), 0}};
     Dlg().OnSysCommand(kJournalCommand);
     EXPECT_TRUE(Dlg().SystemCommands().EntryAction(kJournalCommand)->isChecked());
+    EXPECT_TRUE(Dlg().windowTitle().endsWith("（作业记录自动保存：journal.csv）"));
     WriteList("cards.txt", QMessageBox::Ok);
     ASSERT_TRUE(WaitForJobEnd());
     ASSERT_EQ(messages_.size(), 2u);
-    EXPECT_EQ(messages_[1].text, "第2/2张卡连续3次写入未成功，停止写卡：2轨 222");
+    EXPECT_TRUE(messages_[1].text.startsWith(
+        "第2/2张卡连续3次写入未成功，停止写卡：2轨 222\n列表未写完：已确认1张，还剩1张。"));
     const std::string journal = FileBytes(dir_ / "journal.csv");
     EXPECT_TRUE(journal.starts_with("\xEF\xBB\xBF" + RecordsCsvHeader())) << journal;
     EXPECT_EQ(QString::fromStdString(journal).count(",write,2,,,222,failed,,\r\n"), 3);
 
     WriteList("cards.txt", QMessageBox::Cancel);
+    EXPECT_EQ(fileDialogs_.back().folder, QtPath(dir_.Path()));  // the last one's folder
     EXPECT_EQ(messages_.back().text, "列表共2张卡，其中1张已写入（见作业记录）。跳过已写入的卡？");
     EXPECT_FALSE(Dlg().JobRunning());
 }

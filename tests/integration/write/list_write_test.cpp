@@ -29,9 +29,14 @@ std::string Written(int card, const std::string& value) {
                      std::to_string(value.size()) + "个数据\r\n" + value + "\r\n"));
 }
 
+// The closing line, and whether the list of three is done or how many cards are left.
 std::string EndLine(int written, int refused) {
+    const std::string done = written == 3 ? "列表已全部写完：共3张\r\n"
+                                          : "列表未写完：已确认" + std::to_string(written) +
+                                                "张，还剩" + std::to_string(3 - written) +
+                                                "张，可凭作业记录接着写\r\n";
     return Gbk("列表写卡结束：成功" + std::to_string(written) + "张，未成功" +
-               std::to_string(refused) + "次\r\n") +
+               std::to_string(refused) + "次\r\n" + done) +
            kHyphens;
 }
 
@@ -59,6 +64,24 @@ TEST(ListWrite, StopBetweenCardsEndsWithTheClosingLineAndTheResetWithoutPause) {
     EXPECT_EQ(harness.Received(), Cards({"111", "2222"}) + kSoftReset);
     EXPECT_EQ(harness.job.JobLog, Written(1, "111") + Written(2, "2222") + EndLine(2, 0));
     EXPECT_LT(harness.PauseBeforeDone(), milliseconds(kMeasuredSysDelay / 2));
+}
+
+TEST(ListWrite, AResumedListNumbersItsCardsByTheirPlaceInTheList) {
+    WriteJobHarness harness;
+    harness.StartSim({"--write-reply-ms", "0", "--write-replies", "ok,fail"});
+    PrepareList(harness, {"55", "666"});
+    harness.job.CardListRows = {5, 6};
+    harness.job.CardListTotal = 6;
+    harness.job.MaxTries = 1;
+
+    harness.Run();
+
+    const std::string& log = harness.job.JobLog;
+    EXPECT_NE(log.find(Gbk("第5/6张：写2轨成功")), std::string::npos);
+    EXPECT_NE(log.find(Gbk("第6/6张卡连续1次写入未成功")), std::string::npos);
+    std::vector<int> rows;
+    for (const CardRecord& record : harness.job.Records) rows.push_back(record.row);
+    EXPECT_EQ(rows, (std::vector<int>{5, 6}));
 }
 
 TEST(ListWrite, RefusesBeforeTheFirstCard) {

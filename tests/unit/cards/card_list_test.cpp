@@ -37,7 +37,7 @@ TEST(CardList, ReadsEveryLayoutAndEncoding) {
          TrackSet::Track23,
          {{2, {"", "222", "333"}}}},
         {"only the selection's columns are taken",
-         "track1,track2\r\nA,1\r\n",
+         "track1,track2\r\n,1\r\n",
          TrackSet::Track2,
          {{2, {"", "1", ""}}}},
         {"one value per line keeps its commas",
@@ -148,6 +148,13 @@ TEST(CardList, NamesEveryBadRow) {
         EXPECT_EQ(result.errors, c.errors) << c.name;
         EXPECT_TRUE(result.cards.empty()) << c.name;
     }
+}
+
+// A value the selection would leave unwritten is no value to drop without a word.
+TEST(CardList, AColumnOutsideTheSelectionWithValuesIsRefused) {
+    EXPECT_EQ(Parse("track2,track3\r\n1,2\r\n", TrackSet::Track2).errors,
+              std::vector<std::string>{"list.csv:1: track3列有数据，但所选轨道不写3轨：要写入它，"
+                                       "请选2&3轨（--tracks 23）"});
 }
 
 TEST(CardList, ShowsTwentyErrorsThenHowManyMore) {

@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QTemporaryDir>
+
 #include "golden.h"
+#include "journal.h"
 
 namespace {
 
@@ -12,16 +16,19 @@ CardRecord Record(int job, int card, const char* time, CardKind kind, TrackSet t
 }
 
 // A read with a failed track, a write of Chinese text with a comma, a written pair with
-// quotes and a line break that the device did not confirm.
+// quotes and a line break that the device did not confirm, the fifth row of a list.
 CardRecordList SampleRecords() {
     constexpr TrackStatus ok = TrackStatus::Ok;
     constexpr TrackStatus failed = TrackStatus::Failed;
-    return {Record(1, 1, "2024-03-01T09:30:00+08:00", CardKind::Read, TrackSet::Track23,
-                   {{{}, {"6011000099990001=30011010000000000", ok}, {"", failed}}}),
-            Record(2, 1, "2024-03-01T09:31:15+08:00", CardKind::Write, TrackSet::Track1,
-                   {{{"%B6011^\xD5\xC5\xC8\xFD,MR^2512?", ok}, {}, {}}}),
-            Record(2, 2, "2024-03-01T09:31:20+08:00", CardKind::Write, TrackSet::Track12,
-                   {{{"SAY \"HI\"", failed}, {"1234\r\n5678", failed}, {}}})};
+    CardRecordList records{
+        Record(1, 1, "2024-03-01T09:30:00+08:00", CardKind::Read, TrackSet::Track23,
+               {{{}, {"6011000099990001=30011010000000000", ok}, {"", failed}}}),
+        Record(2, 1, "2024-03-01T09:31:15+08:00", CardKind::Write, TrackSet::Track1,
+               {{{"%B6011^\xD5\xC5\xC8\xFD,MR^2512?", ok}, {}, {}}}),
+        Record(2, 2, "2024-03-01T09:31:20+08:00", CardKind::Write, TrackSet::Track12,
+               {{{"SAY \"HI\"", failed}, {"1234\r\n5678", failed}, {}}})};
+    records[2].row = 5;
+    return records;
 }
 
 TEST(RecordExport, FormatsMatchTheGoldenFiles) {
@@ -32,6 +39,26 @@ TEST(RecordExport, FormatsMatchTheGoldenFiles) {
     for (const CardRecord& record : records) lines += RecordJsonLine(record);
     EXPECT_TRUE(MatchesGolden(lines, "records.jsonl"));
     EXPECT_EQ("\xEF\xBB\xBF" + RecordsCsv(records, ByteOrderMark::Omit), RecordsCsv(records));
+}
+
+// A journal begun before records had a `row` column goes on without it, so that its rows
+// stay under their header's names.
+TEST(RecordExport, AJournalGoesOnInTheLayoutItBeganIn) {
+    const CardRecord record = SampleRecords()[2];
+    for (const RecordsLayout layout : {RecordsLayout::WithRow, RecordsLayout::WithoutRow}) {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("journal.csv"));
+        const std::string start = "\xEF\xBB\xBF" + RecordsCsvHeader(layout);
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(start.data(), static_cast<qint64>(start.size()));
+        file.close();
+        std::string error;
+        ASSERT_TRUE(Journal::Open(path, error)) << error;
+        EXPECT_FALSE(Journal::Open(path, error)->Append(record));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll().toStdString(), start + RecordCsvLine(record, layout));
+    }
 }
 
 TEST(RecordExport, TimesCarryTheirOffset) {

@@ -18,7 +18,7 @@ std::vector<ListCard> List(const std::vector<std::string>& values) {
 
 // A journal whose rows give, for tracks 2, "VALUE" ok or "VALUE STATUS" otherwise.
 std::string Journal(const std::vector<std::string>& rows) {
-    std::string text = "\xEF\xBB\xBF" + RecordsCsvHeader();
+    std::string text = "\xEF\xBB\xBF" + RecordsCsvHeader(RecordsLayout::WithoutRow);
     for (const std::string& row : rows) {
         const std::size_t space = row.find(' ');
         const std::string status = space == std::string::npos ? "ok" : row.substr(space + 1);
