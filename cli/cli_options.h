@@ -7,6 +7,7 @@
 #include <string>
 
 #include "card_job.h"
+#include "ui_language.h"
 
 enum class CliCommand { Read, Write, Run, Batch, Clone, Erase, Ports, Profile, Probe };
 
@@ -41,15 +42,16 @@ struct CliOptions {
     QString recordsPath;
     bool json = false;
     bool quiet = false;
-    int cards = 0;  // read: stop after this many cards; 0 reads until stopped
+    std::optional<UiLanguage> language;  // --lang; unset: CARDDEMO_LANG, then the system's
+    int cards = 0;                       // read: stop after this many cards; 0 reads until stopped
     // --track1 ... --track3 as given, by track number - 1.
     std::array<std::optional<QString>, 3> texts;
-    RunNumbering numbering;  // run; clone takes its count
-    QString listPath;        // batch
-    int maxTries = 3;        // run, batch, clone; 0 sets no limit
-    QString journalPath;     // every record appended as its card is logged
-    QString resumePath;      // batch: the journal whose confirmed cards are left out
-    bool verify = false;     // write, run, batch, clone: each confirmed card read back
+    RunNumbering numbering;      // run; clone takes its count
+    QString listPath;            // batch
+    int maxTries = 3;            // run, batch, clone; 0 sets no limit
+    QString journalPath;         // every record appended as its card is logged
+    QString resumePath;          // batch: the journal whose confirmed cards are left out
+    bool verify = false;         // write, run, batch, clone: each confirmed card read back
     bool rewriteUnsure = false;  // batch --resume: writes again a card the journal left in flight
 };
 

@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "cardctl.h"
+#include "cli_options.h"
 #include "port_name.h"
 #include "ui_language.h"
 
@@ -28,7 +29,10 @@ int main(int argc, char** argv) {
     _setmode(_fileno(stdout), _O_BINARY);
 #endif
     QCoreApplication application(argc, argv);
-    const LanguageTexts texts(ChooseLanguage());
+    // Chosen before the command line is taken for the job, so that its refusals are in the
+    // chosen language too.
+    const LanguageTexts texts(
+        ChooseLanguage(ParseCommandLine(QCoreApplication::arguments()).options.language));
 #ifdef _WIN32
     const auto consoleOut = WideConsoleStream(1);
     const auto consoleErr = WideConsoleStream(2);

@@ -251,6 +251,18 @@ const std::vector<OptionSpec>& OptionSpecs() {
          Flag(&CliOptions::quiet),
          "No messages or progress on stderr, only errors.",
          kEveryCommand},
+        {{"lang"},
+         {ValueKind::Choice,
+          QStringLiteral("zh|en"),
+          [](const QString& option, const QString& value, CliOptions& options) {
+              options.language = LanguageNamed(value.toLower().toStdString());
+              return options.language ? QString()
+                                      : QStringLiteral("%1 %2: write zh or en").arg(option, value);
+          },
+          {QStringLiteral("zh"), QStringLiteral("en")}},
+         "Messages in Chinese (zh) or English (en); by default as CARDDEMO_LANG or the system's "
+         "language says.",
+         kEveryCommand},
         {{"c", "cards"},
          Number(&CliOptions::cards, 1, 1000000),
          "read: stops after N cards have been read.",

@@ -49,4 +49,10 @@ for catalogue in translations/*.ts; do
     status=1
   fi
 done
+# English means no Chinese character, nor Chinese punctuation, in any translation.
+if grep -nP '<translation>.*[\x{3000}-\x{303f}\x{4e00}-\x{9fff}\x{ff00}-\x{ffef}]' \
+    translations/carddemo_en.ts >&2; then
+  echo "translations: the English catalogue above still holds Chinese" >&2
+  status=1
+fi
 exit $status

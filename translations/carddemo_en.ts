@@ -2,6 +2,203 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="zh_CN">
 <context>
+    <name>ConsoleTexts</name>
+    <message>
+        <source>换行</source>
+        <translation>line break</translation>
+    </message>
+    <message>
+        <source>空格</source>
+        <translation>space</translation>
+    </message>
+    <message>
+        <source>制表符</source>
+        <translation>tab</translation>
+    </message>
+    <message>
+        <source>查看日志(&amp;L)</source>
+        <translation>View &amp;log</translation>
+    </message>
+    <message>
+        <source>保存日志(&amp;S)...</source>
+        <translation>&amp;Save log...</translation>
+    </message>
+    <message>
+        <source>导出作业记录(&amp;E)...</source>
+        <translation>&amp;Export records...</translation>
+    </message>
+    <message>
+        <source>按列表写卡(&amp;W)...</source>
+        <translation>&amp;Write a card list...</translation>
+    </message>
+    <message>
+        <source>擦除磁卡(&amp;D)...</source>
+        <translation>Erase a car&amp;d...</translation>
+    </message>
+    <message>
+        <source>请选择要擦除的轨道，然后刷卡：</source>
+        <translation>Choose the tracks to erase, then swipe the card:</translation>
+    </message>
+    <message>
+        <source>%1轨</source>
+        <translation>Track %1</translation>
+    </message>
+    <message>
+        <source>端口上是什么设备，可用命令 cardctl probe --port 端口名 查看。</source>
+        <translation>To see what answers on a port, run cardctl probe --port PORT.</translation>
+    </message>
+    <message>
+        <source>写后校验(&amp;V)</source>
+        <translation>&amp;Verify after writing</translation>
+    </message>
+    <message>
+        <source>作业记录自动保存(&amp;J)...</source>
+        <translation>Keep a &amp;journal...</translation>
+    </message>
+    <message>
+        <source>连写号码位数(&amp;N)...</source>
+        <translation>&amp;Number width...</translation>
+    </message>
+    <message>
+        <source>连写号码位数</source>
+        <translation>Number width</translation>
+    </message>
+    <message>
+        <source>连写时号码前补0，补足的位数（0为不补）：</source>
+        <translation>Pad numbered runs with zeros to this many digits (0: no padding):</translation>
+    </message>
+    <message>
+        <source>作业记录自动保存</source>
+        <translation>Keep a journal</translation>
+    </message>
+    <message>
+        <source>作业记录.csv</source>
+        <translation>journal.csv</translation>
+    </message>
+    <message>
+        <source>CSV文件 (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>列表共%1张卡，其中%2张已写入（见作业记录）。跳过已写入的卡？</source>
+        <translation>The list has %1 cards, %2 of them already written (see the journal). Skip the written cards?</translation>
+    </message>
+    <message>
+        <source>
+无法从作业记录得知哪些卡已写入。仍然写入整个列表？</source>
+        <translation>
+The journal cannot tell which cards were written. Write the whole list anyway?</translation>
+    </message>
+    <message>
+        <source>
+作业结束时这张卡正在写入。再写一次？</source>
+        <translation>
+This card was being written when the job ended. Write it again?</translation>
+    </message>
+    <message>
+        <source>
+作业记录已关闭，写卡已停止。</source>
+        <translation>
+The journal is closed and writing has stopped.</translation>
+    </message>
+    <message>
+        <source>保存日志</source>
+        <translation>Save log</translation>
+    </message>
+    <message>
+        <source>作业日志.txt</source>
+        <translation>job log.txt</translation>
+    </message>
+    <message>
+        <source>UTF-8文本文件 (*.txt)</source>
+        <translation>UTF-8 text files (*.txt)</translation>
+    </message>
+    <message>
+        <source>GBK文本文件 (*.txt)</source>
+        <translation>GBK text files (*.txt)</translation>
+    </message>
+    <message>
+        <source>导出作业记录</source>
+        <translation>Export records</translation>
+    </message>
+    <message>
+        <source>JSON文件 (*.json)</source>
+        <translation>JSON files (*.json)</translation>
+    </message>
+    <message>
+        <source>按列表写卡</source>
+        <translation>Write a card list</translation>
+    </message>
+    <message>
+        <source>卡列表 (*.csv *.json *.txt)</source>
+        <translation>Card lists (*.csv *.json *.txt)</translation>
+    </message>
+    <message>
+        <source>所有文件 (*)</source>
+        <translation>All files (*)</translation>
+    </message>
+    <message>
+        <source>列表共%1张卡，写入%2。</source>
+        <translation>The list has %1 cards, to be written on %2.</translation>
+    </message>
+    <message>
+        <source>列表写卡完成：%1张全部写入并确认。</source>
+        <translation>List done: all %1 cards written and confirmed.</translation>
+    </message>
+    <message>
+        <source>列表未写完：已确认%1张，还剩%2张。
+</source>
+        <translation>List not finished: %1 cards confirmed, %2 left.
+</translation>
+    </message>
+    <message>
+        <source>接着写：再按列表写卡（Ctrl+L）选同一列表，在询问时选“是”，跳过作业记录中已写入的卡。</source>
+        <translation>To go on: write the list again (Ctrl+L), choose the same list and answer Yes to skip the cards the journal has as written.</translation>
+    </message>
+    <message>
+        <source>接着写：用“导出作业记录”（Ctrl+E）存为CSV文件，再用“作业记录自动保存”选该文件，然后按列表写卡（Ctrl+L）选同一列表，在询问时选“是”，跳过已写入的卡。</source>
+        <translation>To go on: save the records as a CSV file with &quot;Export records&quot; (Ctrl+E), choose that file with &quot;Keep a journal&quot;, then write the list again (Ctrl+L), choose the same list and answer Yes to skip the written cards.</translation>
+    </message>
+    <message>
+        <source>写好的卡读回校验失败：
+%1</source>
+        <translation>The written card did not read back as written:
+%1</translation>
+    </message>
+    <message>
+        <source>按列表写卡需在“写卡”模式下进行，请先点“写卡”。</source>
+        <translation>Card lists are written in Write mode: click &quot;Write&quot; first.</translation>
+    </message>
+    <message>
+        <source>不在ISO/IEC 7811 %1轨字符集内的字符：%2</source>
+        <translation>Characters outside the ISO/IEC 7811 track %1 set: %2</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>超出ISO/IEC 7811 %1轨的容量：标准最多%2个字符，现有%3个（含起止符和校验符）</source>
+        <translation>Over the ISO/IEC 7811 track %1 capacity: at most %2 characters, here %3 (sentinels and check character included)</translation>
+    </message>
+    <message>
+        <source>（作业记录自动保存：%1）</source>
+        <translation> (journal: %1)</translation>
+    </message>
+    <message>
+        <source>（设备无应答：%1）</source>
+        <translation> (device silent: %1)</translation>
+    </message>
+    <message>
+        <source>（设备无应答：%1 → %2）</source>
+        <translation> (device silent: %1 → %2)</translation>
+    </message>
+    <message>
+        <source>ports文件夹中没有%1的链接，将打开%2</source>
+        <translation>No link for %1 in the ports folder; %2 will be opened</translation>
+    </message>
+</context>
+<context>
     <name>DialogTemplate</name>
     <message>
         <source>确定</source>

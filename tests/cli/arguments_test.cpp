@@ -59,6 +59,7 @@ INSTANTIATE_TEST_SUITE_P(
                  "write low or high"},
         BadInput{
             "FormatWord", {"read", "--tracks", "2", "--card-format", "aba"}, 2, "write iso or ibm"},
+        BadInput{"Language", {"ports", "--lang", "fr"}, 2, "--lang fr: write zh or en"},
         BadInput{"LineSettings",
                  {"read", "--tracks", "2", "--line", "baud=fast"},
                  2,
