@@ -5,6 +5,10 @@
 
 #include "executable_dir.h"
 
+#ifdef _WIN32
+#include <shlobj.h>
+#endif
+
 namespace {
 
 constexpr std::string_view kFolderName = "carddemo";
@@ -18,6 +22,18 @@ std::filesystem::path AbsoluteFromEnvironment(const EnvironmentLookup& environme
     return path.is_absolute() ? path : std::filesystem::path();
 }
 
+#ifdef _WIN32
+// Asked of the system: Windows sets neither variable, and %APPDATA% is only a copy of this
+// folder that a program's caller may have changed or left out.
+std::filesystem::path UserConfigFolder(const EnvironmentLookup&) {
+    PWSTR folder = nullptr;
+    std::filesystem::path path;
+    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_RoamingAppData, 0, nullptr, &folder)))
+        path = std::filesystem::path(folder) / kFolderName;
+    CoTaskMemFree(folder);
+    return path;
+}
+#else
 std::filesystem::path UserConfigFolder(const EnvironmentLookup& environment) {
     if (auto config = AbsoluteFromEnvironment(environment, "XDG_CONFIG_HOME"); !config.empty())
         return config / kFolderName;
@@ -25,6 +41,7 @@ std::filesystem::path UserConfigFolder(const EnvironmentLookup& environment) {
         return home / ".config" / kFolderName;
     return {};
 }
+#endif
 
 bool IsFolder(const std::filesystem::path& path) {
     std::error_code error;

@@ -16,8 +16,10 @@ struct DataFolders {
 using EnvironmentLookup = std::function<const char*(const char* name)>;
 
 // The folders of a program in `executableDir`: the user's is $XDG_CONFIG_HOME/carddemo
-// (~/.config/carddemo when that is unset, empty or relative), the shared one
-// `executableDir`/../share/carddemo, so a relocated or staged install finds its own.
+// (~/.config/carddemo when that is unset, empty or relative; on Windows carddemo in the
+// user's roaming application data, %APPDATA%), the shared one
+// `executableDir`/../share/carddemo, so a relocated or staged install finds its own (the
+// Windows installer lays out bin\ and share\carddemo\ alike; its zip keeps all beside).
 DataFolders DataFoldersFor(const std::filesystem::path& executableDir,
                            const EnvironmentLookup& environment);
 // The folders of the running program.

@@ -11,6 +11,8 @@
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
+
+#include "console_stream.h"
 #define isatty _isatty
 #else
 #include <signal.h>
@@ -31,8 +33,16 @@ int main(int argc, char** argv) {
     // chosen language too.
     const LanguageTexts texts(
         ChooseLanguage(ParseCommandLine(QCoreApplication::arguments()).options.language));
+#ifdef _WIN32
+    const auto consoleOut = WideConsoleStream(1);
+    const auto consoleErr = WideConsoleStream(2);
+    std::ostream& out = consoleOut ? *consoleOut : std::cout;
+    std::ostream& err = consoleErr ? *consoleErr : std::cerr;
+#else
+    std::ostream& out = std::cout;
+    std::ostream& err = std::cerr;
+#endif
     const CliEnvironment environment{
-        std::cout,     std::cerr, isatty(2) != 0, SerialTimeouts{}, DefaultPortsDirectory(),
-        isatty(1) != 0};
+        out, err, isatty(2) != 0, SerialTimeouts{}, DefaultPortsDirectory(), isatty(1) != 0};
     return RunCardctl(QCoreApplication::arguments(), environment);
 }
