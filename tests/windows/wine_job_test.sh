@@ -9,6 +9,8 @@
 # read job).
 set -euo pipefail
 case_name=$1
+# Wine's desktop speaks English; the logs compared are the Chinese ones of a bare Linux.
+export CARDDEMO_LANG=zh
 work=$(mktemp -d)
 sim_pid=
 cleanup() {
