@@ -9,6 +9,7 @@
 #include <QThread>
 
 #include "console_dialog.h"
+#include "console_texts.h"
 #include "drop_down_combo.h"
 #include "gbk.h"
 #include "hid_ports.h"
@@ -117,14 +118,13 @@ void CCardDemoDlg::OnInitDialog(const std::filesystem::path& profilePath) {
     logView_ = Control<LogView>(IDC_LOG);
     ConnectHandlers();
     windowConsole_ = std::make_unique<WindowConsole>(
-        *this, WindowConsole::Handlers{[this](uint32_t message) { OnJobMessage(message); },
-                                       [this] { return TrackTextsForJob(); },
-                                       [this](const std::string& gbkText) {
-                                           ShowMessageBox(this, GbkScreenDecoder().Decode(gbkText));
-                                       },
-                                       [this](const Console::Silence& silence) {
-                                           OnDeviceSilence(silence);
-                                       }});
+        *this, WindowConsole::Handlers{
+                   [this](uint32_t message) { OnJobMessage(message); },
+                   [this] { return TrackTextsForJob(); },
+                   [this](const std::string& gbkText) {
+                       ShowMessageBox(this, GbkScreenDecoder().Decode(gbkText));
+                   },
+                   [this](const Console::Silence& silence) { OnDeviceSilence(silence); }});
     UpdateData(false);
 
     CreateSystemMenu();
@@ -183,7 +183,8 @@ void CCardDemoDlg::OnPortListOpening() {
     std::vector<OfferedPort> ports = OfferedPorts(found, hid);
     // HID1 is no name of a system port to fall back on.
     if (!hid) {
-        for (OfferedPort& fallback : FallbackPorts(FixedPortNames(link), found, DefaultPortsDirectory()))
+        for (OfferedPort& fallback :
+             FallbackPorts(FixedPortNames(link), found, DefaultPortsDirectory()))
             ports.push_back(std::move(fallback));
     }
     FillPortList(*Control<QComboBox>(IDC_PORT), FixedPortNames(link), ports);
@@ -289,9 +290,7 @@ void CCardDemoDlg::OnWriteMode() {
 
 void CCardDemoDlg::OnTrackTextChanged(std::size_t track) {
     Control<QLabel>(kTracks[track].countLabel)
-        ->setText(QStringLiteral("%1轨%2个数据：")
-                      .arg(kTracks[track].number)
-                      .arg(TrackBox(track)->ByteLength()));
+        ->setText(ConsoleTexts::TrackCount(kTracks[track].number, TrackBox(track)->ByteLength()));
 }
 
 void CCardDemoDlg::OnDensityChanged() {

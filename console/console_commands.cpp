@@ -198,7 +198,7 @@ void CCardDemoDlg::WriteList() {
     }
     const int listSize = static_cast<int>(list.cards.size());
     if (!LeaveOutJournalledCards(list.cards)) return;
-    const QString label = QString::fromStdString(PlanFor(tracks)->label) + QStringLiteral("轨");
+    const QString label = ConsoleTexts::TracksName(QString::fromStdString(PlanFor(tracks)->label));
     if (!AskOkCancel(this, ConsoleTexts::ListConfirm(static_cast<int>(list.cards.size()), label))) {
         return;
     }

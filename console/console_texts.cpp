@@ -39,8 +39,26 @@ QString EraseTracksQuestion() {
     return QCoreApplication::translate("ConsoleTexts", "请选择要擦除的轨道，然后刷卡：");
 }
 
-QString EraseTracksChoice(const QString& tracks) {
+QString TracksName(const QString& tracks) {
     return QCoreApplication::translate("ConsoleTexts", "%1轨").arg(tracks);
+}
+
+QString TrackCount(int track, int bytes) {
+    return QCoreApplication::translate("ConsoleTexts", "%1轨%2个数据：").arg(track).arg(bytes);
+}
+
+QString ChooseATrack() {
+    return QCoreApplication::translate("ConsoleTexts", "请选择一操作轨道！");
+}
+
+QString NumberOutOfRange(int min, int max) {
+    return QCoreApplication::translate("ConsoleTexts", "请输入一个介于 %1 和 %2 之间的整数。")
+        .arg(min)
+        .arg(max);
+}
+
+QString NotANumber() {
+    return QCoreApplication::translate("ConsoleTexts", "请输入一个整数。");
 }
 
 QString ProbeHint() {

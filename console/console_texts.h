@@ -19,9 +19,16 @@ QString JournalEntry();
 QString EraseEntry();
 QString RunDigitsEntry();
 
-// Erasing: the question for the tracks, and each choice ("2，3轨").
+// Erasing: the question for the tracks.
 QString EraseTracksQuestion();
-QString EraseTracksChoice(const QString& tracks);
+// A track or pair by its label ("2，3轨"), as the erase choices and the list's question name it.
+QString TracksName(const QString& tracks);
+// The count above a track box: "2轨5个数据：".
+QString TrackCount(int track, int bytes);
+// Run refused: no track chosen; a number box out of its range, or not a number.
+QString ChooseATrack();
+QString NumberOutOfRange(int min, int max);
+QString NotANumber();
 // After a port failure: where to find out what answers on a port.
 QString ProbeHint();
 

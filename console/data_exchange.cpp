@@ -7,6 +7,7 @@
 
 #include "card_demo_dlg.h"
 #include "console_dialog.h"
+#include "console_texts.h"
 #include "message_box.h"
 
 namespace {
@@ -66,10 +67,9 @@ bool CCardDemoDlg::UpdateData(bool saveAndValidate) {
         if (!inRange) {
             // The failing field keeps its value too: a job never gets a number out of range.
             ShowMessageBox(this,
-                           value ? QStringLiteral("请输入一个介于 %1 和 %2 之间的整数。")
-                                       .arg(number.range.min)
-                                       .arg(number.range.max)
-                                 : QStringLiteral("请输入一个整数。"),
+                           value
+                               ? ConsoleTexts::NumberOutOfRange(number.range.min, number.range.max)
+                               : ConsoleTexts::NotANumber(),
                            QMessageBox::Warning);
             box->setFocus();
             box->selectAll();

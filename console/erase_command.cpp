@@ -13,16 +13,15 @@ void CCardDemoDlg::EraseCard() {
     if (logShownWhileIdle_) ShowLogWhileIdle(false);
     QStringList choices;
     for (const TrackSet tracks : kTrackSets)
-        choices << ConsoleTexts::EraseTracksChoice(QString::fromStdString(PlanFor(tracks)->label));
+        choices << ConsoleTexts::TracksName(QString::fromStdString(PlanFor(tracks)->label));
     const std::optional<TrackSet> selected = SelectedTracks();
     int current = 0;
     for (std::size_t i = 0; i < kTrackSets.size(); ++i) {
         if (kTrackSets[i] == selected) current = static_cast<int>(i);
     }
     bool chosen = false;
-    const QString choice =
-        QInputDialog::getItem(this, windowTitle(), ConsoleTexts::EraseTracksQuestion(),
-                              choices, current, false, &chosen);
+    const QString choice = QInputDialog::getItem(
+        this, windowTitle(), ConsoleTexts::EraseTracksQuestion(), choices, current, false, &chosen);
     if (!chosen) return;
     const TrackSet tracks = kTrackSets[static_cast<std::size_t>(choices.indexOf(choice))];
 

@@ -29,7 +29,8 @@ struct ChosenFile {
 
 // Qt's own widget file dialog (the same on every platform), owned by the window and
 // starting in the folder of the last file chosen while the program runs, at first in the
-// user's home folder; it keeps its history where the process keeps its settings. Empty when the operator cancels.
+// user's home folder; it keeps its history where the process keeps its settings. Empty when the
+// operator cancels.
 std::optional<ChosenFile> AskForFile(QWidget* owner, const FileQuestion& question);
 
 // Replaces the modal run of the dialog, so that tests can answer it without an operator:

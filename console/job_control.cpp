@@ -12,8 +12,9 @@
 #include "card_demo_dlg.h"
 #include "card_worker.h"
 #include "console_dialog.h"
-#include "list_write.h"
+#include "console_texts.h"
 #include "gbk.h"
+#include "list_write.h"
 #include "message_box.h"
 #include "model_rule.h"
 #include "track_text_box.h"
@@ -82,7 +83,7 @@ bool CCardDemoDlg::ReadyToStart() {
     // Run brings the window back from the log shown on demand, whether a job starts or not.
     if (logShownWhileIdle_) ShowLogWhileIdle(false);
     if (!SelectedTracks()) {
-        ShowMessageBox(this, QStringLiteral("请选择一操作轨道！"));
+        ShowMessageBox(this, ConsoleTexts::ChooseATrack());
         return false;
     }
     // A value out of range has been shown to the operator; a job on it is not started.

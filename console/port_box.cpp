@@ -51,7 +51,8 @@ std::vector<OfferedPort> FallbackPorts(const QStringList& fixedNames,
         });
         const std::string path = ResolvePortName(name.toStdString(), portsDir);
         if (!linked && path.starts_with("/dev/")) {
-            ports.push_back({name, ConsoleTexts::PortFallbackHint(name, QString::fromStdString(path))});
+            ports.push_back(
+                {name, ConsoleTexts::PortFallbackHint(name, QString::fromStdString(path))});
         }
     }
     return ports;

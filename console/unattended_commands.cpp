@@ -36,8 +36,8 @@ bool CCardDemoDlg::LeaveOutJournalledCards(std::vector<ListCard>& cards) {
     // The window's journal holds every job's cards; only those matching the list count.
     const ConfirmedCardsResult journal = ReadConfirmedCards(journal_->Path());
     if (!journal.error.empty())
-        return AskOkCancel(this, ConsoleTexts::UnreadableJournalQuestion(
-                                     QString::fromStdString(journal.error)));
+        return AskOkCancel(
+            this, ConsoleTexts::UnreadableJournalQuestion(QString::fromStdString(journal.error)));
     ResumedList resumed = LeaveOutWritten(cards, *SelectedTracks(), journal.cards, journal.unsure);
     for (const ConfirmedCard& card : resumed.unsure) {
         const std::string text = CardTexts::MayBeWritten(card.card, card.tracks, card.gbk);
@@ -45,8 +45,8 @@ bool CCardDemoDlg::LeaveOutJournalledCards(std::vector<ListCard>& cards) {
             return false;
     }
     if (resumed.skipped == 0) return true;
-    switch (AskYesNoCancel(this, ConsoleTexts::SkipWrittenQuestion(static_cast<int>(cards.size()),
-                                                                   resumed.skipped))) {
+    switch (AskYesNoCancel(
+        this, ConsoleTexts::SkipWrittenQuestion(static_cast<int>(cards.size()), resumed.skipped))) {
         case QMessageBox::Yes:
             cards = std::move(resumed.remaining);
             return !cards.empty();

@@ -14,10 +14,9 @@ void CCardDemoDlg::UpdateWindowTitle() {
 
 void CCardDemoDlg::OnDeviceSilence(const Console::Silence& silence) {
     // Told while the job runs; its end takes the mark away.
-    silenceMark_ = silence.silent && jobRunning_
-                       ? ConsoleTexts::DeviceSilentTitleMark(
-                             QString::fromStdString(silence.portName),
-                             QString::fromStdString(silence.devicePath))
-                       : QString();
+    silenceMark_ = silence.silent && jobRunning_ ? ConsoleTexts::DeviceSilentTitleMark(
+                                                       QString::fromStdString(silence.portName),
+                                                       QString::fromStdString(silence.devicePath))
+                                                 : QString();
     UpdateWindowTitle();
 }

@@ -2,6 +2,43 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="zh_CN">
 <context>
+    <name>AboutText</name>
+    <message>
+        <source>欢迎使用<byte value="xd"/>
+磁条读写器演示程序！<byte value="xd"/>
+<byte value="xd"/>
+经串口驱动磁条卡读写器，<byte value="xd"/>
+可循环读卡、单张写卡<byte value="xd"/>
+及连续编号写卡。<byte value="xd"/>
+<byte value="xd"/>
+没有设备也可试用：<byte value="xd"/>
+模拟器 cardsim 可在<byte value="xd"/>
+伪终端上扮演读写器。<byte value="xd"/>
+<byte value="xd"/>
+设备的命令字节取自<byte value="xd"/>
+程序旁的 QXProduct.ini。<byte value="xd"/>
+<byte value="xd"/>
+Ver 1.0</source>
+        <translation>Welcome to the<byte value="xd"/>
+Card Reader/Writer Demo!<byte value="xd"/>
+<byte value="xd"/>
+It drives a magnetic card<byte value="xd"/>
+reader/writer on a serial port:<byte value="xd"/>
+read cards in a loop, write one<byte value="xd"/>
+or a numbered run of cards.<byte value="xd"/>
+<byte value="xd"/>
+No device? Try it anyway:<byte value="xd"/>
+the simulator cardsim plays<byte value="xd"/>
+a reader on a pseudo-terminal.<byte value="xd"/>
+<byte value="xd"/>
+The device&apos;s command bytes<byte value="xd"/>
+come from QXProduct.ini<byte value="xd"/>
+beside the program.<byte value="xd"/>
+<byte value="xd"/>
+Ver 1.0</translation>
+    </message>
+</context>
+<context>
     <name>ConsoleTexts</name>
     <message>
         <source>换行</source>
@@ -196,6 +233,22 @@ The journal is closed and writing has stopped.</translation>
     <message>
         <source>ports文件夹中没有%1的链接，将打开%2</source>
         <translation>No link for %1 in the ports folder; %2 will be opened</translation>
+    </message>
+    <message>
+        <source>%1轨%2个数据：</source>
+        <translation>Track %1: %2 chars</translation>
+    </message>
+    <message>
+        <source>请选择一操作轨道！</source>
+        <translation>Choose a track to work on!</translation>
+    </message>
+    <message>
+        <source>请输入一个介于 %1 和 %2 之间的整数。</source>
+        <translation>Enter a whole number from %1 to %2.</translation>
+    </message>
+    <message>
+        <source>请输入一个整数。</source>
+        <translation>Enter a whole number.</translation>
     </message>
 </context>
 <context>

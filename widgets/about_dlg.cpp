@@ -1,5 +1,6 @@
 #include "about_dlg.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPaintEvent>
 #include <QPainter>
@@ -12,22 +13,22 @@
 namespace {
 
 // Shown as GBK like every text of the system; the last line has no break after it.
-constexpr const char* kAboutText =
-    "欢迎使用\r\n"
-    "磁条读写器演示程序！\r\n"
-    "\r\n"
-    "经串口驱动磁条卡读写器，\r\n"
-    "可循环读卡、单张写卡\r\n"
-    "及连续编号写卡。\r\n"
-    "\r\n"
-    "没有设备也可试用：\r\n"
-    "模拟器 cardsim 可在\r\n"
-    "伪终端上扮演读写器。\r\n"
-    "\r\n"
-    "设备的命令字节取自\r\n"
-    "程序旁的 QXProduct.ini。\r\n"
-    "\r\n"
-    "Ver 1.0";
+constexpr const char* kAboutText = QT_TRANSLATE_NOOP("AboutText",
+                                                     "欢迎使用\r\n"
+                                                     "磁条读写器演示程序！\r\n"
+                                                     "\r\n"
+                                                     "经串口驱动磁条卡读写器，\r\n"
+                                                     "可循环读卡、单张写卡\r\n"
+                                                     "及连续编号写卡。\r\n"
+                                                     "\r\n"
+                                                     "没有设备也可试用：\r\n"
+                                                     "模拟器 cardsim 可在\r\n"
+                                                     "伪终端上扮演读写器。\r\n"
+                                                     "\r\n"
+                                                     "设备的命令字节取自\r\n"
+                                                     "程序旁的 QXProduct.ini。\r\n"
+                                                     "\r\n"
+                                                     "Ver 1.0");
 
 const QColor kScrollBackground(235, 235, 235);
 const QColor kScrollText(0, 0, 0);
@@ -65,7 +66,8 @@ void CAboutDlg::BuildFromTemplate(const DialogTemplate& dialog) {
 bool CAboutDlg::OnInitDialog() {
     scroller_.Create(this, Pixels(270), Pixels(300), Pixels(0), Pixels(32), kScrollBackground,
                      kScrollText, QStringLiteral("Arial"));
-    const std::string text = Utf8ToGbk(kAboutText);
+    const std::string text =
+        Utf8ToGbk(QCoreApplication::translate("AboutText", kAboutText).toStdString());
     scroller_.SetText(text.data(), static_cast<int>(text.size()));
     if (!scroller_.Start(10, 1)) {
         QMessageBox box(QMessageBox::NoIcon, QString(), QStringLiteral("Failed to start."),

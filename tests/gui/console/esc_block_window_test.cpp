@@ -99,7 +99,7 @@ TEST_F(EscBlockWindow, WriteJobsSendOneBlockPerCard) {
 TEST_F(EscBlockWindow, EraseAsksForTheTracksAndSendsTheirMask) {
     StartEscSim();
     Click(IDC_TOGGLE_TRACK2);
-    AnswerNextChoice(ConsoleTexts::EraseTracksChoice("2，3"));
+    AnswerNextChoice(ConsoleTexts::TracksName("2，3"));
     Dlg().OnSysCommand(kEraseCommand);
     ASSERT_TRUE(WaitForJobEnd());
     EXPECT_TRUE(ReceivedAfterStop().ends_with(Hex("1b 63 06") + kReset));
@@ -108,7 +108,7 @@ TEST_F(EscBlockWindow, EraseAsksForTheTracksAndSendsTheirMask) {
 
 TEST_F(EscBlockWindow, EraseOnAProfileWithoutOneIsRefusedBeforeTheWindowLocks) {
     OpenConsole(kTestProfile);
-    AnswerNextChoice(ConsoleTexts::EraseTracksChoice("2"));
+    AnswerNextChoice(ConsoleTexts::TracksName("2"));
     Dlg().OnSysCommand(kEraseCommand);
     ASSERT_EQ(messages_.size(), 1u);
     EXPECT_TRUE(messages_[0].text.contains("没有擦卡命令")) << messages_[0].text.toStdString();
