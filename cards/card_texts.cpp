@@ -1,91 +1,106 @@
 #include "card_texts.h"
 
+#include <QCoreApplication>
+
 #include "gbk.h"
 
 namespace CardTexts {
 namespace {
 
-std::string Track(int track) {
-    return std::to_string(track) + "轨";
+// The texts are written in Chinese and given in the operator's language.
+struct CardText {
+    Q_DECLARE_TR_FUNCTIONS(CardText)
+};
+
+QString Text(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
-std::string Column(int track) {
-    return "track" + std::to_string(track);
+QString Track(int track) {
+    return CardText::tr("%1轨").arg(track);
+}
+
+QString Column(int track) {
+    return QStringLiteral("track%1").arg(track);
 }
 
 // 99980 as "99,980".
-std::string WithThousands(std::size_t count) {
+QString WithThousands(std::size_t count) {
     const std::string digits = std::to_string(count);
     std::string grouped;
     for (std::size_t i = 0; i < digits.size(); ++i) {
         if (i > 0 && (digits.size() - i) % 3 == 0) grouped += ',';
         grouped += digits[i];
     }
-    return grouped;
+    return QString::fromStdString(grouped);
 }
 
 }  // namespace
 
 std::string CannotRead(std::string_view reason) {
-    return "无法读取文件：" + std::string(reason);
+    return CardText::tr("无法读取文件：%1").arg(Text(reason)).toStdString();
 }
 
 std::string FileTooLarge(std::size_t limitBytes) {
-    return "文件太大（超过" + std::to_string(limitBytes / (1024 * 1024)) + " MB）";
+    return CardText::tr("文件太大（超过%1 MB）").arg(limitBytes / (1024 * 1024)).toStdString();
 }
 
 std::string NotAJournal() {
-    return "不是作业记录文件：第一行应为作业记录的CSV表头";
+    return CardText::tr("不是作业记录文件：第一行应为作业记录的CSV表头").toStdString();
 }
 
 std::string WrittenCardNotInList(std::string_view listName) {
-    return "这张已写入的卡不在列表" + std::string(listName) + "中（或多于列表中的同样的卡）";
+    return CardText::tr("这张已写入的卡不在列表%1中（或多于列表中的同样的卡）")
+        .arg(Text(listName))
+        .toStdString();
 }
 
-std::string MayBeWritten(int card, TrackSet tracks, const std::array<std::string, kTrackCount>& gbk) {
-    std::string text = "卡" + std::to_string(card) + "可能已写入，请检查：";
-    std::string_view between;
+std::string MayBeWritten(int card, TrackSet tracks,
+                         const std::array<std::string, kTrackCount>& gbk) {
+    QString text = CardText::tr("卡%1可能已写入，请检查：").arg(card);
+    QString between;
     for (int track = 1; track <= kTrackCount; ++track) {
         if (!HasTrack(tracks, track)) continue;
-        text += std::string(between) + Track(track) + " " + GbkToUtf8(gbk[track - 1]);
-        between = "，";
+        text += between + Track(track) + u' ' + Text(GbkToUtf8(gbk[track - 1]));
+        between = CardText::tr("，");
     }
-    return text;
+    return text.toStdString();
 }
 
 std::string EmptyFile() {
-    return "文件是空的";
+    return CardText::tr("文件是空的").toStdString();
 }
 
 std::string NoCards() {
-    return "列表中没有卡";
+    return CardText::tr("列表中没有卡").toStdString();
 }
 
 std::string NulByte() {
-    return "不是文本文件（含有NUL字节）";
+    return CardText::tr("不是文本文件（含有NUL字节）").toStdString();
 }
 
 std::string Utf16() {
-    return "是UTF-16文本，请另存为UTF-8";
+    return CardText::tr("是UTF-16文本，请另存为UTF-8").toStdString();
 }
 
 std::string Undecodable() {
-    return "不是文本文件（既不是UTF-8也不是GBK编码）";
+    return CardText::tr("不是文本文件（既不是UTF-8也不是GBK编码）").toStdString();
 }
 
 std::string UnknownHeader() {
-    return "表头不明：没有track1、track2或track3列";
+    return CardText::tr("表头不明：没有track1、track2或track3列").toStdString();
 }
 
 std::string HeaderNeeded(TrackSet tracks) {
     const bool pairWithOne = tracks == TrackSet::Track12;
     const int first = pairWithOne ? 1 : 2;
-    return "缺少表头：" + std::to_string(first) + "，" + std::to_string(first + 1) +
-           "轨的列表第一行须是列名（" + Column(first) + "," + Column(first + 1) + "）";
+    return CardText::tr("缺少表头：%1，%2轨的列表第一行须是列名（%3,%4）")
+        .arg(QString::number(first), QString::number(first + 1), Column(first), Column(first + 1))
+        .toStdString();
 }
 
 std::string MissingColumn(int track) {
-    return "表头中没有" + Column(track) + "列";
+    return CardText::tr("表头中没有%1列").arg(Column(track)).toStdString();
 }
 
 std::string UnselectedColumn(int track, TrackSet selection) {
@@ -97,68 +112,75 @@ std::string UnselectedColumn(int track, TrackSet selection) {
             covers = covers && (!HasTrack(selection, other) || HasTrack(tracks, other));
         if (covers) wider = tracks;
     }
-    const std::string code(TrackSetCode(wider));
-    std::string label;
-    for (const char digit : code) label += (label.empty() ? "" : "&") + std::string(1, digit);
+    const QString code = Text(TrackSetCode(wider));
+    QString label;
+    for (const QChar digit : code)
+        label += (label.isEmpty() ? QString() : QStringLiteral("&")) + digit;
     // No pair holds the chosen tracks and this one: it takes a job of its own.
-    const std::string how = wider != SingleTrack(track) ? "要写入它，请选" + label + "轨"
-                                                        : "它须另以" + label + "轨写入";
-    return Column(track) + "列有数据，但所选轨道不写" + Track(track) + "：" + how +
-           "（--tracks " + code + "）";
+    const QString how = wider != SingleTrack(track) ? CardText::tr("要写入它，请选%1轨").arg(label)
+                                                    : CardText::tr("它须另以%1轨写入").arg(label);
+    return CardText::tr("%1列有数据，但所选轨道不写%2：%3（--tracks %4）")
+        .arg(Column(track), Track(track), how, code)
+        .toStdString();
 }
 
 std::string DuplicateColumn(int track) {
-    return "表头中" + Column(track) + "列出现了不止一次";
+    return CardText::tr("表头中%1列出现了不止一次").arg(Column(track)).toStdString();
 }
 
 std::string ExtraFields(std::size_t fields, std::size_t columns) {
-    return "这一行有" + std::to_string(fields) + "个字段，表头只有" + std::to_string(columns) +
-           "列（值中的逗号须加引号）";
+    return CardText::tr("这一行有%1个字段，表头只有%2列（值中的逗号须加引号）")
+        .arg(fields)
+        .arg(columns)
+        .toStdString();
 }
 
 std::string UnclosedQuote() {
-    return "引号没有结束";
+    return CardText::tr("引号没有结束").toStdString();
 }
 
 std::string TextAfterQuote() {
-    return "引号后面有多余的字符";
+    return CardText::tr("引号后面有多余的字符").toStdString();
 }
 
 std::string LineTooLong(std::size_t limitBytes) {
-    return "行太长（超过" + std::to_string(limitBytes) + "个字节）";
+    return CardText::tr("行太长（超过%1个字节）").arg(limitBytes).toStdString();
 }
 
 std::string MissingValue(int track) {
-    return "缺少" + Track(track) + "数据";
+    return CardText::tr("缺少%1数据").arg(Track(track)).toStdString();
 }
 
 std::string Unencodable(int track, std::string_view character) {
-    return Track(track) + "数据中的“" + std::string(character) + "”无法用GBK编码";
+    return CardText::tr("%1数据中的“%2”无法用GBK编码")
+        .arg(Track(track), Text(character))
+        .toStdString();
 }
 
 std::string OverLimit(int track, std::size_t bytes, std::size_t limit) {
-    return Track(track) + "数据" + std::to_string(bytes) + "个字节，超过" + std::to_string(limit) +
-           "个字节的限制";
+    return CardText::tr("%1数据%2个字节，超过%3个字节的限制")
+        .arg(Track(track), QString::number(bytes), QString::number(limit))
+        .toStdString();
 }
 
 std::string MoreBadRows(std::size_t count) {
-    return "……另有" + WithThousands(count) + "行有误";
+    return CardText::tr("……另有%1行有误").arg(WithThousands(count)).toStdString();
 }
 
 std::string MoreBadRecords(std::size_t count) {
-    return "……另有" + WithThousands(count) + "条记录有误";
+    return CardText::tr("……另有%1条记录有误").arg(WithThousands(count)).toStdString();
 }
 
 std::string AtRecord(int record) {
-    return "第" + std::to_string(record) + "条记录：";
+    return CardText::tr("第%1条记录：").arg(record).toStdString();
 }
 
 std::string NotRecordsJson(std::string_view reason) {
-    return "不是导出的JSON作业记录（" + std::string(reason) + "）";
+    return CardText::tr("不是导出的JSON作业记录（%1）").arg(Text(reason)).toStdString();
 }
 
 std::string NotHex(int track) {
-    return Column(track) + "_hex不是十六进制数据";
+    return CardText::tr("%1_hex不是十六进制数据").arg(Column(track)).toStdString();
 }
 
 }  // namespace CardTexts

@@ -39,6 +39,133 @@ Ver 1.0</translation>
     </message>
 </context>
 <context>
+    <name>CardText</name>
+    <message>
+        <source>%1轨</source>
+        <translation>track %1</translation>
+    </message>
+    <message>
+        <source>无法读取文件：%1</source>
+        <translation>cannot read the file: %1</translation>
+    </message>
+    <message>
+        <source>文件太大（超过%1 MB）</source>
+        <translation>the file is too large (over %1 MB)</translation>
+    </message>
+    <message>
+        <source>不是作业记录文件：第一行应为作业记录的CSV表头</source>
+        <translation>not a journal: its first line must be the records CSV header</translation>
+    </message>
+    <message>
+        <source>这张已写入的卡不在列表%1中（或多于列表中的同样的卡）</source>
+        <translation>this written card is not in the list %1 (or there are more of it than the list has)</translation>
+    </message>
+    <message>
+        <source>卡%1可能已写入，请检查：</source>
+        <translation>card %1 may have been written, check it: </translation>
+    </message>
+    <message>
+        <source>，</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>文件是空的</source>
+        <translation>the file is empty</translation>
+    </message>
+    <message>
+        <source>列表中没有卡</source>
+        <translation>the list holds no card</translation>
+    </message>
+    <message>
+        <source>不是文本文件（含有NUL字节）</source>
+        <translation>not a text file (it holds NUL bytes)</translation>
+    </message>
+    <message>
+        <source>是UTF-16文本，请另存为UTF-8</source>
+        <translation>UTF-16 text: save it as UTF-8</translation>
+    </message>
+    <message>
+        <source>不是文本文件（既不是UTF-8也不是GBK编码）</source>
+        <translation>not a text file (neither UTF-8 nor GBK)</translation>
+    </message>
+    <message>
+        <source>表头不明：没有track1、track2或track3列</source>
+        <translation>unknown header: no track1, track2 or track3 column</translation>
+    </message>
+    <message>
+        <source>缺少表头：%1，%2轨的列表第一行须是列名（%3,%4）</source>
+        <translation>no header: a list for tracks %1 and %2 must begin with the column names (%3,%4)</translation>
+    </message>
+    <message>
+        <source>表头中没有%1列</source>
+        <translation>the header has no %1 column</translation>
+    </message>
+    <message>
+        <source>要写入它，请选%1轨</source>
+        <translation>to write it, choose tracks %1</translation>
+    </message>
+    <message>
+        <source>它须另以%1轨写入</source>
+        <translation>it takes a job of its own on track %1</translation>
+    </message>
+    <message>
+        <source>%1列有数据，但所选轨道不写%2：%3（--tracks %4）</source>
+        <translation>the %1 column has data, but the tracks chosen do not write %2: %3 (--tracks %4)</translation>
+    </message>
+    <message>
+        <source>表头中%1列出现了不止一次</source>
+        <translation>the header has the %1 column more than once</translation>
+    </message>
+    <message>
+        <source>这一行有%1个字段，表头只有%2列（值中的逗号须加引号）</source>
+        <translation>this line has %1 fields, the header only %2 columns (a comma in a value needs quotes)</translation>
+    </message>
+    <message>
+        <source>引号没有结束</source>
+        <translation>a quote is not closed</translation>
+    </message>
+    <message>
+        <source>引号后面有多余的字符</source>
+        <translation>text after a closing quote</translation>
+    </message>
+    <message>
+        <source>行太长（超过%1个字节）</source>
+        <translation>the line is too long (over %1 bytes)</translation>
+    </message>
+    <message>
+        <source>缺少%1数据</source>
+        <translation>no %1 data</translation>
+    </message>
+    <message>
+        <source>%1数据中的“%2”无法用GBK编码</source>
+        <translation>&quot;%2&quot; in the %1 data cannot be written in GBK</translation>
+    </message>
+    <message>
+        <source>%1数据%2个字节，超过%3个字节的限制</source>
+        <translation>%1 data of %2 bytes, over the limit of %3 bytes</translation>
+    </message>
+    <message>
+        <source>……另有%1行有误</source>
+        <translation>... and %1 more bad lines</translation>
+    </message>
+    <message>
+        <source>……另有%1条记录有误</source>
+        <translation>... and %1 more bad records</translation>
+    </message>
+    <message>
+        <source>第%1条记录：</source>
+        <translation>record %1: </translation>
+    </message>
+    <message>
+        <source>不是导出的JSON作业记录（%1）</source>
+        <translation>not exported JSON records (%1)</translation>
+    </message>
+    <message>
+        <source>%1_hex不是十六进制数据</source>
+        <translation>%1_hex is not hexadecimal</translation>
+    </message>
+</context>
+<context>
     <name>ConsoleTexts</name>
     <message>
         <source>换行</source>
