@@ -12,10 +12,6 @@ struct CardText {
     Q_DECLARE_TR_FUNCTIONS(CardText)
 };
 
-QString Text(std::string_view utf8) {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
 QString Track(int track) {
     return CardText::tr("%1轨").arg(track);
 }
@@ -38,7 +34,7 @@ QString WithThousands(std::size_t count) {
 }  // namespace
 
 std::string CannotRead(std::string_view reason) {
-    return CardText::tr("无法读取文件：%1").arg(Text(reason)).toStdString();
+    return CardText::tr("无法读取文件：%1").arg(QString::fromUtf8(reason)).toStdString();
 }
 
 std::string FileTooLarge(std::size_t limitBytes) {
@@ -51,7 +47,7 @@ std::string NotAJournal() {
 
 std::string WrittenCardNotInList(std::string_view listName) {
     return CardText::tr("这张已写入的卡不在列表%1中（或多于列表中的同样的卡）")
-        .arg(Text(listName))
+        .arg(QString::fromUtf8(listName))
         .toStdString();
 }
 
@@ -61,7 +57,7 @@ std::string MayBeWritten(int card, TrackSet tracks,
     QString between;
     for (int track = 1; track <= kTrackCount; ++track) {
         if (!HasTrack(tracks, track)) continue;
-        text += between + Track(track) + u' ' + Text(GbkToUtf8(gbk[track - 1]));
+        text += between + Track(track) + u' ' + GbkToText(gbk[track - 1]);
         between = CardText::tr("，");
     }
     return text.toStdString();
@@ -112,7 +108,7 @@ std::string UnselectedColumn(int track, TrackSet selection) {
             covers = covers && (!HasTrack(selection, other) || HasTrack(tracks, other));
         if (covers) wider = tracks;
     }
-    const QString code = Text(TrackSetCode(wider));
+    const QString code = QString::fromUtf8(TrackSetCode(wider));
     QString label;
     for (const QChar digit : code)
         label += (label.isEmpty() ? QString() : QStringLiteral("&")) + digit;
@@ -153,7 +149,7 @@ std::string MissingValue(int track) {
 
 std::string Unencodable(int track, std::string_view character) {
     return CardText::tr("%1数据中的“%2”无法用GBK编码")
-        .arg(Track(track), Text(character))
+        .arg(Track(track), QString::fromUtf8(character))
         .toStdString();
 }
 
@@ -176,7 +172,9 @@ std::string AtRecord(int record) {
 }
 
 std::string NotRecordsJson(std::string_view reason) {
-    return CardText::tr("不是导出的JSON作业记录（%1）").arg(Text(reason)).toStdString();
+    return CardText::tr("不是导出的JSON作业记录（%1）")
+        .arg(QString::fromUtf8(reason))
+        .toStdString();
 }
 
 std::string NotHex(int track) {

@@ -27,10 +27,6 @@ std::string CString(std::string_view text) {
     return std::string(text.substr(0, text.find('\0')));
 }
 
-QString Text(std::string_view utf8) {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
 // GBK card bytes as one line of log text: control bytes, DEL and bytes that start no
 // character become \xNN and a backslash \\; a double-byte character stays whole, since
 // its trail byte may be a backslash.
@@ -59,7 +55,7 @@ std::string MissingKeys(const std::vector<std::string_view>& keys, const QString
     QString list;
     for (const std::string_view key : keys) {
         if (!list.isEmpty()) list += JobText::tr("、");
-        list += Text(key);
+        list += QString::fromUtf8(key);
     }
     return Line(message.arg(list));
 }
@@ -94,7 +90,7 @@ std::string WriteSuccess(int track, int count, std::string_view data) {
 }
 
 std::string WriteFailure(std::string_view tracks) {
-    return Line(JobText::tr("写%1轨失败！").arg(Text(tracks)));
+    return Line(JobText::tr("写%1轨失败！").arg(QString::fromUtf8(tracks)));
 }
 
 std::string ListCardPrefix(int card, int cards) {
@@ -154,7 +150,7 @@ std::string VerifyDiffers(int track, std::string_view written, std::string_view 
 }
 
 std::string EnterTrackText(std::string_view tracks) {
-    return Gbk(JobText::tr("请输入%1轨信息！").arg(Text(tracks)));
+    return Gbk(JobText::tr("请输入%1轨信息！").arg(QString::fromUtf8(tracks)));
 }
 
 std::string ResetRunParameters(int track) {
@@ -166,11 +162,13 @@ std::string TrackDataTooLong(int track) {
 }
 
 std::string PortOpenFailed(std::string_view portName, std::string_view reason) {
-    return Line(JobText::tr("端口%1打开失败：%2").arg(Text(portName), Text(reason)));
+    return Line(JobText::tr("端口%1打开失败：%2")
+                    .arg(QString::fromUtf8(portName), QString::fromUtf8(reason)));
 }
 
 std::string PortBroken(std::string_view portName, std::string_view reason) {
-    return Line(JobText::tr("端口%1通信中断：%2").arg(Text(portName), Text(reason)));
+    return Line(JobText::tr("端口%1通信中断：%2")
+                    .arg(QString::fromUtf8(portName), QString::fromUtf8(reason)));
 }
 
 std::string MissingReadKeys(const std::vector<std::string_view>& keys) {
@@ -248,11 +246,11 @@ std::string IsoOnly() {
 }
 
 std::string EraseSuccess(std::string_view tracks) {
-    return Line(JobText::tr("擦除%1轨成功").arg(Text(tracks)));
+    return Line(JobText::tr("擦除%1轨成功").arg(QString::fromUtf8(tracks)));
 }
 
 std::string EraseFailure(std::string_view tracks) {
-    return Line(JobText::tr("擦除%1轨失败！").arg(Text(tracks)));
+    return Line(JobText::tr("擦除%1轨失败！").arg(QString::fromUtf8(tracks)));
 }
 
 std::string NoEraseCommand() {

@@ -48,8 +48,8 @@ install_packages() {
 }
 
 # apt-get source with a source list of our own for the archive the machine already uses,
-# so the machine's apt sources stay as they are: `debian_source WORK SPEC [FALLBACK]`
-# unpacks the source package SPEC (or FALLBACK when SPEC is not there) into WORK.
+# so the machine's apt sources stay as they are: `debian_source WORK PACKAGE [FALLBACK]`
+# unpacks the source package PACKAGE (or FALLBACK when it is not there) into WORK.
 debian_source() {
   local work=$1 apt_dir=$1/apt
   mkdir -p "$apt_dir/sources" "$apt_dir/lists/partial"
