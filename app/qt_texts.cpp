@@ -29,6 +29,6 @@ QtChineseTexts::~QtChineseTexts() {
     if (installed_) QCoreApplication::removeTranslator(&translator_);
 }
 
-WindowTexts::WindowTexts(UiLanguage language) : texts_(language) {
-    if (language == UiLanguage::Chinese) qtTexts_.emplace();
+WindowTexts::WindowTexts(LanguageChoice choice) : texts_(choice) {
+    if (choice.language == UiLanguage::Chinese) qtTexts_.emplace();
 }

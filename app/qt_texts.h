@@ -29,7 +29,7 @@ class QtChineseTexts {
 // dialog) following them, for as long as the object lives.
 class WindowTexts {
   public:
-    explicit WindowTexts(UiLanguage language);
+    explicit WindowTexts(LanguageChoice choice);
 
   private:
     LanguageTexts texts_;

@@ -16,20 +16,32 @@ enum class UiLanguage { Chinese, English };
 // "zh" or "en", as CARDDEMO_LANG and cardctl's --lang name them; nothing for any other.
 std::optional<UiLanguage> LanguageNamed(std::string_view name);
 
+struct LanguageChoice {
+    LanguageChoice(UiLanguage chosen, bool writtenOnly = false)  // NOLINT: a language is a choice
+        : language(chosen), asWritten(writtenOnly) {}
+    bool operator==(const LanguageChoice&) const = default;
+
+    UiLanguage language;
+    // Chinese only because the system names no language (the C/POSIX locale): every text
+    // stays as written, so the window and the log speak Chinese and cardctl's own messages
+    // stay English, as they always were on a bare system.
+    bool asWritten;
+};
+
 // By the most preferred UI language: Chinese for Chinese in any script or region and for
 // the C/POSIX locale (a bare system, where the console has always spoken Chinese); English
 // for any other named language.
-UiLanguage LanguageOfSystem(const QStringList& uiLanguages);
+LanguageChoice LanguageOfSystem(const QStringList& uiLanguages);
 
 // The one choice, made once at start-up: the program's option when given, else
 // CARDDEMO_LANG when it names a language, else the system's UI languages.
-UiLanguage ChooseLanguage(std::optional<UiLanguage> option = std::nullopt);
+LanguageChoice ChooseLanguage(std::optional<UiLanguage> option = std::nullopt);
 
 // The programs' catalogue for the language, installed in the application for as long as
 // the object lives. Needs the application object.
 class LanguageTexts {
   public:
-    explicit LanguageTexts(UiLanguage language);
+    explicit LanguageTexts(LanguageChoice choice);
     ~LanguageTexts();
     LanguageTexts(const LanguageTexts&) = delete;
     LanguageTexts& operator=(const LanguageTexts&) = delete;
