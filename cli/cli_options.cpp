@@ -3,6 +3,7 @@
 #include <QCommandLineParser>
 #include <algorithm>
 
+#include "cardctl_text.h"
 #include "option_table.h"
 
 namespace {
@@ -28,7 +29,8 @@ QString Wrapped(const QString& head, const QString& body) {
 
 void AddOptions(QCommandLineParser& parser) {
     for (const OptionSpec& entry : OptionSpecs()) {
-        parser.addOption(QCommandLineOption(entry.names, entry.description, entry.rule.valueName));
+        parser.addOption(
+            QCommandLineOption(entry.names, entry.Description(), entry.rule.valueName));
     }
 }
 
@@ -45,7 +47,7 @@ class Refusal {
         if (message_.isEmpty()) message_ = message;
     }
     bool Any() const { return !message_.isEmpty(); }
-    std::string Text() const { return (QStringLiteral("cardctl: ") + message_).toStdString(); }
+    std::string Text() const { return CardctlLine(message_); }
 
   private:
     QString message_;
@@ -67,9 +69,9 @@ void RefuseForeignOptions(const QCommandLineParser& parser, const CommandSpec& c
         for (const CommandSpec& other : CommandSpecs()) {
             if ((entry.commands & other.bit) != 0) owners << QString::fromUtf8(other.name);
         }
-        refusal.Add(QStringLiteral("--%1 is not an option of %2 (it belongs to %3): leave it out")
+        refusal.Add(CardctlText::tr("--%1 is not an option of %2 (it belongs to %3): leave it out")
                         .arg(entry.LongName(), QString::fromUtf8(command.name),
-                             owners.join(QStringLiteral(" and "))));
+                             owners.join(CardctlText::tr(" and "))));
     }
 }
 
@@ -78,14 +80,14 @@ void RefuseBadPositionals(const QStringList& positional, const CommandSpec& comm
     if (command.command == CliCommand::Batch) {
         if (positional.size() < 2) {
             refusal.Add(
-                QStringLiteral("batch needs a card list: write cardctl batch FILE --tracks 23"));
+                CardctlText::tr("batch needs a card list: write cardctl batch FILE --tracks 23"));
             return;
         }
         options.listPath = positional[1];
     }
     const qsizetype expected = command.command == CliCommand::Batch ? 2 : 1;
     if (positional.size() > expected) {
-        refusal.Add(QStringLiteral("%1 takes no argument \"%2\"; options start with --")
+        refusal.Add(CardctlText::tr("%1 takes no argument \"%2\"; options start with --")
                         .arg(QString::fromUtf8(command.synopsis), positional[expected]));
     }
 }
@@ -103,13 +105,13 @@ void ReadOptions(const QCommandLineParser& parser, CliOptions& options, Refusal&
 void RefuseUnpairedOptions(const CliOptions& options, Refusal& refusal) {
     if (options.logUtf8 && options.logPath.isEmpty()) {
         refusal.Add(
-            QStringLiteral("--log-utf8 goes with --log FILE: write --log job.log --log-utf8"));
+            CardctlText::tr("--log-utf8 goes with --log FILE: write --log job.log --log-utf8"));
     }
     for (int track = 1; track <= 3; ++track) {
         const std::optional<TrackSet> tracks = options.job.tracks;
         if (!options.texts[track - 1] || !tracks || HasTrack(*tracks, track)) continue;
-        refusal.Add(QStringLiteral("--track%1 is not written with --tracks %2: leave it out or "
-                                   "choose tracks that hold track %1")
+        refusal.Add(CardctlText::tr("--track%1 is not written with --tracks %2: leave it out or "
+                                    "choose tracks that hold track %1")
                         .arg(track)
                         .arg(QLatin1String(TrackSetCode(*tracks))));
     }
@@ -127,8 +129,8 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
     AddOptions(parser);
     if (!parser.parse(arguments)) {
-        result.error =
-            "cardctl: " + parser.errorText().toStdString() + " cardctl --help lists every option.";
+        result.error = CardctlLine(CardctlText::tr("%1 cardctl --help lists every option."),
+                                   {parser.errorText().toStdString()});
         return result;
     }
     if (parser.isSet(QStringLiteral("help"))) {
@@ -142,14 +144,15 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
 
     const QStringList positional = parser.positionalArguments();
     if (positional.isEmpty()) {
-        result.error = "cardctl: no command given; write one of " + CommandList().toStdString() +
-                       " (cardctl --help shows them all)";
+        result.error = CardctlLine(
+            CardctlText::tr("no command given; write one of %1 (cardctl --help shows them all)"),
+            {CommandList().toStdString()});
         return result;
     }
     const CommandSpec* command = FindCommand(positional.first());
     if (command == nullptr) {
-        result.error = "cardctl: unknown command \"" + positional.first().toStdString() +
-                       "\"; write one of " + CommandList().toStdString();
+        result.error = CardctlLine(CardctlText::tr("unknown command \"%1\"; write one of %2"),
+                                   {positional.first().toStdString(), CommandList().toStdString()});
         return result;
     }
 
@@ -161,7 +164,7 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
     ReadOptions(parser, options, refusal);
     RefuseUnpairedOptions(options, refusal);
     if (IsJobCommand(command->command) && !parser.isSet(QStringLiteral("tracks"))) {
-        refusal.Add(QStringLiteral("%1 needs the tracks: add --tracks 1, 2, 3, 12 or 23")
+        refusal.Add(CardctlText::tr("%1 needs the tracks: add --tracks 1, 2, 3, 12 or 23")
                         .arg(QString::fromUtf8(command->name)));
     }
     if (refusal.Any()) {
@@ -175,20 +178,23 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
 std::string HelpText() {
     QCommandLineParser parser;
     AddOptions(parser);
-    QString text = QStringLiteral("Usage: cardctl COMMAND [options]\n\n") +
-                   QString::fromUtf8(kProgramSummary) + QStringLiteral("\n\nCommands:\n");
+    QString text = CardctlText::tr("Usage: cardctl COMMAND [options]") + QStringLiteral("\n\n") +
+                   CardctlTranslated(kProgramSummary) + QStringLiteral("\n\n") +
+                   CardctlText::tr("Commands:") + QLatin1Char('\n');
     for (const CommandSpec& entry : CommandSpecs()) {
         text += Wrapped(QStringLiteral("  %1 ").arg(QString::fromUtf8(entry.synopsis), -11),
-                        QString::fromUtf8(entry.summary));
+                        CardctlTranslated(entry.summary));
     }
-    // The parser's own text begins with its usage line and a blank line; its option list
-    // follows.
+    // The parser's own text begins with its usage line and a blank line; its heading, in
+    // Qt's words, and its option list follow.
+    const QString heading = QStringLiteral("Options:");
     QString optionsText = parser.helpText();
-    optionsText.remove(0, optionsText.indexOf(QStringLiteral("Options:")));
-    text += QLatin1Char('\n') + optionsText + QStringLiteral("\nExamples:\n");
+    optionsText.remove(0, optionsText.indexOf(heading) + heading.size());
+    text += QLatin1Char('\n') + CardctlText::tr("Options:") + optionsText + QLatin1Char('\n') +
+            CardctlText::tr("Examples:") + QLatin1Char('\n');
     for (const char* example : kExamples)
         text += QStringLiteral("  %1\n").arg(QString::fromUtf8(example));
-    text += QLatin1Char('\n') + QString::fromUtf8(kExitStatus);
+    text += QLatin1Char('\n') + CardctlTranslated(kExitStatus);
     return text.toStdString();
 }
 

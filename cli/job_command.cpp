@@ -1,6 +1,7 @@
 #include "job_command.h"
 
 #include "card_copy.h"
+#include "cardctl_text.h"
 #include "exit_status.h"
 #include "job_fill.h"
 #include "job_session.h"
@@ -44,7 +45,7 @@ int RunClone(const CliOptions& options, JobSession& session, CliOutput& output) 
     JobGoal readGoal;
     readGoal.enough = [&output](const JobTally&, const CardRecord& last) {
         if (AllTracksOk(last)) return true;
-        output.Message("cardctl: a track of the card could not be read: swipe it again");
+        output.Message(CardctlLine(CardctlText::tr("a track of the card could not be read: swipe it again")));
         return false;
     };
     const JobOutcome read = session.Run(readGoal);
@@ -56,8 +57,9 @@ int RunClone(const CliOptions& options, JobSession& session, CliOutput& output) 
     for (const std::string& error : copies.errors) output.Error("cardctl: " + error);
     if (!copies.errors.empty()) return kExitBadInput;
 
-    output.Message("cardctl: card read; now " + std::to_string(count) +
-                   (count == 1 ? " blank card" : " blank cards") + " to write");
+    output.Message(CardctlLine(count == 1 ? CardctlText::tr("card read; now %1 blank card to write")
+                                          : CardctlText::tr("card read; now %1 blank cards to write"),
+                               {std::to_string(count)}));
     FillListWrite(job, copies.cards);
     return StatusOf(RunWrites(options, session, output, count));
 }
@@ -116,8 +118,8 @@ int RunJobCommand(const CliOptions& options, CliOutput& output, StopSignals& sto
     // Also after Ctrl+C: the records file holds every card the jobs logged.
     bool outputFailed = !session.WriteRecordsFile();
     if (prepared.log && !prepared.log->Failure().empty()) {
-        output.Error("cardctl: --log " + options.logPath.toStdString() +
-                     " is incomplete: " + prepared.log->Failure());
+        output.Error(CardctlLine(CardctlText::tr("--log %1 is incomplete: %2"),
+                                 {options.logPath.toStdString(), prepared.log->Failure()}));
         outputFailed = true;
     }
     // A script that retries on 2 would write every card again. A failed journal outranks

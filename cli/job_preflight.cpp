@@ -6,6 +6,7 @@
 
 #include "card_check.h"
 #include "card_texts.h"
+#include "cardctl_text.h"
 #include "device_family.h"
 #include "exit_status.h"
 #include "gbk.h"
@@ -39,14 +40,15 @@ std::optional<int> CheckCommands(const CliOptions& options, const std::filesyste
                 return other.key == gap.key;
             });
             if (verifyOnly) {
-                output.Error("cardctl: --verify reads each card back, but the profile " +
-                             path.string() + " leaves " + gap.key + " empty, so no card can be "
-                             "read; add " + gap.key + "=0x.. under [Command], or leave out --verify");
+                output.Error(CardctlLine(CardctlText::tr("--verify reads each card back, but the profile %1 "
+                                           "leaves %2 empty, so no card can be read; add %2=0x.. "
+                                           "under [Command], or leave out --verify"),
+                                         {path.string(), gap.key}));
                 return kExitBadInput;
             }
-            output.Error("cardctl: the profile " + path.string() + " leaves " + gap.key +
-                         " empty, so " + gap.jobs + " " + gap.consequence + "; add " + gap.key +
-                         "=0x.. with the device's bytes under [Command]");
+            output.Error(CardctlLine(CardctlText::tr("the profile %1 leaves %2 empty, so %3 %4; add %2=0x.. "
+                                       "with the device's bytes under [Command]"),
+                                     {path.string(), gap.key, gap.jobs, gap.consequence}));
             return kExitDeviceFailure;
         }
         // What else the family cannot do: an erase without an erase command, a format it
@@ -56,7 +58,7 @@ std::optional<int> CheckCommands(const CliOptions& options, const std::filesyste
             return options.command == CliCommand::Erase ? kExitDeviceFailure : kExitBadInput;
         }
     }
-    for (const KeyGap& gap : warnings) output.Message("cardctl: warning: " + gap.Warning());
+    for (const KeyGap& gap : warnings) output.Message(CardctlLine(CardctlText::tr("warning: %1"), {gap.Warning()}));
     return std::nullopt;
 }
 
@@ -84,13 +86,14 @@ std::optional<int> LeaveOutJournalled(const CliOptions& options, CliOutput& outp
                                       std::vector<ListCard>& cards) {
     if (options.resumePath.isEmpty()) return std::nullopt;
     if (!QFileInfo::exists(options.resumePath)) {
-        output.Error("cardctl: --resume " + options.resumePath.toStdString() +
-                     ": no such journal yet; writing the list from its first card");
+        output.Error(CardctlLine(
+            CardctlText::tr("--resume %1: no such journal yet; writing the list from its first card"),
+            {options.resumePath.toStdString()}));
         return std::nullopt;
     }
     const ConfirmedCardsResult journal = ReadConfirmedCards(options.resumePath);
     if (!journal.error.empty()) {
-        output.Error("cardctl: --resume " + journal.error);
+        output.Error(CardctlLine(CardctlText::tr("--resume %1"), {journal.error}));
         return kExitBadInput;
     }
     ResumedList resumed =
@@ -107,14 +110,14 @@ std::optional<int> LeaveOutJournalled(const CliOptions& options, CliOutput& outp
                      CardTexts::MayBeWritten(card.card, card.tracks, card.gbk));
     }
     if (!resumed.unsure.empty() && !options.rewriteUnsure) {
-        output.Error("cardctl: the job ended while that card was out; look at the card: when "
-                     "it holds its texts, take its row out of the list, else add "
-                     "--rewrite-unsure to write it again. Nothing was sent");
+        output.Error(CardctlLine(CardctlText::tr("the job ended while that card was out; look at the card: "
+                                   "when it holds its texts, take its row out of the list, else "
+                                   "add --rewrite-unsure to write it again. Nothing was sent")));
         return kExitBadInput;
     }
-    output.Message("cardctl: " + std::to_string(resumed.skipped) + " of " +
-                   std::to_string(cards.size()) + " cards are in the journal; " +
-                   std::to_string(resumed.remaining.size()) + " to write");
+    output.Message(CardctlLine(CardctlText::tr("%1 of %2 cards are in the journal; %3 to write"),
+                               {std::to_string(resumed.skipped), std::to_string(cards.size()),
+                                std::to_string(resumed.remaining.size())}));
     cards = std::move(resumed.remaining);
     return std::nullopt;
 }
@@ -139,9 +142,9 @@ std::optional<int> CheckRecordsFolder(const CliOptions& options, CliOutput& outp
     if (options.recordsPath.isEmpty()) return std::nullopt;
     const QFileInfo folder(QFileInfo(options.recordsPath).absolutePath());
     if (folder.isDir() && folder.isWritable()) return std::nullopt;
-    output.Error("cardctl: --records " + options.recordsPath.toStdString() +
-                 ": cannot write into " + folder.filePath().toStdString() +
-                 "; name a file in a folder you can write to");
+    output.Error(CardctlLine(
+        CardctlText::tr("--records %1: cannot write into %2; name a file in a folder you can write to"),
+        {options.recordsPath.toStdString(), folder.filePath().toStdString()}));
     return kExitBadInput;
 }
 
@@ -155,8 +158,9 @@ std::optional<int> CheckPort(const CliOptions& options, const DeviceProfile& pro
     const bool opened = link->IsOpen();
     link->Close();
     if (opened) return std::nullopt;
-    output.Error("cardctl: cannot open the port " + portName + ": " + link->FailureReason() +
-                 "; name the device's port with --port (cardctl ports lists them)");
+    output.Error(CardctlLine(CardctlText::tr("cannot open the port %1: %2; name the device's port with --port "
+                               "(cardctl ports lists them)"),
+                             {portName, link->FailureReason()}));
     return kExitDeviceFailure;
 }
 
@@ -179,7 +183,7 @@ std::optional<int> PrepareJob(const CliOptions& options, const SerialTimeouts& t
         bool notAJournal = false;
         prepared.journal = Journal::Open(options.journalPath, error, &notAJournal);
         if (!prepared.journal) {
-            output.Error("cardctl: --journal " + error + "; nothing was sent");
+            output.Error(CardctlLine(CardctlText::tr("--journal %1; nothing was sent"), {error}));
             return notAJournal ? kExitBadInput : kExitOutputFailed;
         }
     }

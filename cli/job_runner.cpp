@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "card_worker.h"
+#include "cardctl_text.h"
 #include "cli_output.h"
 #include "stop_signals.h"
 
@@ -16,9 +17,9 @@ bool RunJobOnWorker(CardJob& job, const SerialTimeouts& timeouts, StopSignals& s
     QEventLoop loop;
     bool interrupted = false;
     const auto stop = [&] {
-        output.Message(interrupted
-                           ? "cardctl: still stopping: the port is closed first"
-                           : "cardctl: stopping: the device is reset and the files completed");
+        output.Message(CardctlLine(
+            interrupted ? CardctlText::tr("still stopping: the port is closed first")
+                        : CardctlText::tr("stopping: the device is reset and the files completed")));
         interrupted = true;
         job.StopFlag.store(1);
     };

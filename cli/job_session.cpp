@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "cardctl_text.h"
 #include "gbk.h"
 #include "job_fill.h"
 #include "job_runner.h"
@@ -37,7 +38,7 @@ JobOutcome JobSession::Run(const JobGoal& goal) {
         return outcome;
     }
     // A read waits for a card without a sign of life; someone at a terminal is told what for.
-    if (job_.Mode == 1) output_.Hint("cardctl: swipe a card; Ctrl+C ends");
+    if (job_.Mode == 1) output_.Hint(CardctlLine(CardctlText::tr("swipe a card; Ctrl+C ends")));
     if (goal.cards > 0 && output_.ErrIsTerminal()) ShowProgress();
     outcome.interrupted = RunJobOnWorker(job_, timeouts_, stopSignals_, output_);
     outcome.interrupted = outcome.interrupted || output_.RecordsLost();
@@ -46,7 +47,7 @@ JobOutcome JobSession::Run(const JobGoal& goal) {
     outcome.gaveUp = !job_.TriesExhausted.empty();
     if (!job_.JournalFailure.empty()) {
         // Said once; the jobs after this one (a clone's writes) go without it.
-        output_.Error("cardctl: --journal " + job_.JournalFailure + "; the job stopped");
+        output_.Error(CardctlLine(CardctlText::tr("--journal %1; the job stopped"), {job_.JournalFailure}));
         job_.JournalFile = nullptr;
         journalFailed_ = true;
     }
@@ -62,7 +63,7 @@ JobOutcome JobSession::Run(const JobGoal& goal) {
     outcome.cardsLeft = tally.confirmed < goal.cards;
     // Runs, lists and copies say what is left, and how to go on, once they are done.
     if (outcome.interrupted && single && settled == 0)
-        output_.Message("cardctl: stopped with 1 of 1 card not written");
+        output_.Message(CardctlLine(CardctlText::tr("stopped with 1 of 1 card not written")));
     return outcome;
 }
 
@@ -81,7 +82,7 @@ void JobSession::OnLogRefresh() {
     // A reader that went away (cardctl read | head -3) ends the job as Stop does, so the
     // device is still reset.
     if (output_.RecordsLost() && job_.StopFlag.load() == 0) {
-        output_.Message("cardctl: standard output is closed: stopping");
+        output_.Message(CardctlLine(CardctlText::tr("standard output is closed: stopping")));
         job_.StopFlag.store(1);
     }
     ShowProgress();
@@ -129,7 +130,7 @@ bool JobSession::WriteRecordsFile() const {
         }
     };
     if (const auto error = WriteFileWhole(options_.recordsPath, write)) {
-        output_.Error("cardctl: --records " + *error);
+        output_.Error(CardctlLine(CardctlText::tr("--records %1"), {*error}));
         return false;
     }
     return true;

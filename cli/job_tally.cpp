@@ -1,5 +1,7 @@
 #include "job_tally.h"
 
+#include "cardctl_text.h"
+
 namespace {
 
 bool AnyTrackIs(const CardRecord& record, TrackStatus status) {
@@ -24,15 +26,22 @@ void JobTally::Add(const CardRecord& record) {
 }
 
 std::string ProgressLine(const JobTally& tally, int total) {
-    return std::to_string(tally.confirmed) + "/" + std::to_string(total) + " cards, " +
-           std::to_string(tally.notConfirmed + tally.verifyFailed) + " not confirmed";
+    return CardctlText::tr("%1/%2 cards, %3 not confirmed")
+        .arg(tally.confirmed)
+        .arg(total)
+        .arg(tally.notConfirmed + tally.verifyFailed)
+        .toStdString();
 }
 
 std::string AwaitingLine(const JobTally& tally, int card, int total) {
-    return "swipe card " + std::to_string(card) + " of " + std::to_string(total) +
-           " to write; " + ProgressLine(tally, total);
+    return CardctlText::tr("swipe card %1 of %2 to write; %3")
+        .arg(QString::number(card), QString::number(total),
+             QString::fromStdString(ProgressLine(tally, total)))
+        .toStdString();
 }
 
 std::string ReadCountLine(const JobTally& tally) {
-    return std::to_string(tally.read) + (tally.read == 1 ? " card read" : " cards read");
+    const QString text =
+        tally.read == 1 ? CardctlText::tr("%1 card read") : CardctlText::tr("%1 cards read");
+    return text.arg(tally.read).toStdString();
 }

@@ -4,6 +4,7 @@
 #include <array>
 #include <memory>
 
+#include "cardctl_text.h"
 #include "device_family.h"
 #include "job_keys.h"
 
@@ -49,7 +50,11 @@ using JobList = std::vector<const CardJob*>;
 
 // "read --tracks 2 or 23", "every write", "write --density high".
 std::string Describe(const char* mode, const JobList& using_, const JobList& all) {
-    if (using_.size() == all.size()) return std::string("every ") + mode;
+    if (using_.size() == all.size()) {
+        return (mode == std::string_view("read") ? CardctlText::tr("every read")
+                                                 : CardctlText::tr("every write"))
+            .toStdString();
+    }
     for (const Setting& setting : kSettings) {
         for (const int value : {0, 1}) {
             const auto matches = [&](const CardJob* job) { return job->*setting.field == value; };
@@ -67,7 +72,8 @@ std::string Describe(const char* mode, const JobList& using_, const JobList& all
             return TrackSetOf(job->Tracks) == tracks;
         });
         if (!used) continue;
-        codes += (codes.empty() ? "" : " or ") + std::string(TrackSetCode(tracks));
+        codes += (codes.empty() ? std::string() : CardctlText::tr(" or ").toStdString()) +
+                 std::string(TrackSetCode(tracks));
     }
     return std::string(mode) + " --tracks " + codes;
 }
@@ -87,36 +93,38 @@ std::string JobsUsing(CommandSlot DeviceProfile::*slot) {
         }
         everyJob = everyJob && using_.size() == all.size();
         if (using_.empty()) continue;
-        text += (text.empty() ? "" : " and ") + Describe(mode == 1 ? "read" : "write", using_, all);
+        text += (text.empty() ? std::string() : CardctlText::tr(" and ").toStdString()) +
+                Describe(mode == 1 ? "read" : "write", using_, all);
     }
-    return everyJob ? "every job" : text;
+    return everyJob ? CardctlText::tr("every job").toStdString() : text;
 }
 
+// Marked for the translator.
 const char* Consequence(KeyRole role) {
     switch (role) {
         case KeyRole::ReadCommand:
-            return "sends no read command";
+            return QT_TRANSLATE_NOOP("CardctlText", "sends no read command");
         case KeyRole::ReadTail:
-            return "refuses to start: no card's data could end";
+            return QT_TRANSLATE_NOOP("CardctlText", "refuses to start: no card's data could end");
         case KeyRole::Track12Separator:
-            return "cannot tell track 1 from track 2";
+            return QT_TRANSLATE_NOOP("CardctlText", "cannot tell track 1 from track 2");
         case KeyRole::Track23Separator:
-            return "cannot tell track 2 from track 3";
+            return QT_TRANSLATE_NOOP("CardctlText", "cannot tell track 2 from track 3");
         case KeyRole::TrackCommand:
         case KeyRole::WriteTail:
-            return "refuses to start";
+            return QT_TRANSLATE_NOOP("CardctlText", "refuses to start");
         case KeyRole::ExpectedReply:
-            return "counts every card as written without waiting for the device";
+            return QT_TRANSLATE_NOOP("CardctlText", "counts every card as written without waiting for the device");
         case KeyRole::CoercivitySetUp:
-            return "does not set high coercivity";
+            return QT_TRANSLATE_NOOP("CardctlText", "does not set high coercivity");
         case KeyRole::FormatSetUp:
-            return "does not set the card format";
+            return QT_TRANSLATE_NOOP("CardctlText", "does not set the card format");
         case KeyRole::DensitySetUp:
-            return "does not set the track-2 density";
+            return QT_TRANSLATE_NOOP("CardctlText", "does not set the track-2 density");
         case KeyRole::StatusQuery:
-            return "does not ask the device for its answer";
+            return QT_TRANSLATE_NOOP("CardctlText", "does not ask the device for its answer");
         case KeyRole::Reset:
-            return "ends without resetting the device";
+            return QT_TRANSLATE_NOOP("CardctlText", "ends without resetting the device");
     }
     return "";
 }
@@ -129,12 +137,16 @@ std::vector<KeyGap> GapsAmong(const DeviceProfile& profile, const std::vector<Jo
                                       [&](const JobKey& job) { return job.slot == key.slot; });
         if (use == used.end() || !(profile.*key.slot).Empty()) continue;
         gaps.push_back({std::string(key.name), IsRequired(use->role), JobsUsing(key.slot),
-                        Consequence(use->role)});
+                        CardctlTranslated(Consequence(use->role)).toStdString()});
     }
     return gaps;
 }
 
 }  // namespace
+
+std::string KeyGap::Warning() const {
+    return Filled(CardctlText::tr("%1 is empty, so %2 %3"), {key, jobs, consequence});
+}
 
 std::vector<KeyGap> GapsForJob(const CardJob& job) {
     return GapsAmong(job.Profile, ChecksOf(job.Profile).KeysOfJob(job));

@@ -13,7 +13,7 @@ struct KeyGap {
     std::string consequence;  // what they do without it: "sends no read command"
 
     // "KEY is empty, so JOBS CONSEQUENCE"
-    std::string Warning() const { return key + " is empty, so " + jobs + " " + consequence; }
+    std::string Warning() const;
 };
 
 // The gaps of the job its record describes, in the profile's key order.

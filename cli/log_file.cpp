@@ -1,5 +1,6 @@
 #include "log_file.h"
 
+#include "cardctl_text.h"
 LogFile::LogFile(const QString& path, bool utf8) : file_(path) {
     if (utf8) gbk_.emplace();
 }
@@ -7,9 +8,9 @@ LogFile::LogFile(const QString& path, bool utf8) : file_(path) {
 std::unique_ptr<LogFile> LogFile::Create(const QString& path, bool utf8, std::string& error) {
     std::unique_ptr<LogFile> log(new LogFile(path, utf8));
     if (!log->file_.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        error = "cardctl: cannot write the log " + path.toStdString() + ": " +
-                log->file_.errorString().toStdString() +
-                "; name a file in a folder you can write to";
+        error = CardctlLine(
+            CardctlText::tr("cannot write the log %1: %2; name a file in a folder you can write to"),
+            {path.toStdString(), log->file_.errorString().toStdString()});
         return nullptr;
     }
     return log;

@@ -66,7 +66,7 @@ std::string ManPage() {
         page += Entry(CommandTag(command), QString::fromUtf8(command.summary));
     page += QStringLiteral(".SH OPTIONS\n");
     for (const OptionSpec& option : OptionSpecs())
-        page += Entry(OptionTag(option), option.description);
+        page += Entry(OptionTag(option), option.Description(false));
     page += QStringLiteral(".SH EXIT STATUS\n") +
             Escaped(QString::fromUtf8(kExitStatus).remove(QStringLiteral("Exit status: "))) +
             QStringLiteral(".SH EXAMPLES\n.nf\n");

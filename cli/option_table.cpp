@@ -2,6 +2,7 @@
 
 #include <type_traits>
 
+#include "cardctl_text.h"
 #include "line_settings.h"
 
 namespace {
@@ -36,10 +37,8 @@ ValueRule Number(int Part::*target, int low, int high) {
                     PartOf<Part>(options).*target = value;
                     return QString();
                 }
-                return QStringLiteral("%1 %2: write a whole number from %3 to %4")
-                    .arg(option, text)
-                    .arg(low)
-                    .arg(high);
+                return CardctlText::tr("%1 %2: write a whole number from %3 to %4")
+                    .arg(option, text, QString::number(low), QString::number(high));
             }};
 }
 
@@ -52,16 +51,14 @@ QString RangeText(int32_t CardJob::*field) {
     return QStringLiteral("%1-%2").arg(RangeOf(field).min).arg(RangeOf(field).max);
 }
 
-// A start or step of the run's numbering; its description says the range and the default
-// after `what`.
+// A start or step of the run's numbering; its description's %1 is the range, %2 the default.
 OptionSpec NumberingOption(const char* name, int RunNumbering::*target, int32_t CardJob::*field,
-                           const char* what) {
+                           const char* description) {
     return {{QString::fromUtf8(name)},
             RunNumber(target, field),
-            QStringLiteral("run: %1, %2 (default %3).")
-                .arg(QString::fromUtf8(what), RangeText(field))
-                .arg(RunNumbering{}.*target),
-            kRun};
+            description,
+            kRun,
+            {RangeText(field), QString::number(RunNumbering{}.*target)}};
 }
 
 // One of two words, case aside; the target is true for the first.
@@ -74,20 +71,21 @@ ValueRule Choice(bool Part::*target, const char* first, const char* second) {
             [=](const QString& option, const QString& value, CliOptions& options) {
                 const QString word = value.toLower();
                 if (word != yes && word != no)
-                    return QStringLiteral("%1 %2: write %3 or %4").arg(option, value, yes, no);
+                    return CardctlText::tr("%1 %2: write %3 or %4").arg(option, value, yes, no);
                 PartOf<Part>(options).*target = word == yes;
                 return QString();
             },
             {yes, no}};
 }
 
-// A file name that may not be empty; `whenEmpty` follows the option in the refusal.
+// A file name that may not be empty; `whenEmpty` (marked for the translator) follows the
+// option in the refusal.
 ValueRule FilePath(QString CliOptions::*target, const char* valueName, const char* whenEmpty) {
     return {ValueKind::File, QString::fromUtf8(valueName),
             [=](const QString& option, const QString& value, CliOptions& options) {
                 options.*target = value;
                 if (!value.isEmpty()) return QString();
-                return option + QLatin1Char(' ') + QString::fromUtf8(whenEmpty);
+                return option + QLatin1Char(' ') + CardctlTranslated(whenEmpty);
             }};
 }
 
@@ -99,7 +97,7 @@ ValueRule RecordsPath() {
             const QString lower = value.toLower();
             if (lower.endsWith(QStringLiteral(".csv")) || lower.endsWith(QStringLiteral(".json")))
                 return QString();
-            return QStringLiteral("%1 %2: name a file ending in .csv or .json").arg(option, value);
+            return CardctlText::tr("%1 %2: name a file ending in .csv or .json").arg(option, value);
         }};
 }
 
@@ -110,7 +108,7 @@ ValueRule PortName() {
             options.job.portName = value.toStdString();
             options.job.portNamed = true;
             if (!value.isEmpty()) return QString();
-            return QStringLiteral("--port needs a name: write --port COM1 or --port /dev/ttyUSB0");
+            return CardctlText::tr("--port needs a name: write --port COM1 or --port /dev/ttyUSB0");
         }};
 }
 
@@ -119,7 +117,7 @@ ValueRule LineSettingsText() {
             [](const QString&, const QString& value, CliOptions& options) {
                 options.job.lineSettings = value.toStdString();
                 if (ParseLineSettings(options.job.lineSettings)) return QString();
-                return QStringLiteral(
+                return CardctlText::tr(
                            "--line \"%1\": write it as \"baud=9600 parity=N data=8 stop=1\" "
                            "(parity N, E, O, M or S; data 5 to 8; stop 1, 1.5 or 2)")
                     .arg(value);
@@ -133,7 +131,7 @@ ValueRule Tracks() {
             [](const QString&, const QString& value, CliOptions& options) {
                 options.job.tracks = TrackSetOfCode(value.toStdString());
                 if (options.job.tracks) return QString();
-                return QStringLiteral("--tracks %1: write 1, 2, 3, 12 or 23 (12 and 23 are pairs)")
+                return CardctlText::tr("--tracks %1: write 1, 2, 3, 12 or 23 (12 and 23 are pairs)")
                     .arg(value);
             },
             codes};
@@ -149,6 +147,20 @@ ValueRule TrackText(int track) {
 
 }  // namespace
 
+OptionSpec::OptionSpec(QStringList names, ValueRule rule, const char* description,
+                       unsigned commands, QStringList descriptionArgs)
+    : names(std::move(names)),
+      rule(std::move(rule)),
+      description(description),
+      commands(commands),
+      descriptionArgs(std::move(descriptionArgs)) {}
+
+QString OptionSpec::Description(bool translated) const {
+    QString text = translated ? CardctlTranslated(description) : QString::fromUtf8(description);
+    for (const QString& arg : descriptionArgs) text = text.arg(arg);
+    return text;
+}
+
 QStringList OptionSpec::Forms() const {
     QStringList forms;
     for (const QString& name : names)
@@ -156,9 +168,10 @@ QStringList OptionSpec::Forms() const {
     return forms;
 }
 
-const char* const kProgramSummary =
+const char* const kProgramSummary = QT_TRANSLATE_NOOP(
+    "CardctlText",
     "Reads and writes magnetic-stripe cards from a terminal, with the console's engine,\n"
-    "profile and port names.";
+    "profile and port names.");
 
 const std::vector<const char*> kExamples = {
     "cardctl read --tracks 23 --cards 10 > cards.csv",
@@ -173,34 +186,35 @@ const std::vector<const char*> kExamples = {
     "cardctl probe --port /dev/ttyUSB0",
 };
 
-const char* const kExitStatus =
+const char* const kExitStatus = QT_TRANSLATE_NOOP(
+    "CardctlText",
     "Exit status: 0 all done, 1 some card not confirmed, 2 bad arguments or input file\n"
     "(nothing reached the device), 3 profile or port failure, 4 cards went out but an\n"
     "output file (--records, --log, --journal) could not be written, 5 the profile has\n"
     "problems (cardctl profile warned), 130 stopped by Ctrl+C or a closed standard output,\n"
-    "129 stopped by SIGHUP, 143 stopped by SIGTERM.\n";
+    "129 stopped by SIGHUP, 143 stopped by SIGTERM.\n");
 
 const std::vector<CommandSpec>& CommandSpecs() {
     static const std::vector<CommandSpec> specs = {
         {CliCommand::Read, "read", kRead, "read",
-         "reads cards until --cards N have been read, or Ctrl+C; each card a record on stdout"},
-        {CliCommand::Write, "write", kWrite, "write", "writes one card from --track1/2/3"},
+         QT_TRANSLATE_NOOP("CardctlText", "reads cards until --cards N have been read, or Ctrl+C; each card a record on stdout")},
+        {CliCommand::Write, "write", kWrite, "write", QT_TRANSLATE_NOOP("CardctlText", "writes one card from --track1/2/3")},
         {CliCommand::Run, "run", kRun, "run",
-         "a numbered run: --count cards, each text followed by its own number"},
+         QT_TRANSLATE_NOOP("CardctlText", "a numbered run: --count cards, each text followed by its own number")},
         {CliCommand::Batch, "batch", kBatch, "batch FILE",
-         "writes a card list: a CSV with columns track1, track2, track3 (a records file "
-         "is one), or one value a line for one track"},
+         QT_TRANSLATE_NOOP("CardctlText", "writes a card list: a CSV with columns track1, track2, track3 (a records file "
+         "is one), or one value a line for one track")},
         {CliCommand::Clone, "clone", kClone, "clone",
-         "reads one card, then writes it onto --count blank cards"},
+         QT_TRANSLATE_NOOP("CardctlText", "reads one card, then writes it onto --count blank cards")},
         {CliCommand::Erase, "erase", kErase, "erase",
-         "erases the --tracks of one card (devices whose profile can erase)"},
+         QT_TRANSLATE_NOOP("CardctlText", "erases the --tracks of one card (devices whose profile can erase)")},
         {CliCommand::Ports, "ports", kPorts, "ports",
-         "the COMn names and what they reach, then the serial ports found"},
+         QT_TRANSLATE_NOOP("CardctlText", "the COMn names and what they reach, then the serial ports found")},
         {CliCommand::Profile, "profile", kProfile, "profile",
-         "every key of the profile with the bytes it decodes to, and warnings"},
+         QT_TRANSLATE_NOOP("CardctlText", "every key of the profile with the bytes it decodes to, and warnings")},
         {CliCommand::Probe, "probe", kProbe, "probe",
-         "what answers on --port: an encoder of the ESC-block kind, its model and firmware, "
-         "and the sample profile that fits"},
+         QT_TRANSLATE_NOOP("CardctlText", "what answers on --port: an encoder of the ESC-block kind, its model and firmware, "
+         "and the sample profile that fits")},
     };
     return specs;
 }
@@ -208,49 +222,49 @@ const std::vector<CommandSpec>& CommandSpecs() {
 const std::vector<OptionSpec>& OptionSpecs() {
     static const std::vector<OptionSpec> specs = {
         {{"profile"},
-         FilePath(&CliOptions::profilePath, "PATH", "needs a file: write --profile QXProduct.ini"),
-         "The device profile (default: QXProduct.ini found as the console finds it).",
+         FilePath(&CliOptions::profilePath, "PATH", QT_TRANSLATE_NOOP("CardctlText", "needs a file: write --profile QXProduct.ini")),
+         QT_TRANSLATE_NOOP("CardctlText", "The device profile (default: QXProduct.ini found as the console finds it)."),
          kEveryCommand},
         {{"p", "port"},
          PortName(),
-         "The serial port (default COM1), named as in the console.",
+         QT_TRANSLATE_NOOP("CardctlText", "The serial port (default COM1), named as in the console."),
          kEveryCommand},
         {{"line"},
          LineSettingsText(),
-         "Line settings (default \"baud=9600 parity=N data=8 stop=1\").",
+         QT_TRANSLATE_NOOP("CardctlText", "Line settings (default \"baud=9600 parity=N data=8 stop=1\")."),
          kEveryCommand},
-        {{"t", "tracks"}, Tracks(), "The track or track pair; every job needs it.", kEveryCommand},
+        {{"t", "tracks"}, Tracks(), QT_TRANSLATE_NOOP("CardctlText", "The track or track pair; every job needs it."), kEveryCommand},
         {{"card-format"},
          Choice(&JobSettings::isoFormat, "iso", "ibm"),
-         "Card format (default iso).",
+         QT_TRANSLATE_NOOP("CardctlText", "Card format (default iso)."),
          kEveryCommand},
         {{"density"},
          Choice(&JobSettings::lowDensity, "low", "high"),
-         "Track-2 density (default low).",
+         QT_TRANSLATE_NOOP("CardctlText", "Track-2 density (default low)."),
          kEveryCommand},
         {{"coercivity"},
          Choice(&JobSettings::lowCoercivity, "low", "high"),
-         "Stripe coercivity (default low).",
+         QT_TRANSLATE_NOOP("CardctlText", "Stripe coercivity (default low)."),
          kEveryCommand},
         {{"log"},
-         FilePath(&CliOptions::logPath, "FILE", "needs a file name: write --log job.log"),
-         "Writes the job log to FILE, GBK as the console's.",
+         FilePath(&CliOptions::logPath, "FILE", QT_TRANSLATE_NOOP("CardctlText", "needs a file name: write --log job.log")),
+         QT_TRANSLATE_NOOP("CardctlText", "Writes the job log to FILE, GBK as the console's."),
          kEveryCommand},
         {{"log-utf8"},
          Flag(&CliOptions::logUtf8),
-         "Writes the --log file in UTF-8 instead.",
+         QT_TRANSLATE_NOOP("CardctlText", "Writes the --log file in UTF-8 instead."),
          kEveryCommand},
         {{"records"},
          RecordsPath(),
-         "Writes the job's card records to FILE at the end (.csv or .json).",
+         QT_TRANSLATE_NOOP("CardctlText", "Writes the job's card records to FILE at the end (.csv or .json)."),
          kEveryCommand},
         {{"json"},
          Flag(&CliOptions::json),
-         "Records on stdout as JSON lines instead of CSV.",
+         QT_TRANSLATE_NOOP("CardctlText", "Records on stdout as JSON lines instead of CSV."),
          kEveryCommand},
         {{"q", "quiet"},
          Flag(&CliOptions::quiet),
-         "No messages or progress on stderr, only errors.",
+         QT_TRANSLATE_NOOP("CardctlText", "No messages or progress on stderr, only errors."),
          kEveryCommand},
         {{"lang"},
          {ValueKind::Choice,
@@ -258,70 +272,70 @@ const std::vector<OptionSpec>& OptionSpecs() {
           [](const QString& option, const QString& value, CliOptions& options) {
               options.language = LanguageNamed(value.toLower().toStdString());
               return options.language ? QString()
-                                      : QStringLiteral("%1 %2: write zh or en").arg(option, value);
+                                      : CardctlText::tr("%1 %2: write zh or en").arg(option, value);
           },
           {QStringLiteral("zh"), QStringLiteral("en")}},
-         "Messages in Chinese (zh) or English (en); by default as CARDDEMO_LANG or the system's "
-         "language says.",
+         QT_TRANSLATE_NOOP("CardctlText", "Messages in Chinese (zh) or English (en); by default as CARDDEMO_LANG or the system's "
+         "language says."),
          kEveryCommand},
         {{"c", "cards"},
          Number(&CliOptions::cards, 1, 1000000),
-         "read: stops after N cards have been read.",
+         QT_TRANSLATE_NOOP("CardctlText", "read: stops after N cards have been read."),
          kRead},
-        {{"track1"}, TrackText(1), "write, run: the track-1 text.", kWrite | kRun},
-        {{"track2"}, TrackText(2), "write, run: the track-2 text.", kWrite | kRun},
-        {{"track3"}, TrackText(3), "write, run: the track-3 text.", kWrite | kRun},
+        {{"track1"}, TrackText(1), QT_TRANSLATE_NOOP("CardctlText", "write, run: the track-1 text."), kWrite | kRun},
+        {{"track2"}, TrackText(2), QT_TRANSLATE_NOOP("CardctlText", "write, run: the track-2 text."), kWrite | kRun},
+        {{"track3"}, TrackText(3), QT_TRANSLATE_NOOP("CardctlText", "write, run: the track-3 text."), kWrite | kRun},
         {{"n", "count"},
          RunNumber(&RunNumbering::count, &CardJob::Count),
-         QStringLiteral("run: cards in the run, %1 (default 1); clone: blank cards (default 1).")
-             .arg(RangeText(&CardJob::Count)),
-         kRun | kClone},
+         QT_TRANSLATE_NOOP("CardctlText", "run: cards in the run, %1 (default 1); clone: blank cards (default 1)."),
+         kRun | kClone,
+         {RangeText(&CardJob::Count)}},
         NumberingOption("start1", &RunNumbering::start1, &CardJob::Track1Start,
-                        "track 1's first number"),
+                        QT_TRANSLATE_NOOP("CardctlText", "run: track 1's first number, %1 (default %2).")),
         NumberingOption("step1", &RunNumbering::step1, &CardJob::Track1Increment,
-                        "track 1's increment"),
+                        QT_TRANSLATE_NOOP("CardctlText", "run: track 1's increment, %1 (default %2).")),
         NumberingOption("start2", &RunNumbering::start2, &CardJob::Track2Start,
-                        "track 2's first number"),
+                        QT_TRANSLATE_NOOP("CardctlText", "run: track 2's first number, %1 (default %2).")),
         NumberingOption("step2", &RunNumbering::step2, &CardJob::Track2Increment,
-                        "track 2's increment"),
+                        QT_TRANSLATE_NOOP("CardctlText", "run: track 2's increment, %1 (default %2).")),
         NumberingOption("start3", &RunNumbering::start3, &CardJob::Track3Start,
-                        "track 3's first number"),
+                        QT_TRANSLATE_NOOP("CardctlText", "run: track 3's first number, %1 (default %2).")),
         NumberingOption("step3", &RunNumbering::step3, &CardJob::Track3Increment,
-                        "track 3's increment"),
+                        QT_TRANSLATE_NOOP("CardctlText", "run: track 3's increment, %1 (default %2).")),
         {{"digits"},
          Number(&RunNumbering::digits, 1, kMaxRunDigits),
-         "run: pads each number with zeros to N digits; the track limits count them.",
+         QT_TRANSLATE_NOOP("CardctlText", "run: pads each number with zeros to N digits; the track limits count them."),
          kRun},
         {{"max-tries"},
          Number(&CliOptions::maxTries, 0, 1000000),
-         "run, batch, clone: a card the device refuses N times in a row ends the job with "
-         "status 1 (default 3; 0 writes it again until confirmed).",
+         QT_TRANSLATE_NOOP("CardctlText", "run, batch, clone: a card the device refuses N times in a row ends the job with "
+         "status 1 (default 3; 0 writes it again until confirmed)."),
          kRun | kBatch | kClone},
         {{"journal"},
          FilePath(&CliOptions::journalPath, "FILE",
-                  "needs a file name: write --journal journal.csv"),
-         "Appends each card's record to FILE (records CSV) as soon as it is logged, synced "
-         "to the disk card by card.",
+                  QT_TRANSLATE_NOOP("CardctlText", "needs a file name: write --journal journal.csv")),
+         QT_TRANSLATE_NOOP("CardctlText", "Appends each card's record to FILE (records CSV) as soon as it is logged, synced "
+         "to the disk card by card."),
          kRead | kWrite | kRun | kBatch | kClone},
         {{"resume"},
          FilePath(&CliOptions::resumePath, "JOURNAL",
-                  "needs a file name: write --resume journal.csv"),
-         "batch: leaves out the cards JOURNAL shows written and confirmed (none when JOURNAL "
-         "is not there yet); name it with --journal too to go on appending to it.",
+                  QT_TRANSLATE_NOOP("CardctlText", "needs a file name: write --resume journal.csv")),
+         QT_TRANSLATE_NOOP("CardctlText", "batch: leaves out the cards JOURNAL shows written and confirmed (none when JOURNAL "
+         "is not there yet); name it with --journal too to go on appending to it."),
          kBatch},
         {{"rewrite-unsure"},
          Flag(&CliOptions::rewriteUnsure),
-         "batch --resume: writes again a card JOURNAL shows in flight when the job ended "
+         QT_TRANSLATE_NOOP("CardctlText", "batch --resume: writes again a card JOURNAL shows in flight when the job ended "
          "(it may be on its card already); without it such a card is named and nothing is "
-         "sent.",
+         "sent."),
          kBatch},
         {{"verify"},
          Flag(&CliOptions::verify),
-         "write, run, batch, clone: reads each confirmed card back (swipe it again) and "
-         "writes it again on the next blank when it differs.",
+         QT_TRANSLATE_NOOP("CardctlText", "write, run, batch, clone: reads each confirmed card back (swipe it again) and "
+         "writes it again on the next blank when it differs."),
          kWrite | kRun | kBatch | kClone},
-        {{"h", "help"}, {}, "Shows this help.", kEveryCommand},
-        {{"version"}, {}, "Shows the version.", kEveryCommand},
+        {{"h", "help"}, {}, QT_TRANSLATE_NOOP("CardctlText", "Shows this help."), kEveryCommand},
+        {{"version"}, {}, QT_TRANSLATE_NOOP("CardctlText", "Shows the version."), kEveryCommand},
     };
     return specs;
 }

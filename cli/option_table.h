@@ -31,7 +31,7 @@ struct CommandSpec {
     const char* name;
     unsigned bit;
     const char* synopsis;  // as the help lists it
-    const char* summary;
+    const char* summary;   // English, marked for the translator
 };
 
 // What an option's value is, as far as a shell completing it needs to know: Typed is a
@@ -59,11 +59,17 @@ struct ValueRule {
 };
 
 struct OptionSpec {
+    OptionSpec(QStringList names, ValueRule rule, const char* description, unsigned commands,
+               QStringList descriptionArgs = {});
+
     QStringList names;  // the short form first, as the help lists them
     ValueRule rule;
-    QString description;
+    const char* description;  // English, marked for the translator; %1.. are descriptionArgs
     unsigned commands;
+    QStringList descriptionArgs;
 
+    // In the operator's language for the help; as written for the man page.
+    QString Description(bool translated = true) const;
     QString LongName() const { return names.last(); }
     // Each name as typed: "-p", "--port".
     QStringList Forms() const;
@@ -72,7 +78,7 @@ struct OptionSpec {
 const std::vector<CommandSpec>& CommandSpecs();
 const std::vector<OptionSpec>& OptionSpecs();
 
-// The help's and the man page's shared texts.
+// The help's and the man page's shared texts, English, marked for the translator.
 extern const char* const kProgramSummary;  // line breaks where the help breaks it
 extern const std::vector<const char*> kExamples;
 extern const char* const kExitStatus;

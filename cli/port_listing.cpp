@@ -2,6 +2,7 @@
 
 #include <system_error>
 
+#include "cardctl_text.h"
 #include "hid_ports.h"
 #include "port_list.h"
 #include "port_name.h"
@@ -19,7 +20,7 @@ std::string Description(const FoundPort& port) {
     for (const std::string& part : {port.description, port.manufacturer, port.serialNumber}) {
         if (!part.empty()) parts += (parts.empty() ? "" : ", ") + part;
     }
-    return parts.empty() ? std::string("(no description)") : parts;
+    return parts.empty() ? CardctlText::tr("(no description)").toStdString() : parts;
 }
 
 }  // namespace
@@ -36,7 +37,8 @@ std::string PortListing(const std::filesystem::path& portsDir) {
 #else
         const bool present = std::filesystem::exists(device, error);
 #endif
-        listing += Padded(name, 8) + "-> " + device + (present ? "" : " (not present)") + "\n";
+        const std::string absent = " " + CardctlText::tr("(not present)").toStdString();
+        listing += Padded(name, 8) + "-> " + device + (present ? "" : absent) + "\n";
     }
     for (const FoundPort& port : AvailablePorts(portsDir)) {
         const std::string name = port.inPortsFolder ? port.name : port.location;

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "cardctl_text.h"
 #include "executable_dir.h"
 #include "ini_file.h"
 #include "protocol_settings.h"
@@ -18,13 +19,14 @@ std::optional<std::string> LoadProfileFile(const std::filesystem::path& path,
     QFile file(name);
     QString reason;
     if (QFileInfo(name).isDir()) {
-        reason = QStringLiteral("it is a folder");
+        reason = CardctlText::tr("it is a folder");
     } else if (!file.open(QIODevice::ReadOnly)) {
         reason = file.errorString();
     }
     if (!reason.isEmpty()) {
-        return "cardctl: cannot read the profile " + path.string() + ": " + reason.toStdString() +
-               "; name the device's profile with --profile PATH";
+        return CardctlLine(
+            CardctlText::tr("cannot read the profile %1: %2; name the device's profile with --profile PATH"),
+            {path.string(), reason.toStdString()});
     }
     LoadDeviceProfile(profile, path);
     return std::nullopt;

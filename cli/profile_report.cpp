@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "card_check.h"
+#include "cardctl_text.h"
 #include "hex_bytes.h"
 #include "hex_command.h"
 #include "ini_file.h"
@@ -33,8 +34,11 @@ std::string TextsLimitedBy(std::string_view key) {
         const bool atLow = low.keys[track - 1] == key;
         const bool atHigh = high.keys[track - 1] == key;
         if (!atLow && !atHigh) continue;
-        texts += (texts.empty() ? "track-" : " and track-") + std::to_string(track) + " texts" +
-                 (atLow == atHigh ? "" : atLow ? " at low density" : " at high density");
+        const QString what = atLow == atHigh ? CardctlText::tr("track-%1 texts")
+                             : atLow         ? CardctlText::tr("track-%1 texts at low density")
+                                             : CardctlText::tr("track-%1 texts at high density");
+        texts += (texts.empty() ? std::string() : CardctlText::tr(" and ").toStdString()) +
+                 Filled(what, {std::to_string(track)});
     }
     return texts;
 }
@@ -61,31 +65,37 @@ void WarnAboutValue(std::string_view key, const std::string& text,
     const std::string quoted = std::string(key) + "=" + text + ": ";
     switch (reading.refusal) {
         case HexReading::Refusal::BadLength:
-            warnings.push_back(quoted + std::to_string(text.size()) +
-                               " characters are no run of four-character groups (0x and two "
-                               "digits), so the key is left empty");
+            warnings.push_back(quoted + Filled(CardctlText::tr("%1 characters are no run of "
+                                                               "four-character groups (0x and two "
+                                                               "digits), so the key is left empty"),
+                                               {std::to_string(text.size())}));
             return;
         case HexReading::Refusal::TooManyBytes:
             warnings.push_back(
-                quoted + std::to_string(reading.groups) + " bytes, but a command holds at most " +
-                std::to_string(CommandSlot::kMaxLength) + ", so the key is left empty");
+                quoted + Filled(CardctlText::tr("%1 bytes, but a command holds at most %2, so the "
+                                                "key is left empty"),
+                                {std::to_string(reading.groups),
+                                 std::to_string(CommandSlot::kMaxLength)}));
             return;
         case HexReading::Refusal::None:
             break;
     }
     if (const std::string& odd = reading.readAsF; !odd.empty()) {
         const bool upper = AllUpperHex(odd);
-        warnings.push_back(
-            quoted + "\"" + odd + "\"" + (upper ? " (upper case)" : " (no hex digit)") +
-            " read as f, so the bytes are " + HexBytes(slot.View()) +
-            (upper ? "; write " + QString::fromStdString(text).toLower().toStdString()
-                   : std::string()));
+        const QString message =
+            upper ? CardctlText::tr("\"%1\" (upper case) read as f, so the bytes are %2; write %3")
+                  : CardctlText::tr("\"%1\" (no hex digit) read as f, so the bytes are %2");
+        warnings.push_back(quoted + Filled(message, {odd, HexBytes(slot.View()),
+                                                     QString::fromStdString(text).toLower().toStdString()}));
     }
     if (reading.cutAtZero) {
-        warnings.push_back(quoted + (slot.Empty()
-                                         ? "0x00 ends the command at once, so the key is empty"
-                                         : "0x00 ends the command, so only " +
-                                               HexBytes(slot.View()) + " is sent or compared"));
+        warnings.push_back(
+            quoted + (slot.Empty()
+                          ? CardctlText::tr("0x00 ends the command at once, so the key is empty")
+                                .toStdString()
+                          : Filled(CardctlText::tr("0x00 ends the command, so only %1 is sent or "
+                                                   "compared"),
+                                   {HexBytes(slot.View())})));
     }
 }
 
@@ -125,15 +135,16 @@ void WarnAboutUnknownKeys(const IniFile& file, std::vector<std::string>& warning
             }
         }
         if (best == 0) continue;
-        std::string warning = key + ": unknown key";
         // A guess that changes a third of the key is no longer a slip.
-        if (3 * best <= key.size()) warning += "; did you mean " + std::string(nearest) + "?";
-        warnings.push_back(warning);
+        warnings.push_back(3 * best <= key.size()
+                               ? Filled(CardctlText::tr("%1: unknown key; did you mean %2?"),
+                                        {key, nearest})
+                               : Filled(CardctlText::tr("%1: unknown key"), {key}));
     }
 }
 
 std::string Setting(const std::optional<int>& value) {
-    return value ? std::to_string(*value) : "- (the device's own)";
+    return value ? std::to_string(*value) : CardctlText::tr("- (the device's own)").toStdString();
 }
 
 // The [Protocol] section: the family and the settings that tune it. The commands family,
@@ -151,13 +162,17 @@ std::string ProtocolRows(const ProtocolSettings& protocol, std::vector<std::stri
                                               "," + std::to_string((*bits)[2])
                                         : Setting(std::nullopt));
         rows += Row("SwipeTimeoutMs", protocol.swipeTimeoutMs == 0
-                                          ? "0 (waits until Stop)"
+                                          ? CardctlText::tr("0 (waits until Stop)").toStdString()
                                           : std::to_string(protocol.swipeTimeoutMs));
         if (protocol.leadingZeros13.has_value() != protocol.leadingZeros2.has_value()) {
-            warnings.push_back("LeadingZeros13 and LeadingZeros2 are sent together: with one of "
-                               "them alone neither is sent");
+            warnings.push_back(CardctlText::tr("LeadingZeros13 and LeadingZeros2 are sent "
+                                               "together: with one of them alone neither is sent")
+                                   .toStdString());
         }
-        rows += "The [Command] keys are ignored: the esc-block family sends its own frames.\n";
+        rows += CardctlText::tr("The [Command] keys are ignored: the esc-block family sends its "
+                                "own frames.")
+                    .toStdString() +
+                "\n";
     }
     for (const std::string& problem : protocol.problems) warnings.push_back(problem);
     return rows.empty() ? rows : rows + "\n";
@@ -169,22 +184,23 @@ std::string ProfileReport(const std::filesystem::path& path, const DeviceProfile
                           std::size_t* warningCount) {
     const IniFile file = IniFile::Load(path);
     std::vector<std::string> warnings;
-    std::string report = "Profile: " + path.string() + "\n\n";
+    std::string report = Filled(CardctlText::tr("Profile: %1"), {path.string()}) + "\n\n";
     report += ProtocolRows(profile.Protocol, warnings);
 
     for (const NumberKey& key : kNumberKeys) {
         const int32_t value = profile.*key.field;
         const std::optional<std::string> text = file.Value(kProfileSection, key.name);
-        report += Row(key.name, std::to_string(value) + (text ? "" : " (default)"));
+        const std::string number = std::to_string(value);
+        report += Row(key.name, text ? number : Filled(CardctlText::tr("%1 (default)"), {number}));
         if (text && !IsWholeNumber(*text)) {
-            warnings.push_back(std::string(key.name) + "=" + *text + ": not a number, read as " +
-                               std::to_string(value));
+            warnings.push_back(Filled(CardctlText::tr("%1=%2: not a number, read as %3"),
+                                      {key.name, *text, number}));
         }
         const std::string limited = TextsLimitedBy(key.name);
         if (!limited.empty() && value <= 0) {
-            warnings.push_back(std::string(key.name) + " is " + std::to_string(value) +
-                               ": 0 or less sets no limit on " + limited + " (" +
-                               std::to_string(kMaxTrackBytes) + " bytes at most still hold)");
+            warnings.push_back(Filled(CardctlText::tr("%1 is %2: 0 or less sets no limit on %3 "
+                                                      "(%4 bytes at most still hold)"),
+                                      {key.name, number, limited, std::to_string(kMaxTrackBytes)}));
         }
     }
     report += "\n";
@@ -199,9 +215,11 @@ std::string ProfileReport(const std::filesystem::path& path, const DeviceProfile
 
     report += "\n";
     if (warningCount != nullptr) *warningCount = warnings.size();
-    if (warnings.empty()) return report + "No warnings.\n";
-    report +=
-        std::to_string(warnings.size()) + (warnings.size() == 1 ? " warning:\n" : " warnings:\n");
+    if (warnings.empty()) return report + CardctlText::tr("No warnings.").toStdString() + "\n";
+    report += Filled(warnings.size() == 1 ? CardctlText::tr("%1 warning:")
+                                          : CardctlText::tr("%1 warnings:"),
+                     {std::to_string(warnings.size())}) +
+              "\n";
     for (const std::string& warning : warnings) report += "  " + warning + "\n";
     return report;
 }

@@ -2,27 +2,32 @@
 
 #include <string>
 
+#include "cardctl_text.h"
 namespace {
 
 // For a list: the journal it was written to, or at least the records file, which is
 // written also after a stop. A journal that failed lacks cards: it is not named then.
 std::string ResumeHint(const CliOptions& options, bool journalFailed) {
     if (journalFailed) {
-        const std::string records = options.recordsPath.isEmpty()
-                                        ? "standard output's records"
-                                        : "the records in " + options.recordsPath.toStdString();
-        return "the journal " + options.journalPath.toStdString() +
-               " lacks cards: this run's confirmed ones are " + records +
-               " (status ok or unverified); leave them out of the list, and those the journal "
-               "held, before writing the rest";
+        const std::string records =
+            options.recordsPath.isEmpty()
+                ? CardctlText::tr("standard output's records").toStdString()
+                : Filled(CardctlText::tr("the records in %1"), {options.recordsPath.toStdString()});
+        return Filled(CardctlText::tr("the journal %1 lacks cards: this run's confirmed ones are "
+                                      "%2 (status ok or unverified); leave them out of the list, "
+                                      "and those the journal held, before writing the rest"),
+                      {options.journalPath.toStdString(), records});
     }
     if (!options.journalPath.isEmpty()) {
         const std::string journal = options.journalPath.toStdString();
-        return "run the same batch with --resume " + journal + " --journal " + journal;
+        return Filled(CardctlText::tr("run the same batch with --resume %1 --journal %1"),
+                      {journal});
     }
     if (options.recordsPath.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive))
-        return "run the same batch with --resume " + options.recordsPath.toStdString();
-    return "run the same batch with --resume FILE after a run with --journal FILE";
+        return Filled(CardctlText::tr("run the same batch with --resume %1"),
+                      {options.recordsPath.toStdString()});
+    return CardctlText::tr("run the same batch with --resume FILE after a run with --journal FILE")
+        .toStdString();
 }
 
 }  // namespace
@@ -41,13 +46,15 @@ void SayHowToGoOn(const CliOptions& options, const JobOutcome& outcome, int tota
             hint = ResumeHint(options, outcome.journalFailed);
             break;
         case CliCommand::Run:
-            hint = "run the rest with --count " + std::to_string(left) +
-                   " and each start number moved on " + std::to_string(confirmed) + " steps";
+            hint = Filled(CardctlText::tr("run the rest with --count %1 and each start number "
+                                          "moved on %2 steps"),
+                          {std::to_string(left), std::to_string(confirmed)});
             break;
         default:
-            hint = "clone again with --count " + std::to_string(left);
+            hint = Filled(CardctlText::tr("clone again with --count %1"), {std::to_string(left)});
             break;
     }
-    output.Error("cardctl: " + std::to_string(confirmed) + " of " + std::to_string(total) +
-                 " cards confirmed, " + std::to_string(left) + " left; to go on, " + hint);
+    output.Error(CardctlLine(CardctlText::tr("%1 of %2 cards confirmed, %3 left; to go on, %4"),
+                             {std::to_string(confirmed), std::to_string(total),
+                              std::to_string(left), hint}));
 }

@@ -1,5 +1,6 @@
 #include "terminal_console.h"
 
+#include "cardctl_text.h"
 #include "gbk.h"
 
 TerminalConsole::TerminalConsole(TrackTexts texts, CliOutput& output,
@@ -17,7 +18,7 @@ void TerminalConsole::ShowMessageBox(const std::string& gbkText) {
 
 void TerminalConsole::DeviceSilence(const Silence& silence) {
     if (!silence.silent || silenceSaid_.exchange(true)) return;
-    output_.Message("cardctl: no byte from the device for " +
-                    std::to_string(silence.quietMillis / 1000) + " s: " + silence.portName +
-                    " -> " + silence.devicePath + "; still waiting, Ctrl+C ends");
+    output_.Message(CardctlLine(
+        CardctlText::tr("no byte from the device for %1 s: %2 -> %3; still waiting, Ctrl+C ends"),
+        {std::to_string(silence.quietMillis / 1000), silence.portName, silence.devicePath}));
 }

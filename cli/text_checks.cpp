@@ -2,13 +2,14 @@
 
 #include "card_check.h"
 #include "card_texts.h"
+#include "cardctl_text.h"
 #include "continuous_write.h"
 
 namespace {
 
 std::string LimitHint(const TrackLimits& limits, int track) {
-    return "the limit is " + std::string(limits.keys[track - 1]) + ", at most " +
-           std::to_string(kMaxTrackBytes) + " bytes";
+    return Filled(CardctlText::tr("the limit is %1, at most %2 bytes"),
+                  {limits.keys[track - 1], std::to_string(kMaxTrackBytes)});
 }
 
 std::string OptionOf(int track) {
@@ -25,17 +26,16 @@ CheckedTexts CheckWriteTexts(const CliOptions& options, const DeviceProfile& pro
         TrackValues values;
         values[track - 1] = options.texts[track - 1];
         if (!values[track - 1] || values[track - 1]->isEmpty()) {
-            result.error = "cardctl: write --tracks " +
-                           std::string(TrackSetCode(*options.job.tracks)) +
-                           " needs the text of track " + std::to_string(track) + ": add " +
-                           OptionOf(track) + " TEXT";
+            result.error = CardctlLine(
+                CardctlText::tr("write --tracks %1 needs the text of track %2: add %3 TEXT"),
+                {TrackSetCode(*options.job.tracks), std::to_string(track), OptionOf(track)});
             return result;
         }
         CheckedCard card = CheckCardValues(SingleTrack(track), values, limits);
         if (!card.problems.empty()) {
-            result.error = "cardctl: " + OptionOf(track) + ": " + card.problems.front() +
-                           "; shorten it (" + LimitHint(limits, track) +
-                           ") and use characters GBK can encode";
+            result.error = CardctlLine(
+                CardctlText::tr("%1: %2; shorten it (%3) and use characters GBK can encode"),
+                {OptionOf(track), card.problems.front(), LimitHint(limits, track)});
             return result;
         }
         TrackText(result.gbk, track) = std::move(card.gbk[track - 1]);
@@ -50,8 +50,8 @@ CheckedTexts CheckRunTexts(const CliOptions& options, const CardJob& job) {
         EncodedValue encoded =
             EncodeTrackValue(track, options.texts[track - 1].value_or(QString()));
         if (!encoded.problem.empty()) {
-            result.error = "cardctl: " + OptionOf(track) + ": " + encoded.problem +
-                           "; use characters GBK can encode";
+            result.error = CardctlLine(CardctlText::tr("%1: %2; use characters GBK can encode"),
+                                       {OptionOf(track), encoded.problem});
             return result;
         }
         TrackText(result.gbk, track) = std::move(encoded.gbk);
@@ -61,13 +61,16 @@ CheckedTexts CheckRunTexts(const CliOptions& options, const CardJob& job) {
     const int track = over->track;
     const TrackLimits limits = TrackLimitsFor(job.Profile, job.LowDensity == 1);
     const std::string value = TrackText(NumberedValues(job, plan, result.gbk, job.Count), track);
-    const std::string n = std::to_string(track);
-    result.error = "cardctl: " + OptionOf(track) + " with the number " +
-                   value.substr(TrackText(result.gbk, track).size()) +
-                   " (one step past the last card): " +
-                   CardTexts::OverLimit(track, value.size(), ByteLimit(limits, track)) +
-                   "; shorten the text or lower --count, --start" + n +
-                   (job.Digits > 0 ? ", --step" + n + " or --digits" : " or --step" + n) +
-                   " (" + LimitHint(limits, track) + ")";
+    const QString message =
+        job.Digits > 0 ? CardctlText::tr("%1 with the number %2 (one step past the last card): "
+                                         "%3; shorten the text or lower --count, --start%4, "
+                                         "--step%4 or --digits (%5)")
+                       : CardctlText::tr("%1 with the number %2 (one step past the last card): "
+                                         "%3; shorten the text or lower --count, --start%4 or "
+                                         "--step%4 (%5)");
+    result.error = CardctlLine(
+        message, {OptionOf(track), value.substr(TrackText(result.gbk, track).size()),
+                  CardTexts::OverLimit(track, value.size(), ByteLimit(limits, track)),
+                  std::to_string(track), LimitHint(limits, track)});
     return result;
 }
