@@ -8,30 +8,85 @@
 
 namespace {
 
-// `head` and then `body` word-wrapped at the help's width, later lines indented below
-// the body's start.
+// A terminal shows Chinese characters and full-width punctuation two columns wide.
+bool IsWide(QChar c) {
+    const char16_t u = c.unicode();
+    return (u >= 0x2E80 && u <= 0xA4CF) || (u >= 0xAC00 && u <= 0xD7A3) ||
+           (u >= 0xF900 && u <= 0xFAFF) || (u >= 0xFE30 && u <= 0xFE4F) ||
+           (u >= 0xFF00 && u <= 0xFF60) || (u >= 0xFFE0 && u <= 0xFFE6);
+}
+
+qsizetype Columns(const QString& text) {
+    qsizetype columns = 0;
+    for (const QChar c : text) columns += IsWide(c) ? 2 : 1;
+    return columns;
+}
+
+// Chinese text breaks between any two characters, but not before a closing mark nor after
+// an opening one.
+bool BreaksBetween(QChar before, QChar after) {
+    static const QString closing = QStringLiteral("，。、；：！？）」”’");
+    static const QString opening = QStringLiteral("（「“‘");
+    return (IsWide(before) || IsWide(after)) && !closing.contains(after) &&
+           !opening.contains(before);
+}
+
+// The pieces a line may break between, each with whether a space goes before it.
+std::vector<std::pair<QString, bool>> Pieces(const QString& body) {
+    std::vector<std::pair<QString, bool>> pieces;
+    for (const QString& word : body.split(QLatin1Char(' '))) {
+        qsizetype start = 0;
+        for (qsizetype at = 1; at <= word.size(); ++at) {
+            if (at < word.size() && !BreaksBetween(word[at - 1], word[at])) continue;
+            pieces.emplace_back(word.mid(start, at - start), start == 0);
+            start = at;
+        }
+        if (word.isEmpty()) pieces.emplace_back(QString(), true);
+    }
+    return pieces;
+}
+
+// `head` and then `body` wrapped at the help's width, later lines indented below the
+// body's start.
 QString Wrapped(const QString& head, const QString& body) {
     constexpr int kWidth = 79;
     QString result;
     QString line = head;
     bool lineHasWord = false;
-    for (const QString& word : body.split(QLatin1Char(' '))) {
-        if (lineHasWord && line.size() + 1 + word.size() > kWidth) {
+    for (const auto& [piece, spaced] : Pieces(body)) {
+        const QString gap = lineHasWord && spaced ? QStringLiteral(" ") : QString();
+        if (lineHasWord && Columns(line + gap + piece) > kWidth) {
             result += line + QLatin1Char('\n');
             line = QString(head.size(), QLatin1Char(' '));
             lineHasWord = false;
         }
-        line += (lineHasWord ? QStringLiteral(" ") : QString()) + word;
+        line += (lineHasWord ? gap : QString()) + piece;
         lineHasWord = true;
     }
     return result + line + QLatin1Char('\n');
 }
 
-void AddOptions(QCommandLineParser& parser) {
-    for (const OptionSpec& entry : OptionSpecs()) {
-        parser.addOption(
-            QCommandLineOption(entry.names, entry.Description(), entry.rule.valueName));
+// Each option with its value's name, "-p, --port <NAME>".
+QString OptionHead(const OptionSpec& option) {
+    const QString value = option.rule.valueName;
+    return option.Forms().join(QStringLiteral(", ")) +
+           (value.isEmpty() ? QString() : QStringLiteral(" <%1>").arg(value));
+}
+
+QString OptionList() {
+    qsizetype width = 0;
+    for (const OptionSpec& option : OptionSpecs()) width = std::max(width, OptionHead(option).size());
+    QString list;
+    for (const OptionSpec& option : OptionSpecs()) {
+        list += Wrapped(QStringLiteral("  %1  ").arg(OptionHead(option), -int(width)),
+                        option.Description());
     }
+    return list;
+}
+
+void AddOptions(QCommandLineParser& parser) {
+    for (const OptionSpec& entry : OptionSpecs())
+        parser.addOption(QCommandLineOption(entry.names, QString(), entry.rule.valueName));
 }
 
 QString CommandList() {
@@ -128,7 +183,12 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
     ParsedCommandLine result;
     QCommandLineParser parser;
     AddOptions(parser);
-    if (!parser.parse(arguments)) {
+    // The language before anything else: the help and every refusal below are in it, the
+    // parser's own included.
+    const bool parsed = parser.parse(arguments);
+    result.options.language =
+        LanguageNamed(parser.value(QStringLiteral("lang")).toLower().toStdString());
+    if (!parsed) {
         result.error = CardctlLine(CardctlText::tr("%1 cardctl --help lists every option."),
                                    {parser.errorText().toStdString()});
         return result;
@@ -176,8 +236,6 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
 }
 
 std::string HelpText() {
-    QCommandLineParser parser;
-    AddOptions(parser);
     QString text = CardctlText::tr("Usage: cardctl COMMAND [options]") + QStringLiteral("\n\n") +
                    CardctlTranslated(kProgramSummary) + QStringLiteral("\n\n") +
                    CardctlText::tr("Commands:") + QLatin1Char('\n');
@@ -185,13 +243,8 @@ std::string HelpText() {
         text += Wrapped(QStringLiteral("  %1 ").arg(QString::fromUtf8(entry.synopsis), -11),
                         CardctlTranslated(entry.summary));
     }
-    // The parser's own text begins with its usage line and a blank line; its heading, in
-    // Qt's words, and its option list follow.
-    const QString heading = QStringLiteral("Options:");
-    QString optionsText = parser.helpText();
-    optionsText.remove(0, optionsText.indexOf(heading) + heading.size());
-    text += QLatin1Char('\n') + CardctlText::tr("Options:") + optionsText + QLatin1Char('\n') +
-            CardctlText::tr("Examples:") + QLatin1Char('\n');
+    text += QLatin1Char('\n') + CardctlText::tr("Options:") + QLatin1Char('\n') + OptionList() +
+            QLatin1Char('\n') + CardctlText::tr("Examples:") + QLatin1Char('\n');
     for (const char* example : kExamples)
         text += QStringLiteral("  %1\n").arg(QString::fromUtf8(example));
     text += QLatin1Char('\n') + CardctlTranslated(kExitStatus);
