@@ -162,3 +162,45 @@ TEST(Help, GivesAnExamplePerCommand) {
 }
 
 }  // namespace
+
+namespace {
+
+// cardctl's language is chosen in main(), so it runs as a process of its own. The bare
+// system (C locale) keeps today's English; CARDDEMO_LANG or --lang naming Chinese gives
+// Chinese, also for the help and for a command line the parser itself refuses.
+struct LanguageRun {
+    const char* name;
+    const char* environment;  // CARDDEMO_LANG, or unset
+    std::vector<std::string> arguments;
+    const char* says;
+};
+
+std::ostream& operator<<(std::ostream& out, const LanguageRun& run) {
+    return out << run.name;
+}
+
+class Language : public ::testing::TestWithParam<LanguageRun> {};
+
+TEST_P(Language, MessagesFollowTheChosenLanguage) {
+    setenv("LC_ALL", "C.UTF-8", 1);
+    if (GetParam().environment) setenv("CARDDEMO_LANG", GetParam().environment, 1);
+    CardctlProcess cardctl(GetParam().arguments);
+    unsetenv("CARDDEMO_LANG");
+    cardctl.Wait();
+    EXPECT_NE((cardctl.Out() + cardctl.Err()).find(GetParam().says), std::string::npos)
+        << cardctl.Out() << cardctl.Err();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cardctl, Language,
+    ::testing::Values(
+        LanguageRun{"BareSystem", nullptr, {"read", "--tracks", "13"}, "write 1, 2, 3, 12 or 23"},
+        LanguageRun{"Environment", "zh", {"read", "--tracks", "13"}, "请写 1、2、3、12 或 23"},
+        LanguageRun{"OptionForTheHelp", "en", {"--help", "--lang", "zh"}, "用法：cardctl 命令"},
+        LanguageRun{"OptionForTheParser",
+                    nullptr,
+                    {"read", "--lang", "zh", "--speed", "9"},
+                    "cardctl --help 列出所有选项"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
