@@ -10,13 +10,17 @@ CardRecord::CardRecord(int job, int card, std::string_view time, CardKind kind, 
     time = time.substr(0, UINT8_MAX);
     timeLength_ = static_cast<std::uint8_t>(time.size());
     std::size_t length = time.size();
-    for (const TrackResult& result : results) length += result.bytes.size();
+    for (const TrackResult& result : results) length += result.bytes.size() + result.readBack.size();
     text_.reserve(length);
     text_ = time;
     for (int track = 0; track < kTrackCount; ++track) {
         text_ += results[track].bytes;
         trackEnds_[track] = static_cast<std::uint32_t>(text_.size());
         statuses_[track] = results[track].status;
+    }
+    for (int track = 0; track < kTrackCount; ++track) {
+        text_ += results[track].readBack;
+        readBackEnds_[track] = static_cast<std::uint32_t>(text_.size());
     }
 }
 
@@ -27,6 +31,11 @@ std::string_view CardRecord::Time() const {
 std::string_view CardRecord::Bytes(int track) const {
     const std::size_t begin = track == 1 ? timeLength_ : trackEnds_[track - 2];
     return std::string_view(text_).substr(begin, trackEnds_[track - 1] - begin);
+}
+
+std::string_view CardRecord::ReadBack(int track) const {
+    const std::size_t begin = track == 1 ? trackEnds_[kTrackCount - 1] : readBackEnds_[track - 2];
+    return std::string_view(text_).substr(begin, readBackEnds_[track - 1] - begin);
 }
 
 TrackStatus CardRecord::Status(int track) const {

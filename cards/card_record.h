@@ -21,6 +21,8 @@ enum class TrackStatus : std::uint8_t { Ok, Failed, VerifyFailed, Sending, Unver
 struct TrackResult {
     std::string bytes;  // GBK, as on the wire
     TrackStatus status = TrackStatus::Ok;
+    // `VerifyFailed` with a card that read: what it gave back instead (GBK).
+    std::string readBack{};
 };
 
 // What one card of a job gave. A long session keeps a great many: a record holds its
@@ -37,6 +39,8 @@ class CardRecord {
     // A track's bytes (GBK, as on the wire) and status, by track number.
     std::string_view Bytes(int track) const;
     TrackStatus Status(int track) const;
+    // What a track that failed its verify gave back; empty for any other.
+    std::string_view ReadBack(int track) const;
 
     int job = 0;   // 1 for the window's first job, counting up for its life
     int card = 0;  // the card's place in its job, from 1; every card once
@@ -45,10 +49,12 @@ class CardRecord {
     TrackSet tracks = TrackSet::Track2;
 
   private:
-    // The time, then each track's bytes, and where each track's bytes end.
+    // The time, then each track's bytes, then each track's read-back, and where each of
+    // those ends.
     std::string text_;
     std::uint8_t timeLength_ = 0;
     std::array<std::uint32_t, kTrackCount> trackEnds_{};
+    std::array<std::uint32_t, kTrackCount> readBackEnds_{};
     std::array<TrackStatus, kTrackCount> statuses_{};
 };
 

@@ -14,19 +14,28 @@ struct TrackKeys {
     QString text;
     QString status;
     QString hex;
+    QString readBack;
+    QString readBackHex;
 };
 
 const TrackKeys& KeysOf(int track) {
     static const TrackKeys keys[kTrackCount] = {
-        {QStringLiteral("track1"), QStringLiteral("track1_status"), QStringLiteral("track1_hex")},
-        {QStringLiteral("track2"), QStringLiteral("track2_status"), QStringLiteral("track2_hex")},
-        {QStringLiteral("track3"), QStringLiteral("track3_status"), QStringLiteral("track3_hex")},
+        {QStringLiteral("track1"), QStringLiteral("track1_status"), QStringLiteral("track1_hex"),
+         QStringLiteral("track1_readback"), QStringLiteral("track1_readback_hex")},
+        {QStringLiteral("track2"), QStringLiteral("track2_status"), QStringLiteral("track2_hex"),
+         QStringLiteral("track2_readback"), QStringLiteral("track2_readback_hex")},
+        {QStringLiteral("track3"), QStringLiteral("track3_status"), QStringLiteral("track3_hex"),
+         QStringLiteral("track3_readback"), QStringLiteral("track3_readback_hex")},
     };
     return keys[track - 1];
 }
 
 QString Latin1(std::string_view text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString Hex(std::string_view bytes) {
+    return QString::fromLatin1(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())).toHex());
 }
 
 QJsonObject RecordObject(const CardRecord& record) {
@@ -48,9 +57,12 @@ QJsonObject RecordObject(const CardRecord& record) {
         const std::string_view bytes = record.Bytes(track);
         object.insert(keys.text, GbkToText(bytes));
         object.insert(keys.status, Latin1(TrackStatusName(record.Status(track))));
-        object.insert(keys.hex,
-                      QString::fromLatin1(
-                          QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())).toHex()));
+        object.insert(keys.hex, Hex(bytes));
+        // Only where there is one, so the records of every other card keep their fields.
+        if (record.Status(track) == TrackStatus::VerifyFailed && !record.ReadBack(track).empty()) {
+            object.insert(keys.readBack, GbkToText(record.ReadBack(track)));
+            object.insert(keys.readBackHex, Hex(record.ReadBack(track)));
+        }
     }
     return object;
 }

@@ -7,7 +7,10 @@
 
 // Records as files for people and programs. Track bytes are GBK; in both formats they
 // appear as text (decoded from GBK), and JSON adds their exact bytes as lower-case hex.
-// Fields of tracks outside a record's selection are empty in CSV and null in JSON.
+// Fields of tracks outside a record's selection are empty in CSV and null in JSON. A
+// track whose read-back gave other bytes has them in JSON beside what was written
+// (`trackN_readback`, `trackN_readback_hex`); CSV keeps its columns, which journals and
+// spreadsheets read by place.
 
 enum class ByteOrderMark { Include, Omit };
 

@@ -1,6 +1,7 @@
 // What the window says when a job has ended: the log box goes with the job, so an ending
 // the operator must know about is put in a box of its own.
 #include <QStringList>
+#include <algorithm>
 
 #include "card_demo_dlg.h"
 #include "console_texts.h"
@@ -28,9 +29,12 @@ void CCardDemoDlg::ShowJobEnd() {
         endings << GbkScreenDecoder().Decode(job_.PortFailure) + u'\n' + ConsoleTexts::ProbeHint();
     if (!job_.TriesExhausted.empty()) endings << GbkScreenDecoder().Decode(job_.TriesExhausted);
     if (!job_.CardList.empty()) {
-        // A list, however it ended, says where it stands and how to go on, in one box.
-        const int total = static_cast<int>(job_.CardList.size());
-        endings << ConsoleTexts::ListEnd(ConfirmedCards(job_), total, journal_ != nullptr);
+        // A list, however it ended, says where it stands and how to go on, in one box. A
+        // resumed list counts the cards written before as the journal showed them.
+        const int toWrite = static_cast<int>(job_.CardList.size());
+        const int total = std::max(job_.CardListTotal, toWrite);
+        endings << ConsoleTexts::ListEnd(total - toWrite + ConfirmedCards(job_), total,
+                                         journal_ != nullptr);
         ShowMessageBox(this, endings.join(u'\n'));
         return;
     }

@@ -89,6 +89,10 @@ std::string WriteSuccess(int track, int count, std::string_view data) {
            "\r\n";
 }
 
+std::string TrackPair(int first, int second) {
+    return JobText::tr("%1，%2").arg(first).arg(second).toStdString();
+}
+
 std::string WriteFailure(std::string_view tracks) {
     return Line(JobText::tr("写%1轨失败！").arg(QString::fromUtf8(tracks)));
 }

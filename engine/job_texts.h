@@ -22,7 +22,10 @@ std::string ReadSecondTrack(int track, int count, std::string_view data);
 
 // "写N轨成功，共写入%d个数据\r\n%s\r\n"
 std::string WriteSuccess(int track, int count, std::string_view data);
-// "写N轨失败！\r\n", tracks given as "2" or "2，3".
+// A pair of tracks as the texts below take it (UTF-8): "2，3".
+std::string TrackPair(int first, int second);
+
+// "写N轨失败！\r\n", tracks given as "2" or a TrackPair.
 std::string WriteFailure(std::string_view tracks);
 // "第%d/%d张：", in front of a list card's result: the card's place and the list's length.
 std::string ListCardPrefix(int card, int cards);

@@ -29,6 +29,7 @@ ReadBackResult ReadBackCard(CardJob& job, DeviceFamily& device, const WritePlan&
         result.trackSame[track - 1] = same;
         if (same) continue;
         result.outcome = ReadBackResult::Outcome::Differs;
+        if (!failed) result.readBack[track - 1] = back.bytes;
         result.logText += failed ? JobTexts::VerifyReadFailed(track)
                                  : JobTexts::VerifyDiffers(track, TrackText(written, track),
                                                            back.bytes);

@@ -16,6 +16,8 @@ struct ReadBackResult {
     Outcome outcome = Outcome::Stopped;
     // Per planned track (by track number - 1): whether it came back as written.
     std::array<bool, kTrackCount> trackSame{};
+    // Per track that read but came back different: the bytes it gave (GBK).
+    std::array<std::string, kTrackCount> readBack;
     // The log's lines on it (GBK): which track failed and how, or that all came back.
     std::string logText;
 };

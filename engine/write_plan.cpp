@@ -1,5 +1,7 @@
 #include "write_plan.h"
 
+#include "job_texts.h"
+
 std::optional<WritePlan> PlanFor(std::optional<TrackSet> tracks) {
     if (!tracks) return std::nullopt;
     switch (*tracks) {
@@ -13,10 +15,10 @@ std::optional<WritePlan> PlanFor(std::optional<TrackSet> tracks) {
         // (WriteTack12, WriteTack23) are never sent.
         case TrackSet::Track12:
             return WritePlan{
-                {1, 2}, &DeviceProfile::WriteTack1, &DeviceProfile::WriteTack12Right, "1，2"};
+                {1, 2}, &DeviceProfile::WriteTack1, &DeviceProfile::WriteTack12Right, JobTexts::TrackPair(1, 2)};
         case TrackSet::Track23:
             return WritePlan{
-                {2, 3}, &DeviceProfile::WriteTack2, &DeviceProfile::WriteTack23Right, "2，3"};
+                {2, 3}, &DeviceProfile::WriteTack2, &DeviceProfile::WriteTack23Right, JobTexts::TrackPair(2, 3)};
     }
     return std::nullopt;
 }

@@ -102,8 +102,11 @@ WriteReply WriteCard(CardJob& job, DeviceFamily& device, const WritePlan& plan,
     std::string verifyText;
     if (confirmed && job.Verify != 0) {
         const ReadBackResult back = ReadBackCard(job, device, plan, data);
-        for (const int track : plan.tracks)
-            if (!back.trackSame[track - 1]) tracks[track - 1].status = TrackStatus::VerifyFailed;
+        for (const int track : plan.tracks) {
+            if (back.trackSame[track - 1]) continue;
+            tracks[track - 1].status = TrackStatus::VerifyFailed;
+            tracks[track - 1].readBack = back.readBack[track - 1];
+        }
         verifyText = back.logText;
         if (back.outcome == ReadBackResult::Outcome::Differs) {
             reply = WriteReply::NotMatched;

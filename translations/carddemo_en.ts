@@ -707,6 +707,10 @@ The journal is closed and writing has stopped.</translation>
         <source>配置文件QXProduct.ini没有擦卡命令，无法擦卡</source>
         <translation>The profile QXProduct.ini has no erase command; cannot erase</translation>
     </message>
+    <message>
+        <source>%1，%2</source>
+        <translation>%1&amp;%2</translation>
+    </message>
 </context>
 <context>
     <name>StringTable</name>

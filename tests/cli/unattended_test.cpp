@@ -117,13 +117,15 @@ TEST(Verify, CardReadBackWrongIsWrittenAgainOnTheNextBlank) {
     WriteFile(dir / "list.txt", "111\n222\n");
     const CliRun run =
         RunCardctlHere(Using(sim, {"batch", (dir / "list.txt").string(), "--tracks", "2",
-                                   "--verify", "--log", (dir / "log.txt").string(), "--log-utf8"}));
+                                   "--verify", "--log", (dir / "log.txt").string(), "--log-utf8",
+                                   "--records", (dir / "records.json").string()}));
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_TRUE(std::regex_search(run.out, std::regex(",2,,,111,ok,,\r\n.*,2,,,222,verify-failed,,"
                                                       "\r\n.*,2,,,222,ok,,\r\n$")))
         << run.out;
     EXPECT_NE(ReadFile(dir / "log.txt").find("2轨校验失败：读回的数据与写入的不同（写入：222，读回："),
               std::string::npos);
+    EXPECT_NE(ReadFile(dir / "records.json").find("\"track2_readback_hex\""), std::string::npos);
 }
 
 // A kill at each moment of a verified card: the journal names it in flight, resuming stops

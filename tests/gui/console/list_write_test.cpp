@@ -110,6 +110,13 @@ TEST_F(ListWrite, JournalKeepsEveryCardAndTheListAgainOffersToLeaveOutTheWritten
     EXPECT_EQ(fileDialogs_.back().folder, QtPath(dir_.Path()));  // the last one's folder
     EXPECT_EQ(messages_.back().text, "列表共2张卡，其中1张已写入（见作业记录）。跳过已写入的卡？");
     EXPECT_FALSE(Dlg().JobRunning());
+
+    // Resumed, the list's end counts the card written before.
+    fileAnswers_ = {{QtPath(dir_ / "cards.txt"), 0}};
+    boxAnswers_ = {QMessageBox::Yes, QMessageBox::Ok};
+    Press(QKeySequence(Qt::CTRL | Qt::Key_L));
+    ASSERT_TRUE(WaitForJobEnd());
+    EXPECT_EQ(messages_.back().text, "列表写卡完成：2张全部写入并确认。");
 }
 
 }  // namespace

@@ -16,7 +16,8 @@ CardRecord Record(int job, int card, const char* time, CardKind kind, TrackSet t
 }
 
 // A read with a failed track, a write of Chinese text with a comma, a written pair with
-// quotes and a line break that the device did not confirm, the fifth row of a list.
+// quotes and a line break that the device did not confirm, the fifth row of a list; a card
+// that read back other bytes on one track and nothing on the other.
 CardRecordList SampleRecords() {
     constexpr TrackStatus ok = TrackStatus::Ok;
     constexpr TrackStatus failed = TrackStatus::Failed;
@@ -26,7 +27,9 @@ CardRecordList SampleRecords() {
         Record(2, 1, "2024-03-01T09:31:15+08:00", CardKind::Write, TrackSet::Track1,
                {{{"%B6011^\xD5\xC5\xC8\xFD,MR^2512?", ok}, {}, {}}}),
         Record(2, 2, "2024-03-01T09:31:20+08:00", CardKind::Write, TrackSet::Track12,
-               {{{"SAY \"HI\"", failed}, {"1234\r\n5678", failed}, {}}})};
+               {{{"SAY \"HI\"", failed}, {"1234\r\n5678", failed}, {}}}),
+        Record(2, 3, "2024-03-01T09:31:25+08:00", CardKind::Write, TrackSet::Track23,
+               {{{}, {"1234", TrackStatus::VerifyFailed, "12=4"}, {"99", TrackStatus::VerifyFailed}}})};
     records[2].row = 5;
     return records;
 }
