@@ -24,4 +24,5 @@ inline QString CardctlTranslated(const char* english) {
 std::string Filled(const QString& message, std::initializer_list<std::string_view> values);
 
 // One of cardctl's own lines: "cardctl: " and the message, filled as Filled() fills it.
-std::string CardctlLine(const QString& message, std::initializer_list<std::string_view> values = {});
+std::string CardctlLine(const QString& message,
+                        std::initializer_list<std::string_view> values = {});

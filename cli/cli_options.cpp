@@ -75,7 +75,8 @@ QString OptionHead(const OptionSpec& option) {
 
 QString OptionList() {
     qsizetype width = 0;
-    for (const OptionSpec& option : OptionSpecs()) width = std::max(width, OptionHead(option).size());
+    for (const OptionSpec& option : OptionSpecs())
+        width = std::max(width, OptionHead(option).size());
     QString list;
     for (const OptionSpec& option : OptionSpecs()) {
         list += Wrapped(QStringLiteral("  %1  ").arg(OptionHead(option), -int(width)),

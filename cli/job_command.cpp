@@ -5,8 +5,8 @@
 #include "exit_status.h"
 #include "job_fill.h"
 #include "job_session.h"
-#include "stop_summary.h"
 #include "stop_signals.h"
+#include "stop_summary.h"
 
 namespace {
 
@@ -45,7 +45,8 @@ int RunClone(const CliOptions& options, JobSession& session, CliOutput& output) 
     JobGoal readGoal;
     readGoal.enough = [&output](const JobTally&, const CardRecord& last) {
         if (AllTracksOk(last)) return true;
-        output.Message(CardctlLine(CardctlText::tr("a track of the card could not be read: swipe it again")));
+        output.Message(
+            CardctlLine(CardctlText::tr("a track of the card could not be read: swipe it again")));
         return false;
     };
     const JobOutcome read = session.Run(readGoal);
@@ -57,8 +58,9 @@ int RunClone(const CliOptions& options, JobSession& session, CliOutput& output) 
     for (const std::string& error : copies.errors) output.Error("cardctl: " + error);
     if (!copies.errors.empty()) return kExitBadInput;
 
-    output.Message(CardctlLine(count == 1 ? CardctlText::tr("card read; now %1 blank card to write")
-                                          : CardctlText::tr("card read; now %1 blank cards to write"),
+    output.Message(CardctlLine(count == 1
+                                   ? CardctlText::tr("card read; now %1 blank card to write")
+                                   : CardctlText::tr("card read; now %1 blank cards to write"),
                                {std::to_string(count)}));
     FillListWrite(job, copies.cards);
     return StatusOf(RunWrites(options, session, output, count));

@@ -40,15 +40,17 @@ std::optional<int> CheckCommands(const CliOptions& options, const std::filesyste
                 return other.key == gap.key;
             });
             if (verifyOnly) {
-                output.Error(CardctlLine(CardctlText::tr("--verify reads each card back, but the profile %1 "
-                                           "leaves %2 empty, so no card can be read; add %2=0x.. "
-                                           "under [Command], or leave out --verify"),
-                                         {path.string(), gap.key}));
+                output.Error(CardctlLine(
+                    CardctlText::tr("--verify reads each card back, but the profile %1 "
+                                    "leaves %2 empty, so no card can be read; add %2=0x.. "
+                                    "under [Command], or leave out --verify"),
+                    {path.string(), gap.key}));
                 return kExitBadInput;
             }
-            output.Error(CardctlLine(CardctlText::tr("the profile %1 leaves %2 empty, so %3 %4; add %2=0x.. "
-                                       "with the device's bytes under [Command]"),
-                                     {path.string(), gap.key, gap.jobs, gap.consequence}));
+            output.Error(
+                CardctlLine(CardctlText::tr("the profile %1 leaves %2 empty, so %3 %4; add %2=0x.. "
+                                            "with the device's bytes under [Command]"),
+                            {path.string(), gap.key, gap.jobs, gap.consequence}));
             return kExitDeviceFailure;
         }
         // What else the family cannot do: an erase without an erase command, a format it
@@ -58,7 +60,8 @@ std::optional<int> CheckCommands(const CliOptions& options, const std::filesyste
             return options.command == CliCommand::Erase ? kExitDeviceFailure : kExitBadInput;
         }
     }
-    for (const KeyGap& gap : warnings) output.Message(CardctlLine(CardctlText::tr("warning: %1"), {gap.Warning()}));
+    for (const KeyGap& gap : warnings)
+        output.Message(CardctlLine(CardctlText::tr("warning: %1"), {gap.Warning()}));
     return std::nullopt;
 }
 
@@ -87,7 +90,8 @@ std::optional<int> LeaveOutJournalled(const CliOptions& options, CliOutput& outp
     if (options.resumePath.isEmpty()) return std::nullopt;
     if (!QFileInfo::exists(options.resumePath)) {
         output.Error(CardctlLine(
-            CardctlText::tr("--resume %1: no such journal yet; writing the list from its first card"),
+            CardctlText::tr(
+                "--resume %1: no such journal yet; writing the list from its first card"),
             {options.resumePath.toStdString()}));
         return std::nullopt;
     }
@@ -110,9 +114,10 @@ std::optional<int> LeaveOutJournalled(const CliOptions& options, CliOutput& outp
                      CardTexts::MayBeWritten(card.card, card.tracks, card.gbk));
     }
     if (!resumed.unsure.empty() && !options.rewriteUnsure) {
-        output.Error(CardctlLine(CardctlText::tr("the job ended while that card was out; look at the card: "
-                                   "when it holds its texts, take its row out of the list, else "
-                                   "add --rewrite-unsure to write it again. Nothing was sent")));
+        output.Error(CardctlLine(
+            CardctlText::tr("the job ended while that card was out; look at the card: "
+                            "when it holds its texts, take its row out of the list, else "
+                            "add --rewrite-unsure to write it again. Nothing was sent")));
         return kExitBadInput;
     }
     output.Message(CardctlLine(CardctlText::tr("%1 of %2 cards are in the journal; %3 to write"),
@@ -143,7 +148,8 @@ std::optional<int> CheckRecordsFolder(const CliOptions& options, CliOutput& outp
     const QFileInfo folder(QFileInfo(options.recordsPath).absolutePath());
     if (folder.isDir() && folder.isWritable()) return std::nullopt;
     output.Error(CardctlLine(
-        CardctlText::tr("--records %1: cannot write into %2; name a file in a folder you can write to"),
+        CardctlText::tr(
+            "--records %1: cannot write into %2; name a file in a folder you can write to"),
         {options.recordsPath.toStdString(), folder.filePath().toStdString()}));
     return kExitBadInput;
 }
@@ -158,9 +164,10 @@ std::optional<int> CheckPort(const CliOptions& options, const DeviceProfile& pro
     const bool opened = link->IsOpen();
     link->Close();
     if (opened) return std::nullopt;
-    output.Error(CardctlLine(CardctlText::tr("cannot open the port %1: %2; name the device's port with --port "
-                               "(cardctl ports lists them)"),
-                             {portName, link->FailureReason()}));
+    output.Error(CardctlLine(
+        CardctlText::tr("cannot open the port %1: %2; name the device's port with --port "
+                        "(cardctl ports lists them)"),
+        {portName, link->FailureReason()}));
     return kExitDeviceFailure;
 }
 

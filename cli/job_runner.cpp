@@ -18,8 +18,9 @@ bool RunJobOnWorker(CardJob& job, const SerialTimeouts& timeouts, StopSignals& s
     bool interrupted = false;
     const auto stop = [&] {
         output.Message(CardctlLine(
-            interrupted ? CardctlText::tr("still stopping: the port is closed first")
-                        : CardctlText::tr("stopping: the device is reset and the files completed")));
+            interrupted
+                ? CardctlText::tr("still stopping: the port is closed first")
+                : CardctlText::tr("stopping: the device is reset and the files completed")));
         interrupted = true;
         job.StopFlag.store(1);
     };

@@ -47,7 +47,8 @@ JobOutcome JobSession::Run(const JobGoal& goal) {
     outcome.gaveUp = !job_.TriesExhausted.empty();
     if (!job_.JournalFailure.empty()) {
         // Said once; the jobs after this one (a clone's writes) go without it.
-        output_.Error(CardctlLine(CardctlText::tr("--journal %1; the job stopped"), {job_.JournalFailure}));
+        output_.Error(
+            CardctlLine(CardctlText::tr("--journal %1; the job stopped"), {job_.JournalFailure}));
         job_.JournalFile = nullptr;
         journalFailed_ = true;
     }

@@ -114,7 +114,8 @@ const char* Consequence(KeyRole role) {
         case KeyRole::WriteTail:
             return QT_TRANSLATE_NOOP("CardctlText", "refuses to start");
         case KeyRole::ExpectedReply:
-            return QT_TRANSLATE_NOOP("CardctlText", "counts every card as written without waiting for the device");
+            return QT_TRANSLATE_NOOP("CardctlText",
+                                     "counts every card as written without waiting for the device");
         case KeyRole::CoercivitySetUp:
             return QT_TRANSLATE_NOOP("CardctlText", "does not set high coercivity");
         case KeyRole::FormatSetUp:

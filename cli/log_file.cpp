@@ -9,7 +9,8 @@ std::unique_ptr<LogFile> LogFile::Create(const QString& path, bool utf8, std::st
     std::unique_ptr<LogFile> log(new LogFile(path, utf8));
     if (!log->file_.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         error = CardctlLine(
-            CardctlText::tr("cannot write the log %1: %2; name a file in a folder you can write to"),
+            CardctlText::tr(
+                "cannot write the log %1: %2; name a file in a folder you can write to"),
             {path.toStdString(), log->file_.errorString().toStdString()});
         return nullptr;
     }

@@ -197,24 +197,36 @@ const char* const kExitStatus = QT_TRANSLATE_NOOP(
 const std::vector<CommandSpec>& CommandSpecs() {
     static const std::vector<CommandSpec> specs = {
         {CliCommand::Read, "read", kRead, "read",
-         QT_TRANSLATE_NOOP("CardctlText", "reads cards until --cards N have been read, or Ctrl+C; each card a record on stdout")},
-        {CliCommand::Write, "write", kWrite, "write", QT_TRANSLATE_NOOP("CardctlText", "writes one card from --track1/2/3")},
+         QT_TRANSLATE_NOOP("CardctlText",
+                           "reads cards until --cards N have been read, or Ctrl+C; each card a "
+                           "record on stdout")},
+        {CliCommand::Write, "write", kWrite, "write",
+         QT_TRANSLATE_NOOP("CardctlText", "writes one card from --track1/2/3")},
         {CliCommand::Run, "run", kRun, "run",
-         QT_TRANSLATE_NOOP("CardctlText", "a numbered run: --count cards, each text followed by its own number")},
+         QT_TRANSLATE_NOOP("CardctlText",
+                           "a numbered run: --count cards, each text followed by its own number")},
         {CliCommand::Batch, "batch", kBatch, "batch FILE",
-         QT_TRANSLATE_NOOP("CardctlText", "writes a card list: a CSV with columns track1, track2, track3 (a records file "
-         "is one), or one value a line for one track")},
+         QT_TRANSLATE_NOOP(
+             "CardctlText",
+             "writes a card list: a CSV with columns track1, track2, track3 (a records file "
+             "is one), or one value a line for one track")},
         {CliCommand::Clone, "clone", kClone, "clone",
-         QT_TRANSLATE_NOOP("CardctlText", "reads one card, then writes it onto --count blank cards")},
+         QT_TRANSLATE_NOOP("CardctlText",
+                           "reads one card, then writes it onto --count blank cards")},
         {CliCommand::Erase, "erase", kErase, "erase",
-         QT_TRANSLATE_NOOP("CardctlText", "erases the --tracks of one card (devices whose profile can erase)")},
+         QT_TRANSLATE_NOOP("CardctlText",
+                           "erases the --tracks of one card (devices whose profile can erase)")},
         {CliCommand::Ports, "ports", kPorts, "ports",
-         QT_TRANSLATE_NOOP("CardctlText", "the COMn names and what they reach, then the serial ports found")},
+         QT_TRANSLATE_NOOP("CardctlText",
+                           "the COMn names and what they reach, then the serial ports found")},
         {CliCommand::Profile, "profile", kProfile, "profile",
-         QT_TRANSLATE_NOOP("CardctlText", "every key of the profile with the bytes it decodes to, and warnings")},
+         QT_TRANSLATE_NOOP("CardctlText",
+                           "every key of the profile with the bytes it decodes to, and warnings")},
         {CliCommand::Probe, "probe", kProbe, "probe",
-         QT_TRANSLATE_NOOP("CardctlText", "what answers on --port: an encoder of the ESC-block kind, its model and firmware, "
-         "and the sample profile that fits")},
+         QT_TRANSLATE_NOOP(
+             "CardctlText",
+             "what answers on --port: an encoder of the ESC-block kind, its model and firmware, "
+             "and the sample profile that fits")},
     };
     return specs;
 }
@@ -222,18 +234,26 @@ const std::vector<CommandSpec>& CommandSpecs() {
 const std::vector<OptionSpec>& OptionSpecs() {
     static const std::vector<OptionSpec> specs = {
         {{"profile"},
-         FilePath(&CliOptions::profilePath, "PATH", QT_TRANSLATE_NOOP("CardctlText", "needs a file: write --profile QXProduct.ini")),
-         QT_TRANSLATE_NOOP("CardctlText", "The device profile (default: QXProduct.ini found as the console finds it)."),
+         FilePath(&CliOptions::profilePath, "PATH",
+                  QT_TRANSLATE_NOOP("CardctlText", "needs a file: write --profile QXProduct.ini")),
+         QT_TRANSLATE_NOOP(
+             "CardctlText",
+             "The device profile (default: QXProduct.ini found as the console finds it)."),
          kEveryCommand},
         {{"p", "port"},
          PortName(),
-         QT_TRANSLATE_NOOP("CardctlText", "The serial port (default COM1), named as in the console."),
+         QT_TRANSLATE_NOOP("CardctlText",
+                           "The serial port (default COM1), named as in the console."),
          kEveryCommand},
         {{"line"},
          LineSettingsText(),
-         QT_TRANSLATE_NOOP("CardctlText", "Line settings (default \"baud=9600 parity=N data=8 stop=1\")."),
+         QT_TRANSLATE_NOOP("CardctlText",
+                           "Line settings (default \"baud=9600 parity=N data=8 stop=1\")."),
          kEveryCommand},
-        {{"t", "tracks"}, Tracks(), QT_TRANSLATE_NOOP("CardctlText", "The track or track pair; every job needs it."), kEveryCommand},
+        {{"t", "tracks"},
+         Tracks(),
+         QT_TRANSLATE_NOOP("CardctlText", "The track or track pair; every job needs it."),
+         kEveryCommand},
         {{"card-format"},
          Choice(&JobSettings::isoFormat, "iso", "ibm"),
          QT_TRANSLATE_NOOP("CardctlText", "Card format (default iso)."),
@@ -247,7 +267,8 @@ const std::vector<OptionSpec>& OptionSpecs() {
          QT_TRANSLATE_NOOP("CardctlText", "Stripe coercivity (default low)."),
          kEveryCommand},
         {{"log"},
-         FilePath(&CliOptions::logPath, "FILE", QT_TRANSLATE_NOOP("CardctlText", "needs a file name: write --log job.log")),
+         FilePath(&CliOptions::logPath, "FILE",
+                  QT_TRANSLATE_NOOP("CardctlText", "needs a file name: write --log job.log")),
          QT_TRANSLATE_NOOP("CardctlText", "Writes the job log to FILE, GBK as the console's."),
          kEveryCommand},
         {{"log-utf8"},
@@ -256,7 +277,8 @@ const std::vector<OptionSpec>& OptionSpecs() {
          kEveryCommand},
         {{"records"},
          RecordsPath(),
-         QT_TRANSLATE_NOOP("CardctlText", "Writes the job's card records to FILE at the end (.csv or .json)."),
+         QT_TRANSLATE_NOOP("CardctlText",
+                           "Writes the job's card records to FILE at the end (.csv or .json)."),
          kEveryCommand},
         {{"json"},
          Flag(&CliOptions::json),
@@ -275,64 +297,97 @@ const std::vector<OptionSpec>& OptionSpecs() {
                                       : CardctlText::tr("%1 %2: write zh or en").arg(option, value);
           },
           {QStringLiteral("zh"), QStringLiteral("en")}},
-         QT_TRANSLATE_NOOP("CardctlText", "Messages in Chinese (zh) or English (en); by default as CARDDEMO_LANG or the system's "
-         "language says."),
+         QT_TRANSLATE_NOOP("CardctlText",
+                           "Messages in Chinese (zh) or English (en); by default as CARDDEMO_LANG "
+                           "or the system's "
+                           "language says."),
          kEveryCommand},
         {{"c", "cards"},
          Number(&CliOptions::cards, 1, 1000000),
          QT_TRANSLATE_NOOP("CardctlText", "read: stops after N cards have been read."),
          kRead},
-        {{"track1"}, TrackText(1), QT_TRANSLATE_NOOP("CardctlText", "write, run: the track-1 text."), kWrite | kRun},
-        {{"track2"}, TrackText(2), QT_TRANSLATE_NOOP("CardctlText", "write, run: the track-2 text."), kWrite | kRun},
-        {{"track3"}, TrackText(3), QT_TRANSLATE_NOOP("CardctlText", "write, run: the track-3 text."), kWrite | kRun},
+        {{"track1"},
+         TrackText(1),
+         QT_TRANSLATE_NOOP("CardctlText", "write, run: the track-1 text."),
+         kWrite | kRun},
+        {{"track2"},
+         TrackText(2),
+         QT_TRANSLATE_NOOP("CardctlText", "write, run: the track-2 text."),
+         kWrite | kRun},
+        {{"track3"},
+         TrackText(3),
+         QT_TRANSLATE_NOOP("CardctlText", "write, run: the track-3 text."),
+         kWrite | kRun},
         {{"n", "count"},
          RunNumber(&RunNumbering::count, &CardJob::Count),
-         QT_TRANSLATE_NOOP("CardctlText", "run: cards in the run, %1 (default 1); clone: blank cards (default 1)."),
+         QT_TRANSLATE_NOOP(
+             "CardctlText",
+             "run: cards in the run, %1 (default 1); clone: blank cards (default 1)."),
          kRun | kClone,
          {RangeText(&CardJob::Count)}},
-        NumberingOption("start1", &RunNumbering::start1, &CardJob::Track1Start,
-                        QT_TRANSLATE_NOOP("CardctlText", "run: track 1's first number, %1 (default %2).")),
-        NumberingOption("step1", &RunNumbering::step1, &CardJob::Track1Increment,
-                        QT_TRANSLATE_NOOP("CardctlText", "run: track 1's increment, %1 (default %2).")),
-        NumberingOption("start2", &RunNumbering::start2, &CardJob::Track2Start,
-                        QT_TRANSLATE_NOOP("CardctlText", "run: track 2's first number, %1 (default %2).")),
-        NumberingOption("step2", &RunNumbering::step2, &CardJob::Track2Increment,
-                        QT_TRANSLATE_NOOP("CardctlText", "run: track 2's increment, %1 (default %2).")),
-        NumberingOption("start3", &RunNumbering::start3, &CardJob::Track3Start,
-                        QT_TRANSLATE_NOOP("CardctlText", "run: track 3's first number, %1 (default %2).")),
-        NumberingOption("step3", &RunNumbering::step3, &CardJob::Track3Increment,
-                        QT_TRANSLATE_NOOP("CardctlText", "run: track 3's increment, %1 (default %2).")),
+        NumberingOption(
+            "start1", &RunNumbering::start1, &CardJob::Track1Start,
+            QT_TRANSLATE_NOOP("CardctlText", "run: track 1's first number, %1 (default %2).")),
+        NumberingOption(
+            "step1", &RunNumbering::step1, &CardJob::Track1Increment,
+            QT_TRANSLATE_NOOP("CardctlText", "run: track 1's increment, %1 (default %2).")),
+        NumberingOption(
+            "start2", &RunNumbering::start2, &CardJob::Track2Start,
+            QT_TRANSLATE_NOOP("CardctlText", "run: track 2's first number, %1 (default %2).")),
+        NumberingOption(
+            "step2", &RunNumbering::step2, &CardJob::Track2Increment,
+            QT_TRANSLATE_NOOP("CardctlText", "run: track 2's increment, %1 (default %2).")),
+        NumberingOption(
+            "start3", &RunNumbering::start3, &CardJob::Track3Start,
+            QT_TRANSLATE_NOOP("CardctlText", "run: track 3's first number, %1 (default %2).")),
+        NumberingOption(
+            "step3", &RunNumbering::step3, &CardJob::Track3Increment,
+            QT_TRANSLATE_NOOP("CardctlText", "run: track 3's increment, %1 (default %2).")),
         {{"digits"},
          Number(&RunNumbering::digits, 1, kMaxRunDigits),
-         QT_TRANSLATE_NOOP("CardctlText", "run: pads each number with zeros to N digits; the track limits count them."),
+         QT_TRANSLATE_NOOP(
+             "CardctlText",
+             "run: pads each number with zeros to N digits; the track limits count them."),
          kRun},
         {{"max-tries"},
          Number(&CliOptions::maxTries, 0, 1000000),
-         QT_TRANSLATE_NOOP("CardctlText", "run, batch, clone: a card the device refuses N times in a row ends the job with "
-         "status 1 (default 3; 0 writes it again until confirmed)."),
+         QT_TRANSLATE_NOOP(
+             "CardctlText",
+             "run, batch, clone: a card the device refuses N times in a row ends the job with "
+             "status 1 (default 3; 0 writes it again until confirmed)."),
          kRun | kBatch | kClone},
         {{"journal"},
-         FilePath(&CliOptions::journalPath, "FILE",
-                  QT_TRANSLATE_NOOP("CardctlText", "needs a file name: write --journal journal.csv")),
-         QT_TRANSLATE_NOOP("CardctlText", "Appends each card's record to FILE (records CSV) as soon as it is logged, synced "
-         "to the disk card by card."),
+         FilePath(
+             &CliOptions::journalPath, "FILE",
+             QT_TRANSLATE_NOOP("CardctlText", "needs a file name: write --journal journal.csv")),
+         QT_TRANSLATE_NOOP(
+             "CardctlText",
+             "Appends each card's record to FILE (records CSV) as soon as it is logged, synced "
+             "to the disk card by card."),
          kRead | kWrite | kRun | kBatch | kClone},
         {{"resume"},
-         FilePath(&CliOptions::resumePath, "JOURNAL",
-                  QT_TRANSLATE_NOOP("CardctlText", "needs a file name: write --resume journal.csv")),
-         QT_TRANSLATE_NOOP("CardctlText", "batch: leaves out the cards JOURNAL shows written and confirmed (none when JOURNAL "
-         "is not there yet); name it with --journal too to go on appending to it."),
+         FilePath(
+             &CliOptions::resumePath, "JOURNAL",
+             QT_TRANSLATE_NOOP("CardctlText", "needs a file name: write --resume journal.csv")),
+         QT_TRANSLATE_NOOP(
+             "CardctlText",
+             "batch: leaves out the cards JOURNAL shows written and confirmed (none when JOURNAL "
+             "is not there yet); name it with --journal too to go on appending to it."),
          kBatch},
         {{"rewrite-unsure"},
          Flag(&CliOptions::rewriteUnsure),
-         QT_TRANSLATE_NOOP("CardctlText", "batch --resume: writes again a card JOURNAL shows in flight when the job ended "
-         "(it may be on its card already); without it such a card is named and nothing is "
-         "sent."),
+         QT_TRANSLATE_NOOP(
+             "CardctlText",
+             "batch --resume: writes again a card JOURNAL shows in flight when the job ended "
+             "(it may be on its card already); without it such a card is named and nothing is "
+             "sent."),
          kBatch},
         {{"verify"},
          Flag(&CliOptions::verify),
-         QT_TRANSLATE_NOOP("CardctlText", "write, run, batch, clone: reads each confirmed card back (swipe it again) and "
-         "writes it again on the next blank when it differs."),
+         QT_TRANSLATE_NOOP(
+             "CardctlText",
+             "write, run, batch, clone: reads each confirmed card back (swipe it again) and "
+             "writes it again on the next blank when it differs."),
          kWrite | kRun | kBatch | kClone},
         {{"h", "help"}, {}, QT_TRANSLATE_NOOP("CardctlText", "Shows this help."), kEveryCommand},
         {{"version"}, {}, QT_TRANSLATE_NOOP("CardctlText", "Shows the version."), kEveryCommand},

@@ -1,7 +1,7 @@
 #include "probe_command.h"
 
-#include "control_escape.h"
 #include "cardctl_text.h"
+#include "control_escape.h"
 #include "device_probe.h"
 #include "exit_status.h"
 #include "hex_bytes.h"
@@ -24,10 +24,11 @@ std::string Report(const std::string& port, const ProbeResult& probe) {
     std::string text = Filled(CardctlText::tr("Port: %1\nCommunication test (1b 65): %2\n"),
                               {port, Answer(probe)});
     if (!probe.answered) {
-        return text + CardctlText::tr("No encoder of the ESC-block kind answered. A device of the "
-                                      "commands family\nanswers only its own profile's bytes: try "
-                                      "a read with its profile\n(cardctl read --tracks 2 --profile "
-                                      "QXProduct.ini).\n")
+        return text + CardctlText::tr(
+                          "No encoder of the ESC-block kind answered. A device of the "
+                          "commands family\nanswers only its own profile's bytes: try "
+                          "a read with its profile\n(cardctl read --tracks 2 --profile "
+                          "QXProduct.ini).\n")
                           .toStdString();
     }
     // The device's own words, which may hold any byte.
@@ -35,9 +36,10 @@ std::string Report(const std::string& port, const ProbeResult& probe) {
     text += Filled(CardctlText::tr("Model: %1\nFirmware: %2\n"),
                    {probe.model ? EscapeControls(*probe.model) : notTold,
                     probe.firmware ? EscapeControls(*probe.firmware) : notTold});
-    return text + CardctlText::tr("Family: esc-block; the sample profile esc-block.ini (beside "
-                                  "QXProduct.ini) fits:\ncopy it to QXProduct.ini, or give it "
-                                  "with --profile esc-block.ini.\n")
+    return text + CardctlText::tr(
+                      "Family: esc-block; the sample profile esc-block.ini (beside "
+                      "QXProduct.ini) fits:\ncopy it to QXProduct.ini, or give it "
+                      "with --profile esc-block.ini.\n")
                       .toStdString();
 }
 
@@ -50,8 +52,9 @@ int RunProbeCommand(const CliOptions& options, CliOutput& output, const SerialTi
     const auto link = MakeDeviceLink(keys, port, options.job.lineSettings, timeouts);
     link->Open();
     if (!link->IsOpen()) {
-        output.Error(CardctlLine(CardctlText::tr("cannot open the port %1: %2 (cardctl ports lists them)"),
-                                 {port, link->FailureReason()}));
+        output.Error(
+            CardctlLine(CardctlText::tr("cannot open the port %1: %2 (cardctl ports lists them)"),
+                        {port, link->FailureReason()}));
         return kExitDeviceFailure;
     }
     const ProbeResult probe = ProbeEscBlock(*link);

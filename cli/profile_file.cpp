@@ -25,7 +25,8 @@ std::optional<std::string> LoadProfileFile(const std::filesystem::path& path,
     }
     if (!reason.isEmpty()) {
         return CardctlLine(
-            CardctlText::tr("cannot read the profile %1: %2; name the device's profile with --profile PATH"),
+            CardctlText::tr(
+                "cannot read the profile %1: %2; name the device's profile with --profile PATH"),
             {path.string(), reason.toStdString()});
     }
     LoadDeviceProfile(profile, path);

@@ -72,10 +72,10 @@ void WarnAboutValue(std::string_view key, const std::string& text,
             return;
         case HexReading::Refusal::TooManyBytes:
             warnings.push_back(
-                quoted + Filled(CardctlText::tr("%1 bytes, but a command holds at most %2, so the "
-                                                "key is left empty"),
-                                {std::to_string(reading.groups),
-                                 std::to_string(CommandSlot::kMaxLength)}));
+                quoted +
+                Filled(CardctlText::tr("%1 bytes, but a command holds at most %2, so the "
+                                       "key is left empty"),
+                       {std::to_string(reading.groups), std::to_string(CommandSlot::kMaxLength)}));
             return;
         case HexReading::Refusal::None:
             break;
@@ -85,8 +85,9 @@ void WarnAboutValue(std::string_view key, const std::string& text,
         const QString message =
             upper ? CardctlText::tr("\"%1\" (upper case) read as f, so the bytes are %2; write %3")
                   : CardctlText::tr("\"%1\" (no hex digit) read as f, so the bytes are %2");
-        warnings.push_back(quoted + Filled(message, {odd, HexBytes(slot.View()),
-                                                     QString::fromStdString(text).toLower().toStdString()}));
+        warnings.push_back(quoted +
+                           Filled(message, {odd, HexBytes(slot.View()),
+                                            QString::fromStdString(text).toLower().toStdString()}));
     }
     if (reading.cutAtZero) {
         warnings.push_back(
@@ -136,10 +137,10 @@ void WarnAboutUnknownKeys(const IniFile& file, std::vector<std::string>& warning
         }
         if (best == 0) continue;
         // A guess that changes a third of the key is no longer a slip.
-        warnings.push_back(3 * best <= key.size()
-                               ? Filled(CardctlText::tr("%1: unknown key; did you mean %2?"),
-                                        {key, nearest})
-                               : Filled(CardctlText::tr("%1: unknown key"), {key}));
+        warnings.push_back(
+            3 * best <= key.size()
+                ? Filled(CardctlText::tr("%1: unknown key; did you mean %2?"), {key, nearest})
+                : Filled(CardctlText::tr("%1: unknown key"), {key}));
     }
 }
 
@@ -169,8 +170,9 @@ std::string ProtocolRows(const ProtocolSettings& protocol, std::vector<std::stri
                                                "together: with one of them alone neither is sent")
                                    .toStdString());
         }
-        rows += CardctlText::tr("The [Command] keys are ignored: the esc-block family sends its "
-                                "own frames.")
+        rows += CardctlText::tr(
+                    "The [Command] keys are ignored: the esc-block family sends its "
+                    "own frames.")
                     .toStdString() +
                 "\n";
     }

@@ -54,7 +54,7 @@ void SayHowToGoOn(const CliOptions& options, const JobOutcome& outcome, int tota
             hint = Filled(CardctlText::tr("clone again with --count %1"), {std::to_string(left)});
             break;
     }
-    output.Error(CardctlLine(CardctlText::tr("%1 of %2 cards confirmed, %3 left; to go on, %4"),
-                             {std::to_string(confirmed), std::to_string(total),
-                              std::to_string(left), hint}));
+    output.Error(CardctlLine(
+        CardctlText::tr("%1 of %2 cards confirmed, %3 left; to go on, %4"),
+        {std::to_string(confirmed), std::to_string(total), std::to_string(left), hint}));
 }

@@ -61,16 +61,18 @@ CheckedTexts CheckRunTexts(const CliOptions& options, const CardJob& job) {
     const int track = over->track;
     const TrackLimits limits = TrackLimitsFor(job.Profile, job.LowDensity == 1);
     const std::string value = TrackText(NumberedValues(job, plan, result.gbk, job.Count), track);
-    const QString message =
-        job.Digits > 0 ? CardctlText::tr("%1 with the number %2 (one step past the last card): "
-                                         "%3; shorten the text or lower --count, --start%4, "
-                                         "--step%4 or --digits (%5)")
-                       : CardctlText::tr("%1 with the number %2 (one step past the last card): "
-                                         "%3; shorten the text or lower --count, --start%4 or "
-                                         "--step%4 (%5)");
-    result.error = CardctlLine(
-        message, {OptionOf(track), value.substr(TrackText(result.gbk, track).size()),
-                  CardTexts::OverLimit(track, value.size(), ByteLimit(limits, track)),
-                  std::to_string(track), LimitHint(limits, track)});
+    const QString message = job.Digits > 0
+                                ? CardctlText::tr(
+                                      "%1 with the number %2 (one step past the last card): "
+                                      "%3; shorten the text or lower --count, --start%4, "
+                                      "--step%4 or --digits (%5)")
+                                : CardctlText::tr(
+                                      "%1 with the number %2 (one step past the last card): "
+                                      "%3; shorten the text or lower --count, --start%4 or "
+                                      "--step%4 (%5)");
+    result.error =
+        CardctlLine(message, {OptionOf(track), value.substr(TrackText(result.gbk, track).size()),
+                              CardTexts::OverLimit(track, value.size(), ByteLimit(limits, track)),
+                              std::to_string(track), LimitHint(limits, track)});
     return result;
 }
