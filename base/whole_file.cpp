@@ -1,5 +1,6 @@
 #include "whole_file.h"
 
+#include <QCoreApplication>
 #include <QSaveFile>
 
 namespace {
@@ -17,8 +18,14 @@ bool WriteAll(QSaveFile& file, std::string_view bytes) {
 
 }  // namespace
 
+struct WholeFileText {
+    Q_DECLARE_TR_FUNCTIONS(WholeFileText)
+};
+
 std::string CannotWriteFile(const QString& path, std::string_view reason) {
-    return path.toStdString() + ": 无法写入：" + std::string(reason);
+    return WholeFileText::tr("%1: 无法写入：%2")
+        .arg(path, QString::fromUtf8(reason.data(), static_cast<qsizetype>(reason.size())))
+        .toStdString();
 }
 
 std::optional<std::string> WriteFileWhole(const QString& path, std::string_view bytes) {

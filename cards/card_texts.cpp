@@ -171,6 +171,10 @@ std::string AtRecord(int record) {
     return CardText::tr("第%1条记录：").arg(record).toStdString();
 }
 
+std::string ProblemSeparator() {
+    return CardText::tr("；").toStdString();
+}
+
 std::string NotRecordsJson(std::string_view reason) {
     return CardText::tr("不是导出的JSON作业记录（%1）")
         .arg(QString::fromUtf8(reason))

@@ -47,6 +47,8 @@ std::string MoreBadRows(std::size_t count);
 std::string MoreBadRecords(std::size_t count);
 // A JSON list's entry, before its reason: "第3条记录：".
 std::string AtRecord(int record);
+// Between two problems of one row: "；".
+std::string ProblemSeparator();
 std::string NotRecordsJson(std::string_view reason);
 std::string NotHex(int track);
 

@@ -22,7 +22,8 @@ void ListErrors::Keep(std::string error) {
 
 std::string ListErrors::Joined(const std::vector<std::string>& problems) {
     std::string joined;
-    for (const std::string& problem : problems) joined += (joined.empty() ? "" : "；") + problem;
+    for (const std::string& problem : problems)
+        joined += (joined.empty() ? "" : CardTexts::ProblemSeparator()) + problem;
     return joined;
 }
 

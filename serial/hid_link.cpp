@@ -28,7 +28,11 @@ std::string HidLink::FindDevicePath() {
 }
 
 void HidLink::Open() {
+    // Reopened, the link starts as new: nothing of the old device's messages is kept.
     failureReason_.clear();
+    broken_ = false;
+    received_.clear();
+    joiner_ = ReplyJoiner();
     const std::string path = FindDevicePath();
     if (path.empty()) return;
     devicePath_ = path;

@@ -164,6 +164,10 @@ Ver 1.0</translation>
         <source>%1_hex不是十六进制数据</source>
         <translation>%1_hex is not hexadecimal</translation>
     </message>
+    <message>
+        <source>；</source>
+        <translation>; </translation>
+    </message>
 </context>
 <context>
     <name>ConsoleTexts</name>
@@ -717,6 +721,13 @@ The journal is closed and writing has stopped.</translation>
     <message>
         <source>关于 磁条读写器演示程序(&amp;A)...</source>
         <translation>&amp;About the Card Reader/Writer Demo...</translation>
+    </message>
+</context>
+<context>
+    <name>WholeFileText</name>
+    <message>
+        <source>%1: 无法写入：%2</source>
+        <translation>%1: cannot write: %2</translation>
     </message>
 </context>
 </TS>

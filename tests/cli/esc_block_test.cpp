@@ -2,6 +2,9 @@
 // bytes it got, and what cardctl made of its answers.
 #include <gtest/gtest.h>
 
+#include <QString>
+#include <algorithm>
+
 #include "cardsim_process.h"
 #include "cli_run.h"
 #include "profile_text.h"
@@ -30,6 +33,14 @@ class EscBlockCommand : public ::testing::Test {
         arguments.insert(arguments.end(),
                          {"--port", sim_->PortPath(), "--profile", sim_->ProfilePath().string()});
         return RunCardctlHere(arguments);
+    }
+    // As a program of its own, which chooses its language as it starts.
+    CliRun RunProgram(std::vector<std::string> arguments) {
+        arguments.insert(arguments.end(),
+                         {"--port", sim_->PortPath(), "--profile", sim_->ProfilePath().string()});
+        CardctlProcess cardctl(arguments);
+        const int status = cardctl.Wait();
+        return {status, cardctl.Out(), cardctl.Err()};
     }
     std::string Received() {
         sim_->Stop();
@@ -112,6 +123,40 @@ TEST_F(EscBlockCommand, ProbeSaysWhatAnswers) {
     EXPECT_NE(run.out.find("answered 79 (the bridge lost the ESC)\nModel: 3\nFirmware: REVS1.00\n"),
               std::string::npos)
         << run.out;
+}
+
+// Chinese characters and the full-width punctuation that goes with them.
+bool HasChinese(const std::string& utf8) {
+    const QString text = QString::fromUtf8(utf8);
+    return std::any_of(text.begin(), text.end(), [](QChar c) {
+        const char16_t u = c.unicode();
+        return (u >= 0x3000 && u <= 0x303f) || (u >= 0x4e00 && u <= 0x9fff) || u >= 0xff00;
+    });
+}
+
+TEST_F(EscBlockCommand, InEnglishEveryJobSpeaksEnglish) {
+    qputenv("CARDDEMO_LANG", "en");
+    const std::string log = (dir_ / "log.txt").string();
+    WriteFile(dir_ / "list.csv", "track2\n1\n2\n");
+    const std::vector<std::string> jobs[] = {
+        {"read", "--tracks", "23", "--cards", "2"},
+        {"write", "--tracks", "23", "--track2", "9", "--track3", "1", "--verify"},
+        {"run", "--tracks", "12", "--track1", "A", "--track2", "1", "--count", "2"},
+        {"batch", (dir_ / "list.csv").string(), "--tracks", "2"},
+        {"clone", "--tracks", "12"},
+        {"erase", "--tracks", "1"},
+        {"write", "--tracks", "2", "--track2", "12A"},
+        {"probe"},
+        {"--help"},
+    };
+    for (std::vector<std::string> job : jobs) {
+        Start({"--read-back", "garbled"});
+        job.insert(job.end(), {"--log", log, "--log-utf8"});
+        const CliRun run = RunProgram(job);
+        EXPECT_FALSE(HasChinese(run.out + run.err + ReadFile(log))) << job[0] << run.err;
+        std::filesystem::remove(log);
+    }
+    qunsetenv("CARDDEMO_LANG");
 }
 
 TEST(EraseOnCommands, IsRefusedForAProfileWithoutAnEraseCommand) {

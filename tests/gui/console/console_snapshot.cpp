@@ -1,8 +1,9 @@
 // Saves a picture of the console, skinned with the sample skin, for the documentation:
-//   console_snapshot PICTURE.png [start|log|hint|menu|list]
+//   console_snapshot PICTURE.png [start|log|hint|menu|list|write|run]
 // start: the console as it opens, with a little sample text; log: the log shown with F2
 // after two writes; hint: an ISO hint on the track-2 box with its tooltip; menu: the
-// window's menu; list: a list write running. The jobs run against the simulator.
+// window's menu; list: a list write running; write: write mode, ready; run: a numbered
+// run going on. The jobs run against the simulator.
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -89,7 +90,8 @@ int main(int argc, char* argv[]) {
     KeepNoUserSettings();
     QApplication application(argc, argv);
     if (argc < 2 || argc > 3) {
-        std::fprintf(stderr, "usage: console_snapshot PICTURE.png [start|log|hint|menu|list]\n");
+        std::fprintf(stderr,
+                     "usage: console_snapshot PICTURE.png [start|log|hint|menu|list|write|run]\n");
         return 2;
     }
     const QString scene = argc == 3 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("start");
@@ -105,7 +107,7 @@ int main(int argc, char* argv[]) {
     WaitFor([] { return false; }, 300);
 
     std::unique_ptr<Simulator> sim;
-    if (scene == "log" || scene == "list") {
+    if (scene == "log" || scene == "list" || scene == "write" || scene == "run") {
         sim = std::make_unique<Simulator>(
             QStringList{"--write-reply-ms", "700", "--write-replies", "ok,ok,fail,ok,ok,ok"});
         Control<QComboBox>(console, IDC_PORT)->setEditText(sim->Port());
@@ -139,6 +141,14 @@ int main(int argc, char* argv[]) {
         // "第4/4张": the last card, while the job still runs.
         WaitFor([&] { return console.Job().JobLog.find("\xb5\xda\x34/4") != std::string::npos; });
         WaitFor([] { return false; }, 300);
+        picture = console.grab();
+        Control<QPushButton>(console, IDC_STOP)->click();
+        WaitFor([&] { return !console.JobRunning(); });
+    } else if (scene == "run") {
+        Control<QCheckBox>(console, IDC_CONTINUOUS)->click();
+        Control<QLineEdit>(console, IDC_COUNT)->setText(QStringLiteral("20"));
+        Control<QPushButton>(console, IDC_RUN)->click();
+        WaitFor([] { return false; }, 2500);
         picture = console.grab();
         Control<QPushButton>(console, IDC_STOP)->click();
         WaitFor([&] { return !console.JobRunning(); });

@@ -8,12 +8,14 @@
 #include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
 #include <QStyle>
 #include <optional>
 
 #include "console_dialog.h"
 #include "console_fixture.h"
 #include "dialog_builder.h"
+#include "system_menu.h"
 #include "ui_language.h"
 
 namespace {
@@ -75,6 +77,11 @@ TEST_F(EnglishWindow, EveryCaptionAndListItemFitsItsControl) {
                 << "not translated: " << item.toStdString();
         }
     }
+    const QList<QAction*> entries = Dlg().SystemCommands().ContextMenu()->actions();
+    EXPECT_GT(entries.size(), 8);
+    for (const QAction* entry : entries)
+        EXPECT_EQ(entry->text().toUtf8().size(), entry->text().size())
+            << "not translated: " << entry->text().toStdString();
     // Each place in a list means what it means in Chinese: the first density is the low one.
     EXPECT_EQ(Combo(IDC_DENSITY)->itemText(0), "T2 low");
     EXPECT_EQ(Combo(IDC_COERCIVITY)->currentText(), "LoCo");
