@@ -2,10 +2,12 @@
 // lives in cardctl_lib, where the tests reach it.
 #include <QCoreApplication>
 #include <iostream>
+#include <optional>
 
 #include "cardctl.h"
 #include "cli_options.h"
 #include "port_name.h"
+#include "qt_chinese_texts.h"
 #include "ui_language.h"
 
 #ifdef _WIN32
@@ -31,8 +33,12 @@ int main(int argc, char** argv) {
     QCoreApplication application(argc, argv);
     // Chosen before the command line is taken for the job, so that its refusals are in the
     // chosen language too.
-    const LanguageTexts texts(
-        ChooseLanguage(ParseCommandLine(QCoreApplication::arguments()).options.language));
+    const LanguageChoice language =
+        ChooseLanguage(ParseCommandLine(QCoreApplication::arguments()).options.language);
+    const LanguageTexts texts(language);
+    // Qt's own words (its command-line parser's refusals) follow a Chinese that is named.
+    std::optional<QtChineseTexts> qtTexts;
+    if (language.language == UiLanguage::Chinese && !language.asWritten) qtTexts.emplace();
 #ifdef _WIN32
     const auto consoleOut = WideConsoleStream(1);
     const auto consoleErr = WideConsoleStream(2);
