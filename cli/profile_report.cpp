@@ -16,6 +16,37 @@
 
 namespace {
 
+// "KEY=VALUE: expected …", the profile's bytes as they are.
+std::string ProblemText(const ProtocolProblem& problem) {
+    using Wanted = ProtocolProblem::Wanted;
+    QString wanted;
+    switch (problem.wanted) {
+        case Wanted::Family:
+            wanted = CardctlText::tr("commands or esc-block");
+            break;
+        case Wanted::Bpi:
+            wanted = CardctlText::tr("210 or 75");
+            break;
+        case Wanted::Count:
+            wanted = CardctlText::tr("a count from 0 to 255");
+            break;
+        case Wanted::BitsPerChar:
+            wanted = CardctlText::tr("5 to 8, or three such numbers separated by commas");
+            break;
+        case Wanted::Milliseconds:
+            wanted = CardctlText::tr("milliseconds (0 waits until Stop)");
+            break;
+        case Wanted::Link:
+            wanted = CardctlText::tr("serial or hid");
+            break;
+        case Wanted::UsbId:
+            wanted = CardctlText::tr("a USB id, four hex digits such as %1");
+            break;
+    }
+    return Filled(CardctlText::tr("%1=%2: expected %3"),
+                  {problem.key, problem.value, Filled(wanted, {problem.example})});
+}
+
 constexpr int kKeyWidth = 20;
 
 std::string Row(std::string_view key, const std::string& value) {
@@ -176,7 +207,7 @@ std::string ProtocolRows(const ProtocolSettings& protocol, std::vector<std::stri
                     .toStdString() +
                 "\n";
     }
-    for (const std::string& problem : protocol.problems) warnings.push_back(problem);
+    for (const ProtocolProblem& problem : protocol.problems) warnings.push_back(ProblemText(problem));
     return rows.empty() ? rows : rows + "\n";
 }
 

@@ -16,9 +16,8 @@ std::optional<int> WholeNumber(std::string_view text, int min, int max) {
 }
 
 void Problem(ProtocolSettings& settings, std::string_view key, std::string_view value,
-             std::string_view wanted) {
-    settings.problems.push_back(std::string(key) + "=" + std::string(value) + ": expected " +
-                                std::string(wanted));
+             ProtocolProblem::Wanted wanted, std::string example = {}) {
+    settings.problems.push_back({std::string(key), std::string(value), wanted, std::move(example)});
 }
 
 void SetFamily(ProtocolSettings& settings, std::string_view key, std::string_view value) {
@@ -30,7 +29,7 @@ void SetFamily(ProtocolSettings& settings, std::string_view key, std::string_vie
             return;
         }
     }
-    Problem(settings, key, value, "commands or esc-block");
+    Problem(settings, key, value, ProtocolProblem::Wanted::Family);
 }
 
 void SetBpi(std::optional<int>& field, ProtocolSettings& settings, std::string_view key,
@@ -39,14 +38,14 @@ void SetBpi(std::optional<int>& field, ProtocolSettings& settings, std::string_v
     if (bpi == 75 || bpi == 210) {
         field = bpi;
     } else {
-        Problem(settings, key, value, "210 or 75");
+        Problem(settings, key, value, ProtocolProblem::Wanted::Bpi);
     }
 }
 
 void SetCount(std::optional<int>& field, ProtocolSettings& settings, std::string_view key,
               std::string_view value) {
     field = WholeNumber(value, 0, 255);
-    if (!field) Problem(settings, key, value, "a count from 0 to 255");
+    if (!field) Problem(settings, key, value, ProtocolProblem::Wanted::Count);
 }
 
 // One number for all three tracks, or three separated by commas.
@@ -65,7 +64,7 @@ void SetBitsPerChar(ProtocolSettings& settings, std::string_view key, std::strin
     if (rest.empty() && (given == 1 || given == 3)) {
         settings.bitsPerChar = bits;
     } else {
-        Problem(settings, key, value, "5 to 8, or three such numbers separated by commas");
+        Problem(settings, key, value, ProtocolProblem::Wanted::BitsPerChar);
     }
 }
 
@@ -74,7 +73,7 @@ void SetSwipeTimeout(ProtocolSettings& settings, std::string_view key, std::stri
     if (ms) {
         settings.swipeTimeoutMs = *ms;
     } else {
-        Problem(settings, key, value, "milliseconds (0 waits until Stop)");
+        Problem(settings, key, value, ProtocolProblem::Wanted::Milliseconds);
     }
 }
 
@@ -82,7 +81,7 @@ void SetLink(ProtocolSettings& settings, std::string_view key, std::string_view 
     if (const auto link = ParseLinkName(value)) {
         settings.link.link = *link;
     } else {
-        Problem(settings, key, value, "serial or hid");
+        Problem(settings, key, value, ProtocolProblem::Wanted::Link);
     }
 }
 
@@ -91,7 +90,7 @@ void SetUsbId(uint16_t& field, ProtocolSettings& settings, std::string_view key,
     if (const auto id = ParseUsbId(value)) {
         field = *id;
     } else {
-        Problem(settings, key, value, "a USB id, four hex digits such as " + UsbIdText(field));
+        Problem(settings, key, value, ProtocolProblem::Wanted::UsbId, UsbIdText(field));
     }
 }
 

@@ -14,6 +14,16 @@ class IniFile;
 // that are built in and only tuned by the settings below.
 enum class DeviceFamilyKind { Commands, EscBlock };
 
+// A value of the section that could not be taken: the setting keeps its default then. What
+// was wanted is put in words by whoever shows it.
+struct ProtocolProblem {
+    enum class Wanted { Family, Bpi, Count, BitsPerChar, Milliseconds, Link, UsbId };
+    std::string key;
+    std::string value;
+    Wanted wanted;
+    std::string example;  // a USB id: the default, as the profile would write it
+};
+
 // The profile's [Protocol] section. A profile without it is a profile of the commands family.
 struct ProtocolSettings {
     DeviceFamilyKind family = DeviceFamilyKind::Commands;
@@ -30,9 +40,7 @@ struct ProtocolSettings {
     // Serial port or USB HID, for either family.
     LinkKeys link;
 
-    // Each value of the section that could not be taken, in words (English), with the key;
-    // the setting keeps its default then.
-    std::vector<std::string> problems;
+    std::vector<ProtocolProblem> problems;
 };
 
 inline constexpr std::string_view kProtocolSection = "Protocol";

@@ -676,5 +676,37 @@ copy it to QXProduct.ini, or give it with --profile esc-block.ini.
         <source>%1 with the number %2 (one step past the last card): %3; shorten the text or lower --count, --start%4 or --step%4 (%5)</source>
         <translation>%1 加上号码 %2（最后一张卡的下一步）：%3；请缩短数据，或减小 --count、--start%4 或 --step%4（%5）</translation>
     </message>
+    <message>
+        <source>commands or esc-block</source>
+        <translation>commands 或 esc-block</translation>
+    </message>
+    <message>
+        <source>210 or 75</source>
+        <translation>210 或 75</translation>
+    </message>
+    <message>
+        <source>a count from 0 to 255</source>
+        <translation>0 到 255 之间的数</translation>
+    </message>
+    <message>
+        <source>5 to 8, or three such numbers separated by commas</source>
+        <translation>5 到 8，或以逗号分隔的三个这样的数</translation>
+    </message>
+    <message>
+        <source>milliseconds (0 waits until Stop)</source>
+        <translation>毫秒数（0 表示一直等到停止）</translation>
+    </message>
+    <message>
+        <source>serial or hid</source>
+        <translation>serial 或 hid</translation>
+    </message>
+    <message>
+        <source>a USB id, four hex digits such as %1</source>
+        <translation>USB 标识，四位十六进制数，例如 %1</translation>
+    </message>
+    <message>
+        <source>%1=%2: expected %3</source>
+        <translation>%1=%2：应为%3</translation>
+    </message>
 </context>
 </TS>
