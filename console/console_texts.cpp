@@ -100,8 +100,8 @@ QStringList JournalFilters() {
 
 QString SkipWrittenQuestion(int cards, int written) {
     return QCoreApplication::translate(
-               "ConsoleTexts", "列表共%1张卡，其中%2张已写入（见作业记录）。跳过已写入的卡？")
-        .arg(cards)
+               "ConsoleTexts", "列表共%n张卡，其中%1张已写入（见作业记录）。跳过已写入的卡？",
+               nullptr, cards)
         .arg(written);
 }
 
@@ -155,18 +155,17 @@ QStringList ListFilters() {
 }
 
 QString ListConfirm(int cards, const QString& tracks) {
-    return QCoreApplication::translate("ConsoleTexts", "列表共%1张卡，写入%2。")
-        .arg(cards)
+    return QCoreApplication::translate("ConsoleTexts", "列表共%n张卡，写入%1。", nullptr, cards)
         .arg(tracks);
 }
 
 QString ListEnd(int confirmed, int total, bool journalOn) {
     if (confirmed >= total)
-        return QCoreApplication::translate("ConsoleTexts", "列表写卡完成：%1张全部写入并确认。")
-            .arg(total);
+        return QCoreApplication::translate("ConsoleTexts", "列表写卡完成：%n张全部写入并确认。",
+                                           nullptr, total);
     const QString left =
-        QCoreApplication::translate("ConsoleTexts", "列表未写完：已确认%1张，还剩%2张。\n")
-            .arg(confirmed)
+        QCoreApplication::translate("ConsoleTexts", "列表未写完：已确认%n张，还剩%1张。\n",
+                                    nullptr, confirmed)
             .arg(total - confirmed);
     if (journalOn) {
         return left + QCoreApplication::translate(

@@ -68,9 +68,8 @@ const std::string& HyphenLine() {
 }
 
 std::string ReadSuccess(int track, int number, int count, std::string_view data) {
-    return Line(JobText::tr("第%1次成功读取，共读取%2个%3轨数据")
+    return Line(JobText::tr("第%1次成功读取，共读取%n个%2轨数据", nullptr, count)
                     .arg(number)
-                    .arg(count)
                     .arg(track)) +
            CString(data) + "\r\n";
 }
@@ -80,12 +79,12 @@ std::string ReadFailure(int track) {
 }
 
 std::string ReadSecondTrack(int track, int count, std::string_view data) {
-    return HyphenLine() + Line(JobText::tr("共读取%1个%2轨数据").arg(count).arg(track)) +
+    return HyphenLine() + Line(JobText::tr("共读取%n个%1轨数据", nullptr, count).arg(track)) +
            CString(data) + "\r\n" + HyphenLine();
 }
 
 std::string WriteSuccess(int track, int count, std::string_view data) {
-    return Line(JobText::tr("写%1轨成功，共写入%2个数据").arg(track).arg(count)) + CString(data) +
+    return Line(JobText::tr("写%1轨成功，共写入%n个数据", nullptr, count).arg(track)) + CString(data) +
            "\r\n";
 }
 
@@ -102,17 +101,17 @@ std::string ListCardPrefix(int card, int cards) {
 }
 
 std::string ListWriteEnd(int written, int refused) {
-    return Line(JobText::tr("列表写卡结束：成功%1张，未成功%2次").arg(written).arg(refused));
+    return Line(JobText::tr("列表写卡结束：成功%n张，未成功%1次", nullptr, written).arg(refused));
 }
 
 std::string ListWriteComplete(int cards) {
-    return Line(JobText::tr("列表已全部写完：共%1张").arg(cards));
+    return Line(JobText::tr("列表已全部写完：共%n张", nullptr, cards));
 }
 
 std::string ListWriteLeft(int confirmed, int left) {
-    return Line(JobText::tr("列表未写完：已确认%1张，还剩%2张，可凭作业记录接着写")
-                    .arg(confirmed)
-                    .arg(left));
+    return Line(
+        JobText::tr("列表未写完：已确认%n张，还剩%1张，可凭作业记录接着写", nullptr, confirmed)
+            .arg(left));
 }
 
 std::string TriesExhausted(int card, int cards, int tries,

@@ -248,10 +248,6 @@ Ver 1.0</translation>
         <translation>CSV files (*.csv)</translation>
     </message>
     <message>
-        <source>列表共%1张卡，其中%2张已写入（见作业记录）。跳过已写入的卡？</source>
-        <translation>The list has %1 cards, %2 of them already written (see the journal). Skip the written cards?</translation>
-    </message>
-    <message>
         <source>
 无法从作业记录得知哪些卡已写入。仍然写入整个列表？</source>
         <translation>
@@ -304,20 +300,6 @@ The journal is closed and writing has stopped.</translation>
     <message>
         <source>所有文件 (*)</source>
         <translation>All files (*)</translation>
-    </message>
-    <message>
-        <source>列表共%1张卡，写入%2。</source>
-        <translation>The list has %1 cards, to be written on %2.</translation>
-    </message>
-    <message>
-        <source>列表写卡完成：%1张全部写入并确认。</source>
-        <translation>List done: all %1 cards written and confirmed.</translation>
-    </message>
-    <message>
-        <source>列表未写完：已确认%1张，还剩%2张。
-</source>
-        <translation>List not finished: %1 cards confirmed, %2 left.
-</translation>
     </message>
     <message>
         <source>接着写：再按列表写卡（Ctrl+L）选同一列表，在询问时选“是”，跳过作业记录中已写入的卡。</source>
@@ -380,6 +362,37 @@ The journal is closed and writing has stopped.</translation>
     <message>
         <source>请输入一个整数。</source>
         <translation>Enter a whole number.</translation>
+    </message>
+    <message numerus="yes">
+        <source>列表共%n张卡，其中%1张已写入（见作业记录）。跳过已写入的卡？</source>
+        <translation>
+            <numerusform>The list has %n card, %1 of them already written (see the journal). Skip the written cards?</numerusform>
+            <numerusform>The list has %n cards, %1 of them already written (see the journal). Skip the written cards?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>列表共%n张卡，写入%1。</source>
+        <translation>
+            <numerusform>The list has %n card, to be written on %1.</numerusform>
+            <numerusform>The list has %n cards, to be written on %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>列表写卡完成：%n张全部写入并确认。</source>
+        <translation>
+            <numerusform>List done: %n card written and confirmed.</numerusform>
+            <numerusform>List done: all %n cards written and confirmed.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>列表未写完：已确认%n张，还剩%1张。
+</source>
+        <translation>
+            <numerusform>List not finished: %n card confirmed, %1 left.
+</numerusform>
+            <numerusform>List not finished: %n cards confirmed, %1 left.
+</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -616,36 +629,12 @@ The journal is closed and writing has stopped.</translation>
         <translation>Track %1 text holds a character the device cannot write: %2(0x%3)!</translation>
     </message>
     <message>
-        <source>第%1次成功读取，共读取%2个%3轨数据</source>
-        <translation>Read %1 succeeded: %2 characters of track %3</translation>
-    </message>
-    <message>
         <source>读取%1轨失败</source>
         <translation>Reading track %1 failed</translation>
     </message>
     <message>
-        <source>共读取%1个%2轨数据</source>
-        <translation>%1 characters of track %2</translation>
-    </message>
-    <message>
-        <source>写%1轨成功，共写入%2个数据</source>
-        <translation>Track %1 written: %2 characters</translation>
-    </message>
-    <message>
         <source>写%1轨失败！</source>
         <translation>Writing track %1 failed!</translation>
-    </message>
-    <message>
-        <source>列表写卡结束：成功%1张，未成功%2次</source>
-        <translation>List writing ended: %1 cards written, %2 refusals</translation>
-    </message>
-    <message>
-        <source>列表已全部写完：共%1张</source>
-        <translation>The whole list is written: %1 cards</translation>
-    </message>
-    <message>
-        <source>列表未写完：已确认%1张，还剩%2张，可凭作业记录接着写</source>
-        <translation>The list is not finished: %1 cards confirmed, %2 left; the journal lets you go on</translation>
     </message>
     <message>
         <source>请再刷一次刚写好的卡，以校验写入的数据</source>
@@ -714,6 +703,48 @@ The journal is closed and writing has stopped.</translation>
     <message>
         <source>%1，%2</source>
         <translation>%1&amp;%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>第%1次成功读取，共读取%n个%2轨数据</source>
+        <translation>
+            <numerusform>Read %1 succeeded: %n character of track %2</numerusform>
+            <numerusform>Read %1 succeeded: %n characters of track %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>共读取%n个%1轨数据</source>
+        <translation>
+            <numerusform>%n character of track %1</numerusform>
+            <numerusform>%n characters of track %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>写%1轨成功，共写入%n个数据</source>
+        <translation>
+            <numerusform>Track %1 written: %n character</numerusform>
+            <numerusform>Track %1 written: %n characters</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>列表写卡结束：成功%n张，未成功%1次</source>
+        <translation>
+            <numerusform>List writing ended: %n card written, %1 refused</numerusform>
+            <numerusform>List writing ended: %n cards written, %1 refused</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>列表已全部写完：共%n张</source>
+        <translation>
+            <numerusform>The whole list is written: %n card</numerusform>
+            <numerusform>The whole list is written: %n cards</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>列表未写完：已确认%n张，还剩%1张，可凭作业记录接着写</source>
+        <translation>
+            <numerusform>The list is not finished: %n card confirmed, %1 left; the journal lets you go on</numerusform>
+            <numerusform>The list is not finished: %n cards confirmed, %1 left; the journal lets you go on</numerusform>
+        </translation>
     </message>
 </context>
 <context>
