@@ -29,5 +29,5 @@ for _ in $(seq 100); do
   kill -0 $sim 2>/dev/null || { echo "The simulator did not start." >&2; exit 1; }
   sleep 0.05
 done
-echo "Choose \"2&3轨\" and press \"运行\": the simulated cards appear in the log."
+echo "Choose \"2&3轨\" (in English \"T2&3\") and press \"运行\" (\"Run\"): the simulated cards appear in the log."
 "$bin/carddemo"
