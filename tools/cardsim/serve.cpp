@@ -63,5 +63,15 @@ int Serve(PtyPort& port, Dispatcher& dispatcher, Transcript& transcript,
             if (!WriteAll(port.Fd(), due, stopRequested)) break;
         }
     }
+    // What the console sent before the stop is still heard: a stop that comes before the
+    // last bytes were read must not leave them out of the transcript. Bounded, so that a
+    // console that never stops writing cannot keep the simulator from ending.
+    for (int pieces = 0; pieces < 64; ++pieces) {
+        pollfd in{port.Fd(), POLLIN, 0};
+        if (poll(&in, 1, 0) <= 0 || (in.revents & POLLIN) == 0) break;
+        const ssize_t n = read(port.Fd(), buffer.data(), buffer.size());
+        if (n <= 0) break;
+        transcript.Received(std::string_view(buffer.data(), static_cast<std::size_t>(n)));
+    }
     return 0;
 }
