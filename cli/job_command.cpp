@@ -32,11 +32,11 @@ JobGoal ReadGoal(int cards) {
 }
 
 // A run, a list or a clone's copies: when stopped or ended by a card's tries, says how to
-// write the rest.
+// write the rest. A resumed list's `total` holds the `writtenBefore` cards earlier runs wrote.
 JobOutcome RunWrites(const CliOptions& options, JobSession& session, CliOutput& output,
-                     int cards) {
+                     int cards, int total) {
     const JobOutcome outcome = session.Run({cards, {}});
-    SayHowToGoOn(options, outcome, cards, output);
+    SayHowToGoOn(options, outcome, total - cards, total, output);
     return outcome;
 }
 
@@ -63,7 +63,7 @@ int RunClone(const CliOptions& options, JobSession& session, CliOutput& output) 
                                    : CardctlText::tr("card read; now %1 blank cards to write"),
                                {std::to_string(count)}));
     FillListWrite(job, copies.cards);
-    return StatusOf(RunWrites(options, session, output, count));
+    return StatusOf(RunWrites(options, session, output, count, count));
 }
 
 // An erase leaves no card record: the job says whether the device confirmed it.
@@ -85,13 +85,14 @@ int RunCommand(const CliOptions& options, PreparedJob& prepared, JobSession& ses
         case CliCommand::Write:
             return StatusOf(session.Run({1, {}}));
         case CliCommand::Run:
-            return StatusOf(RunWrites(options, session, output, options.numbering.count));
+            return StatusOf(
+                RunWrites(options, session, output, options.numbering.count, options.numbering.count));
         case CliCommand::Batch: {
             const int cards = static_cast<int>(prepared.cards.size());
             // A resumed list whose every card is in the journal is done.
             if (cards == 0) return kExitDone;
             FillListWrite(job, prepared.cards, prepared.listSize);
-            return StatusOf(RunWrites(options, session, output, cards));
+            return StatusOf(RunWrites(options, session, output, cards, prepared.listSize));
         }
         case CliCommand::Clone:
             return RunClone(options, session, output);

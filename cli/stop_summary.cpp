@@ -32,13 +32,13 @@ std::string ResumeHint(const CliOptions& options, bool journalFailed) {
 
 }  // namespace
 
-void SayHowToGoOn(const CliOptions& options, const JobOutcome& outcome, int total,
-                  CliOutput& output) {
+void SayHowToGoOn(const CliOptions& options, const JobOutcome& outcome, int writtenBefore,
+                  int total, CliOutput& output) {
     // Stopped, out of tries or cut off by a lost port: cards are left. A job that refused
     // its input sent none. A failed journal is always said, with where the confirmed cards
     // are instead.
     if (!outcome.journalFailed && (outcome.refused || !outcome.cardsLeft)) return;
-    const int confirmed = outcome.tally.confirmed;
+    const int confirmed = writtenBefore + outcome.tally.confirmed;
     const int left = total - confirmed;
     std::string hint;
     switch (options.command) {

@@ -5,7 +5,8 @@
 #include "job_session.h"
 
 // After a write job that a signal stopped, a card's tries ended, a lost port cut off or a
-// failed journal stopped: how many of its `total` cards are confirmed, how many are left,
-// and how to write the rest.
-void SayHowToGoOn(const CliOptions& options, const JobOutcome& outcome, int total,
-                  CliOutput& output);
+// failed journal stopped: how many of its cards are confirmed, how many are left, and how
+// to write the rest. `writtenBefore` cards of a resumed list were written by earlier runs;
+// `total` counts them too.
+void SayHowToGoOn(const CliOptions& options, const JobOutcome& outcome, int writtenBefore,
+                  int total, CliOutput& output);

@@ -40,10 +40,13 @@ JobEnding RunListWrite(CardJob& job, DeviceFamily& device) {
         tally);
     job.ListRow = 0;
     const int written = static_cast<int>(tally.written);
-    // A list cut short says so, and how many cards are still to write.
+    // A list cut short says so, and how many cards are still to write; a resumed one counts
+    // the cards written before it, so that both speak of the whole list.
+    const int writtenBefore = listTotal - total;
     AppendLog(job, JobTexts::ListWriteEnd(written, static_cast<int>(tally.refused)) +
                        (written >= total ? JobTexts::ListWriteComplete(listTotal)
-                                         : JobTexts::ListWriteLeft(written, total - written)) +
+                                         : JobTexts::ListWriteLeft(writtenBefore + written,
+                                                                   total - written)) +
                        JobTexts::HyphenLine());
     return ending;
 }

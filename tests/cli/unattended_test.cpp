@@ -76,7 +76,7 @@ TEST(Resume, KilledBatchGoesOnWithoutWritingAConfirmedCardAgain) {
 }
 
 TEST(Resume, OneCommandLineServesTheFirstRunAndTheRerun) {
-    CardsimProcess sim({"--write-replies", "ok,ok,ok,ok,fail,ok,ok", "--write-reply-ms", "1"},
+    CardsimProcess sim({"--write-replies", "ok,ok,ok,ok,fail,ok,fail,ok", "--write-reply-ms", "1"},
                        ProfileText());
     TempDir dir;
     WriteFile(dir / "list.txt", "1\n2\n3\n4\n5\n6\n");
@@ -88,12 +88,17 @@ TEST(Resume, OneCommandLineServesTheFirstRunAndTheRerun) {
     const CliRun first = RunCardctlHere(batch);
     EXPECT_EQ(first.status, 1) << first.err;
     EXPECT_EQ(Count(first.err, "no such journal yet"), 1) << first.err;
+    // A rerun cut short again speaks of the whole list.
     const CliRun second = RunCardctlHere(batch);
-    EXPECT_EQ(second.status, 0) << second.err;
-    // job,card,row: the rerun's cards, each a sending row and an answered one.
+    EXPECT_EQ(second.status, 1) << second.err;
+    EXPECT_NE(second.err.find("已确认5张，还剩1张"), std::string::npos) << second.err;
+    EXPECT_NE(second.err.find("5 of 6 cards confirmed, 1 left"), std::string::npos) << second.err;
+    EXPECT_EQ(RunCardctlHere(batch).status, 0);
+    // job,card,row: the reruns' cards, each a sending row and an answered one.
     const std::string rows = ReadFile(journal);
     EXPECT_EQ(Count(rows, "\n1,1,5,"), 2) << rows;
     EXPECT_EQ(Count(rows, "\n1,2,6,"), 2) << rows;
+    EXPECT_EQ(Count(rows, "\n1,1,6,"), 2) << rows;
 }
 
 TEST(MaxTries, RefusedCardEndsTheBatchAfterThreeTries) {
