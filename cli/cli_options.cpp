@@ -173,6 +173,11 @@ void RefuseUnpairedOptions(const CliOptions& options, Refusal& refusal) {
     }
 }
 
+// --lang, read even from a command line the parser refuses.
+std::optional<UiLanguage> LanguageOf(const QCommandLineParser& parser) {
+    return LanguageNamed(parser.value(QStringLiteral("lang")).toLower().toStdString());
+}
+
 }  // namespace
 
 bool IsJobCommand(CliCommand command) {
@@ -180,15 +185,19 @@ bool IsJobCommand(CliCommand command) {
            command != CliCommand::Probe;
 }
 
+std::optional<UiLanguage> LanguageOption(const QStringList& arguments) {
+    QCommandLineParser parser;
+    AddOptions(parser);
+    parser.parse(arguments);
+    return LanguageOf(parser);
+}
+
 ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
     ParsedCommandLine result;
     QCommandLineParser parser;
     AddOptions(parser);
-    // The language before anything else: the help and every refusal below are in it, the
-    // parser's own included.
     const bool parsed = parser.parse(arguments);
-    result.options.language =
-        LanguageNamed(parser.value(QStringLiteral("lang")).toLower().toStdString());
+    result.options.language = LanguageOf(parser);
     if (!parsed) {
         result.error = CardctlLine(CardctlText::tr("%1 cardctl --help lists every option."),
                                    {parser.errorText().toStdString()});

@@ -66,6 +66,9 @@ struct ParsedCommandLine {
 
 // `arguments` as main() gets them, the program's name first.
 ParsedCommandLine ParseCommandLine(const QStringList& arguments);
+// Only the language --lang names, before the translator is in: the job's parse and its
+// refusals come after, in that language.
+std::optional<UiLanguage> LanguageOption(const QStringList& arguments);
 
 // The whole --help text: usage, commands, options, an example per command, exit status.
 std::string HelpText();

@@ -33,8 +33,7 @@ int main(int argc, char** argv) {
     QCoreApplication application(argc, argv);
     // Chosen before the command line is taken for the job, so that its refusals are in the
     // chosen language too.
-    const LanguageChoice language =
-        ChooseLanguage(ParseCommandLine(QCoreApplication::arguments()).options.language);
+    const LanguageChoice language = ChooseLanguage(LanguageOption(QCoreApplication::arguments()));
     const LanguageTexts texts(language);
     // Qt's own words (its command-line parser's refusals) follow a Chinese that is named.
     std::optional<QtChineseTexts> qtTexts;
