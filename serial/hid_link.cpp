@@ -28,11 +28,10 @@ std::string HidLink::FindDevicePath() {
 }
 
 void HidLink::Open() {
-    // Reopened, the link starts as new: nothing of the old device's messages is kept.
+    // Reopened, the link starts as new: nothing of the old device or its messages is kept.
+    Close();
     failureReason_.clear();
     broken_ = false;
-    received_.clear();
-    joiner_ = ReplyJoiner();
     const std::string path = FindDevicePath();
     if (path.empty()) return;
     devicePath_ = path;
